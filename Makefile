@@ -1,0 +1,57 @@
+# Kosmira: `make run` builds and starts the program, `make test` builds and runs every test.
+# Both install what is missing from Debian's packages first.
+
+SANITIZE ?=
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+ifeq ($(SANITIZE),1)
+BUILD ?= build-asan
+CMAKE_FLAGS += -DKOSMIRA_SANITIZE=ON -DKOSMIRA_BENCH=OFF
+# Mesa and fontconfig keep caches alive until exit; leaks are not what this build looks for.
+export ASAN_OPTIONS ?= detect_leaks=0:abort_on_error=0
+export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
+else
+BUILD ?= build
+endif
+
+.PHONY: all deps configure build run test bench fuzz clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+configure: $(BUILD)/build.ninja
+
+build: deps configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ ! -x $(BUILD)/kosmira ]; then echo "make run: the application is not built yet"; exit 1; fi
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run: no display; starting under xvfb-run"; xvfb-run -a -s "-screen 0 1600x1000x24" $(BUILD)/kosmira; \
+	else $(BUILD)/kosmira; fi
+
+test: build
+	cd $(BUILD) && xvfb-run -a -s "-screen 0 1600x1000x24" ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build build -j $(JOBS)
+	@for b in build/bench/*; do \
+	  if [ -x "$$b" ] && [ -f "$$b" ]; then echo "== $$b"; xvfb-run -a -s "-screen 0 1920x1200x24" "$$b" || exit 1; fi; \
+	done
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DKOSMIRA_FUZZ=ON -DKOSMIRA_BENCH=OFF -DKOSMIRA_TESTS=OFF
+	cmake --build build-fuzz -j $(JOBS)
+	@for f in build-fuzz/fuzz/*; do \
+	  if [ -x "$$f" ] && [ -f "$$f" ]; then echo "== $$f"; "$$f" -max_total_time=30 $$(dirname $$f)/../../tests/corpus/$$(basename $$f) || exit 1; fi; \
+	done
+
+clean:
+	rm -rf build build-asan build-fuzz

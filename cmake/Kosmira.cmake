@@ -1,0 +1,65 @@
+# Helpers shared by every subsystem's CMakeLists.txt.
+
+# kosmira_library(<subsystem> [QT <Qt components...>] [DEPS <targets...>] [PUBLIC_LIBS <libs...>])
+# One static library kosmira_<subsystem> from every .cpp in src/<subsystem>; headers are
+# included as "<subsystem>/<file>.h".
+function(kosmira_library sub)
+  cmake_parse_arguments(K "" "" "QT;DEPS;PUBLIC_LIBS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB hdrs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_library(kosmira_${sub} STATIC ${srcs} ${hdrs})
+  target_include_directories(kosmira_${sub} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  if(K_QT)
+    find_package(Qt6 REQUIRED COMPONENTS ${K_QT})
+    set_target_properties(kosmira_${sub} PROPERTIES AUTOMOC ON)
+    foreach(c IN LISTS K_QT)
+      target_link_libraries(kosmira_${sub} PUBLIC Qt6::${c})
+    endforeach()
+  endif()
+  target_link_libraries(kosmira_${sub} PUBLIC ${K_DEPS} ${K_PUBLIC_LIBS})
+endfunction()
+
+# kosmira_test(<name> LABEL unit|gui|gl [OWN_MAIN] SOURCES <files...> LIBS <targets...>)
+# OWN_MAIN: the sources bring their own main() (gui and gl tests create the QApplication).
+# One GoogleTest executable; each test case becomes a CTest test labelled LABEL, discovered
+# at test time so that gui and gl executables only need a display when ctest runs.
+find_package(GTest QUIET)
+function(kosmira_test name)
+  cmake_parse_arguments(K "OWN_MAIN" "LABEL" "SOURCES;LIBS" ${ARGN})
+  if(NOT GTest_FOUND)
+    message(WARNING "GoogleTest not found: ${name} is not built")
+    return()
+  endif()
+  add_executable(${name} ${K_SOURCES})
+  target_link_libraries(${name} PRIVATE ${K_LIBS} GTest::gtest GTest::gmock)
+  if(NOT K_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  target_compile_definitions(${name} PRIVATE
+    KOSMIRA_SOURCE_DIR="${PROJECT_SOURCE_DIR}" KOSMIRA_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  include(GoogleTest)
+  gtest_discover_tests(${name}
+    TEST_PREFIX "${name}."
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS ${K_LABEL} TIMEOUT 300
+               ENVIRONMENT "QT_QPA_PLATFORM=xcb;KOSMIRA_TEST_LABEL=${K_LABEL}")
+endfunction()
+
+# kosmira_bench(<name> SOURCES <files...> LIBS <targets...>): a Google Benchmark program
+# written to build/bench/<name>, run by `make bench`.
+find_package(benchmark QUIET)
+function(kosmira_bench name)
+  cmake_parse_arguments(K "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT benchmark_FOUND)
+    message(WARNING "Google Benchmark not found: ${name} is not built")
+    return()
+  endif()
+  add_executable(${name} ${K_SOURCES})
+  target_link_libraries(${name} PRIVATE ${K_LIBS} benchmark::benchmark)
+  target_compile_definitions(${name} PRIVATE
+    KOSMIRA_SOURCE_DIR="${PROJECT_SOURCE_DIR}" KOSMIRA_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  set_target_properties(${name} PROPERTIES AUTOMOC ON
+    RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bench)
+endfunction()
