@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// A time of day split into whole hours, minutes and seconds.
+struct HMS {
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// Splits hours into hour, minute and second, each truncated toward zero (23.999 h is
+// 23:59:56). A value within a microsecond below a whole second counts as that second, so
+// that the noise of a Julian-date round trip (15.99999999627 h) reads as 16:00:00.
+// Negative values give all three fields negated.
+HMS HoursToHMS(double hours);
+void HoursToHMS(double hours, int& hour, int& minute, int& second);
+
+// Formats hours as "%02d:%02d:%02d" with the same splitting as HoursToHMS; a negative value
+// carries its sign on the hour field: -1.5 -> "-1:30:00", -0.5 -> "-00:30:00",
+// 25.25 -> "25:15:00".
+std::string FormatHours(double hours);

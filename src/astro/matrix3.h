@@ -1,0 +1,60 @@
+#pragma once
+
+#include "astro/skytime.h"
+#include "astro/vector3.h"
+
+// A 3 x 3 rotation, row-major: the element at row i, column j is m[3i + j].
+class Matrix3 {
+public:
+    Matrix3() = default;  // the identity
+    Matrix3(double m00, double m01, double m02, double m10, double m11, double m12, double m20,
+            double m21, double m22);
+    virtual ~Matrix3() = default;
+    Matrix3(const Matrix3&) = default;
+    Matrix3& operator=(const Matrix3&) = default;
+
+    static Matrix3 Identity() { return Matrix3(); }
+
+    double Element(int i, int j) const { return m[3 * i + j]; }
+    double& Element(int i, int j) { return m[3 * i + j]; }
+
+    // This matrix times a column vector.
+    Vector3 Apply(const Vector3& v) const;
+    Matrix3 Transposed() const;
+    Matrix3 operator*(const Matrix3& b) const;
+
+    // Column-major 4 x 4 rendering matrix: out[4j + i] = element (i, j), zero elsewhere,
+    // 1 in the last diagonal entry.
+    void ToGL4x4(double out[16]) const;
+    void ToGL4x4(float out[16]) const;
+
+    double m[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+};
+
+// The ordinary product a x b (row i of a with column j of b), written into a.
+void Multiply(Matrix3& a, const Matrix3& b);
+
+// Equatorial to horizontal vectors (x north, y east, z zenith) for a local sidereal time
+// (lst.hours * pi/12) and latitude (radians): rows (-cos t sin f, -sin t sin f, cos f),
+// (-sin t, cos t, 0), (cos t cos f, sin t cos f, sin f). Same map as EquatorialToHorizontal.
+Matrix3 HorizontalMatrix(const SkyTime& lst, double latitude);
+
+// B1950 equatorial to galactic rotation (IAU 1958 pole at RA 192.25, Dec 27.4 deg).
+Matrix3 GalacticMatrix();
+// Its transpose: galactic to B1950 equatorial vectors.
+Matrix3 GalacticToEquatorialMatrix();
+
+// Ecliptic of date to equatorial vectors: rows (1,0,0), (0,cos e,-sin e), (0,sin e,cos e),
+// e = Obliquity(t).
+Matrix3 EclipticToEquatorialMatrix(const SkyTime& t);
+
+// HorizontalMatrix(lst, latitude) x GalacticToEquatorialMatrix().
+Matrix3 GalacticToHorizontalMatrix(const SkyTime& lst, double latitude);
+
+// HorizontalMatrix(lst, latitude) x EclipticToEquatorialMatrix(t).
+Matrix3 EclipticToHorizontalMatrix(const SkyTime& lst, double latitude, const SkyTime& t);
+
+// Precession of equatorial vectors from epoch fromYear to epoch toYear (fractional years):
+// zeta, z, theta polynomials in thousands of years from 1900 (Lieske-style angles in the
+// form of Meeus' older rigorous method); identity when both years are equal.
+Matrix3 PrecessionMatrix(double fromYear, double toYear);
