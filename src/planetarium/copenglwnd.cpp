@@ -1,0 +1,191 @@
+#include "planetarium/copenglwnd.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QtMath>
+
+#include <GL/gl.h>
+
+#ifndef GL_PACK_INVERT_MESA
+#define GL_PACK_INVERT_MESA 0x8758
+#endif
+
+namespace {
+
+QSurfaceFormat SurfaceFormat()
+{
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setDepthBufferSize(16);
+    format.setAlphaBufferSize(0);
+    format.setSwapBehavior(QSurfaceFormat::SingleBuffer);
+    return format;
+}
+
+}  // namespace
+
+COpenGLWnd::COpenGLWnd(QWidget* parent) : QWidget(parent)
+{
+    // The paint covers the whole client area with the finished image; nothing is erased.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    surface_ = std::make_unique<QOffscreenSurface>();
+    surface_->setFormat(SurfaceFormat());
+    surface_->create();
+    if (!surface_->isValid())
+        ReportFailure(QStringLiteral("WM_CREATE - GetDC failed"));
+}
+
+COpenGLWnd::~COpenGLWnd()
+{
+    // Framebuffer and textures belong to the context: release them with it current.
+    if (context_ && surface_ && surface_->isValid())
+        context_->makeCurrent(surface_.get());
+    framebuffer_.reset();
+    if (context_)
+        context_->doneCurrent();
+    context_.reset();
+    surface_.reset();
+}
+
+QSize COpenGLWnd::SurfaceSize() const
+{
+    return framebuffer_ ? framebuffer_->size() : QSize();
+}
+
+void COpenGLWnd::ReportFailure(const QString& message)
+{
+    QMessageBox::warning(this, QGuiApplication::applicationDisplayName(), message,
+                         QMessageBox::Ok);
+}
+
+void COpenGLWnd::Fail(const char* message)
+{
+    framebuffer_.reset();
+    if (context_)
+        context_->doneCurrent();
+    failed_ = true;
+    ReportFailure(QString::fromLatin1(message));
+    hide();
+}
+
+bool COpenGLWnd::RebuildSurface(int width, int height)
+{
+    if (context_)
+        context_->doneCurrent();
+    framebuffer_.reset();
+    if (!surface_ || !surface_->isValid()) {
+        Fail("WM_SIZE - Create24bppDIBSection failed");
+        return false;
+    }
+    bool created = false;
+    if (!context_) {
+        context_ = std::make_unique<QOpenGLContext>();
+        context_->setFormat(SurfaceFormat());
+        if (!context_->create()) {
+            context_.reset();
+            Fail("WM_SIZE - wglCreateContext failed");
+            return false;
+        }
+        created = true;
+    }
+    if (!context_->makeCurrent(surface_.get())) {
+        Fail("WM_SIZE - wglMakeCurrent failed");
+        return false;
+    }
+    QOpenGLFramebufferObjectFormat format;
+    format.setAttachment(QOpenGLFramebufferObject::Depth);
+    format.setInternalTextureFormat(GL_RGB8);  // no alpha: destination alpha reads as 1
+    framebuffer_ = std::make_unique<QOpenGLFramebufferObject>(width, height, format);
+    if (!framebuffer_->isValid()) {
+        Fail("WM_SIZE - Create24bppDIBSection failed");
+        return false;
+    }
+    if (!framebuffer_->bind()) {
+        Fail("WM_SIZE - CreateCompatibleDC failed");
+        return false;
+    }
+    GLint depthBits = 0;
+    GLint alphaBits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+    glGetIntegerv(GL_ALPHA_BITS, &alphaBits);
+    if (depthBits < 16 || alphaBits != 0) {
+        Fail("WM_SIZE - InitPixelFormat failed");
+        return false;
+    }
+    image_ = QImage(width, height, QImage::Format_RGB32);
+    if (created) {
+        packInvert_ = context_->hasExtension(QByteArrayLiteral("GL_MESA_pack_invert"));
+        ++contextCreatedCount_;
+        OnContextCreated();
+    }
+    return true;
+}
+
+bool COpenGLWnd::MakeCurrent()
+{
+    if (!framebuffer_ || !context_)
+        return false;
+    if (!context_->makeCurrent(surface_.get()))
+        return false;
+    return framebuffer_->bind();
+}
+
+void COpenGLWnd::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (failed_)
+        return;
+    const double ratio = devicePixelRatioF();
+    const int width = qCeil(event->size().width() * ratio - 1e-9);
+    const int height = qCeil(event->size().height() * ratio - 1e-9);
+    if (width <= 0 || height <= 0)
+        return;  // a minimised window keeps its previous surface
+    if (framebuffer_ && framebuffer_->size() == QSize(width, height))
+        return;
+    RebuildSurface(width, height);
+}
+
+void COpenGLWnd::RenderFrame()
+{
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    DrawScene();
+    const QSize size = framebuffer_->size();
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+    if (packInvert_)
+        glPixelStorei(GL_PACK_INVERT_MESA, GL_TRUE);
+    // BGRA bytes are the 0xffRRGGBB words of an RGB32 image on a little-endian machine.
+    glReadPixels(0, 0, size.width(), size.height(), GL_BGRA, GL_UNSIGNED_BYTE, image_.bits());
+    if (packInvert_)
+        glPixelStorei(GL_PACK_INVERT_MESA, GL_FALSE);
+    else
+        image_.mirror(false, true);
+    image_.setDevicePixelRatio(devicePixelRatioF());
+}
+
+QImage COpenGLWnd::RenderImage()
+{
+    if (failed_ || !MakeCurrent())
+        return QImage();
+    RenderFrame();
+    return image_;
+}
+
+void COpenGLWnd::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (failed_ || !MakeCurrent()) {
+        painter.fillRect(rect(), Qt::black);
+        return;
+    }
+    RenderFrame();
+    painter.drawImage(QPointF(0, 0), image_);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+class QOffscreenSurface;
+class QOpenGLContext;
+class QOpenGLFramebufferObject;
+
+// Base window of the OpenGL views. It never renders into the window itself: a GL context
+// (compatibility profile, depth of at least 16 bits) draws on an off-screen surface into a
+// framebuffer object of the client size in device pixels with an RGB colour buffer, and
+// every paint shows the finished image in one piece. The framebuffer is rebuilt only on
+// resize; the context lives as long as the window.
+class COpenGLWnd : public QWidget {
+    Q_OBJECT
+public:
+    explicit COpenGLWnd(QWidget* parent = nullptr);
+    ~COpenGLWnd() override;
+
+    // Makes this window's context current with its framebuffer bound; false when the window
+    // has no surface yet (before the first successful resize) or the binding fails. Every
+    // GL read of a view's state goes through this first, since several GL windows share
+    // the thread.
+    bool MakeCurrent();
+
+    // Renders one frame into the framebuffer and returns it (top row first); the image
+    // a paint would show. Null when there is no surface.
+    QImage RenderImage();
+
+    bool HasSurface() const { return framebuffer_ != nullptr; }
+    // Size of the framebuffer in device pixels (empty without a surface).
+    QSize SurfaceSize() const;
+    QOpenGLContext* Context() const { return context_.get(); }
+    // Device pixels per logical pixel of this window.
+    double PixelRatio() const { return devicePixelRatioF(); }
+    // How many times OnContextCreated has run (once at most).
+    int ContextCreatedCount() const { return contextCreatedCount_; }
+
+protected:
+    // Draws the whole scene; called on every paint with the context current, the matrix
+    // mode set to model-view and the model-view matrix set to identity.
+    virtual void DrawScene() {}
+    // One-time set-up that needs a current context (textures, images); called exactly once,
+    // right after the context was created and made current for the first time.
+    virtual void OnContextCreated() {}
+
+    // Rebuilds the surface for the new client size. Derived views call this first and then
+    // do their own set-up when HasSurface() holds and the size is not empty.
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+    // Shows a failure with the application title as caption and an OK button.
+    virtual void ReportFailure(const QString& message);
+
+private:
+    bool RebuildSurface(int width, int height);
+    void RenderFrame();
+    void Fail(const char* message);
+
+    std::unique_ptr<QOffscreenSurface> surface_;
+    std::unique_ptr<QOpenGLContext> context_;
+    std::unique_ptr<QOpenGLFramebufferObject> framebuffer_;
+    QImage image_;  // the last frame read back, top row first
+    bool packInvert_ = false;  // the driver can read rows top row first
+    bool failed_ = false;
+    int contextCreatedCount_ = 0;
+};
