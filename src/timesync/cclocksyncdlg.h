@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+
+#include "timesync/csystemclocksetter.h"
+#include "timesync/ctimeserverclient.h"
+#include "timesync/timeserverresult.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "시간 맞추기": fetches a time server's clock and sets the computer's clock from it.
+class CClockSyncDlg : public QDialog {
+public:
+    CClockSyncDlg(const QString& serverHost, CSystemClockSetter& setter,
+                  CTimeServerClient client = CTimeServerClient(),
+                  uint16_t port = CTimeServerClient::kNtpPort, QWidget* parent = nullptr);
+
+    // Button "가져오기": one exchange with the server in the address field.
+    void OnFetch();
+    // Button "설정": the current clock corrected by the last fetched offset.
+    void SetClock();
+    // Button "확인": SetClock, then close.
+    void OnOk();
+
+    const TimeServerResult& Result() const { return result; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    bool RunQuery(const std::string& host, TimeServerResult& fetched);
+    void WriteTexts();
+
+    CTimeServerClient client;
+    TimeServerResult result;
+    QString serverAddress;
+    QString delayText;
+    QString offsetText;
+    QString t1Text;
+    QString t2Text;
+    QString t3Text;
+    QString t4Text;
+
+    CSystemClockSetter& setter;
+    uint16_t port;
+    bool busy = false;
+
+    QLineEdit* addressEdit = nullptr;
+    QLabel* delayLabel = nullptr;
+    QLabel* offsetLabel = nullptr;
+    QLabel* t1Label = nullptr;
+    QLabel* t2Label = nullptr;
+    QLabel* t3Label = nullptr;
+    QLabel* t4Label = nullptr;
+};
