@@ -155,7 +155,130 @@ def check_conline(root):
     assert all(abs(math.remainder(a - b, TWO_PI)) < 1e-8 for a, b in zip(back, sample)), f"round trip {line!r}"
 
 
+# ---------------------------------------------------------------- star names
+
+def two_digits(field):
+    value = 0
+    for c in field:
+        value *= 10
+        if 48 <= c <= 57:
+            value += c - 48
+    return value
+
+
+def parse_starname(line):
+    hours, minutes = two_digits(line[0:2]), two_digits(line[2:4])
+    seconds = atof(line[4:6])
+    degrees, arcmin, arcsec = two_digits(line[7:9]), two_digits(line[9:11]), two_digits(line[11:13])
+    ra_hours = seconds * 0.0002777777777777778 + minutes * 0.016666666666666666 + hours
+    dec_degrees = arcsec * 0.0002777777777777778 + arcmin * 0.016666666666666666 + degrees
+    if line[6:7] == b"-":
+        dec_degrees = -dec_degrees
+    return ra_hours * HOURS, dec_degrees * DEGREES, line[13:]
+
+
+def check_starnames(root):
+    lines = read_catalog(root, "starname.dat")
+    assert 150 <= len(lines) <= 250, f"starname.dat: {len(lines)} names, expected 150-250"
+    names, positions = {}, []
+    for i, line in enumerate(lines):
+        where = f"starname.dat line {i + 1}"
+        assert len(line) > 13, f"{where}: no name"
+        assert line[:6].isdigit() and line[7:13].isdigit() and line[6:7] in b"+-", \
+            f"{where}: position field is not hhmmss+ddmmss: {line!r}"
+        ra, dec, name = parse_starname(line)
+        text = name.decode("utf-8")
+        assert text.strip() == text and "\t" not in text, f"{where}: name {text!r}"
+        assert any("\uac00" <= ch <= "\ud7a3" for ch in text), f"{where}: {text!r} is not Hangul"
+        assert 0 <= ra < TWO_PI and abs(dec) <= math.pi / 2, f"{where}: position out of range"
+        assert text not in names, f"starname.dat: {text} labels lines {names[text]} and {i + 1}"
+        names[text] = i + 1
+        for j, other in enumerate(positions):
+            assert angle_between((ra, dec), other) > math.radians(0.3), \
+                f"{where}: within 0.3 deg of line {j + 1}, the labels would overlap"
+        positions.append((ra, dec))
+    star_lines = [parse_star(l) for l in read_catalog(root, "star.dat")]
+    # every name sits on a star of the star catalog (to the rounding of the name file)
+    for i, (ra, dec) in enumerate(positions):
+        nearest = min(angle_between((ra, dec), (s[0], s[1])) for s in star_lines)
+        assert nearest < math.radians(0.01), f"starname.dat line {i + 1}: no star within 36 arcsec"
+    sirius = parse_starname(lines[0])
+    assert sirius[2].decode() == "시리우스", "starname.dat: the first (brightest) name is not Sirius"
+
+    sys.path.insert(0, str(root / "tools" / "sky"))
+    import make_starnames
+    for ra_h, dec_d in ((23.99999, -0.0001), (0.0, -0.5), (12.5, 89.99999), (6.752477, -16.716116)):
+        line = make_starnames.starname_line(ra_h, dec_d, "별").encode()
+        r = parse_starname(line)
+        assert abs(math.remainder(r[0] - ra_h * HOURS, TWO_PI)) < 0.6 / 3600 * HOURS, f"round trip {line!r}"
+        assert abs(r[1] - dec_d * DEGREES) < 0.6 / 3600 * DEGREES and r[2] == "별".encode(), f"round trip {line!r}"
+    assert parse_starname(b"000000-003000x")[1] == -0.5 * DEGREES
+
+
+# ---------------------------------------------------------------- deep sky
+
+NGC_TYPES = {b"Gx": 0, b"OC": 1, b"Gb": 2, b"Pl": 3}
+
+
+def parse_object(line):
+    return atof(line, 0), atof(line, 14), NGC_TYPES.get(line[28:30], 4), line[31:]
+
+
+def check_object_line(line, where):
+    assert len(line) >= 31, f"{where}: shorter than 31 bytes"
+    for offset, end in ((0, 14), (14, 28)):
+        assert _NUMBER.fullmatch(line[offset:end].strip(b" ")), f"{where}: field at {offset}: {line!r}"
+    assert line[13:14] == b" " and line[27:28] == b" " and line[30:31] == b" ", f"{where}: columns"
+    ra, dec, _, _ = parse_object(line)
+    assert 0 <= ra < TWO_PI and abs(dec) <= math.pi / 2, f"{where}: position out of range"
+
+
+def check_deepsky(root):
+    m = read_catalog(root, "m.dat")
+    assert len(m) == 110, f"m.dat: {len(m)} lines, expected M1 to M110"
+    for i, line in enumerate(m):
+        check_object_line(line, f"m.dat line {i + 1}")
+        assert line[31:].split(b" ")[0] == f"M{i + 1}".encode(), f"m.dat line {i + 1} is not M{i + 1}"
+    # M31 at 00h42m44s +41d16', M42 at 05h35m17s -05d23'
+    for number, ra_h, dec_d in ((31, 0.7123, 41.269), (42, 5.5881, -5.391), (45, 3.79, 24.12)):
+        ra, dec, _, _ = parse_object(m[number - 1])
+        assert angle_between((ra, dec), (ra_h * HOURS, dec_d * DEGREES)) < math.radians(0.2), \
+            f"m.dat: M{number} is not where it belongs"
+
+    ngc = read_catalog(root, "ngc.dat")
+    assert 400 <= len(ngc) <= 1200, f"ngc.dat: {len(ngc)} objects"
+    counts = [0] * 5
+    names = {}
+    for i, line in enumerate(ngc):
+        where = f"ngc.dat line {i + 1}"
+        check_object_line(line, where)
+        assert line[28:30] in (b"Gx", b"OC", b"Gb", b"Pl", b"Nb"), f"{where}: type {line[28:30]!r}"
+        ra, dec, kind, name = parse_object(line)
+        counts[kind] += 1
+        text = name.decode("utf-8")
+        assert text and text.strip() == text, f"{where}: empty or padded name"
+        assert text not in names, f"ngc.dat: {text} names lines {names[text]} and {i + 1}"
+        names[text] = i + 1
+    assert all(c >= 20 for c in counts), f"ngc.dat: type counts {counts}"
+    by_name = {parse_object(l)[3].decode(): parse_object(l) for l in ngc}
+    andromeda = by_name.get("안드로메다 은하")
+    assert andromeda and andromeda[2] == 0 and angle_between(andromeda[:2], (0.7123 * HOURS, 41.269 * DEGREES)) < 0.01, \
+        "ngc.dat: NGC 224 is not the Andromeda galaxy"
+    assert by_name.get("헤르쿨레스자리 대성단", (0, 0, -1))[2] == 2, "ngc.dat: NGC 6205 is not a globular"
+    assert by_name.get("고리 성운", (0, 0, -1))[2] == 3, "ngc.dat: NGC 6720 is not a planetary nebula"
+
+    sys.path.insert(0, str(root / "tools" / "sky"))
+    import make_deepsky
+    line = make_deepsky.object_line(TWO_PI - 1e-13, -1.2, "Pl", "고리 성운").encode()
+    check_object_line(line, "object writer")
+    r = parse_object(line)
+    assert r[0] == 0.0 and abs(r[1] + 1.2) < 1e-9 and r[2] == 3 and r[3] == "고리 성운".encode()
+    assert parse_object(make_deepsky.object_line(1, 0, "gx", "x").encode())[2] == 4
+
+
 def run(root):
     root = pathlib.Path(root)
     check_stars(root)
     check_conline(root)
+    check_starnames(root)
+    check_deepsky(root)
