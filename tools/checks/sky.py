@@ -276,9 +276,32 @@ def check_deepsky(root):
     assert parse_object(make_deepsky.object_line(1, 0, "gx", "x").encode())[2] == 4
 
 
+# ---------------------------------------------------------------- pictures
+
+def check_images(root):
+    sys.path.insert(0, str(root / "tools"))
+    import bmp
+    w, h, rows = bmp.read_bmp24(root / "images" / "Star.bmp")
+    assert (w, h) == (64, 64), f"Star.bmp is {w} x {h}, expected 64 x 64"
+    assert all(r == g == b for row in rows for r, g, b in row), "Star.bmp is not grey"
+    border = rows[0] + rows[-1] + [row[0] for row in rows] + [row[-1] for row in rows]
+    assert max(p[0] for p in border) == 0, "Star.bmp: the border is not black"
+    assert rows[32][32][0] == 255, "Star.bmp: the centre is not white"
+    for y in range(32, 63):  # falls off monotonically from the centre
+        assert rows[y + 1][32][0] <= rows[y][32][0], "Star.bmp: the glow is not smooth"
+    for name in ("Galaxy", "OpenNebular", "GlobularNebular", "PlanetaryNebular", "DiffuseNebular"):
+        w, h, rows = bmp.read_bmp24(root / "images" / f"{name}.bmp")
+        assert 9 <= w <= 15 and 9 <= h <= 15, f"{name}.bmp is {w} x {h}"
+        peak = max(max(p) for row in rows for p in row)
+        lit = sum(1 for row in rows for p in row if max(p) > 20)
+        assert 20 <= peak <= 180, f"{name}.bmp: brightest channel {peak}, expected a dim symbol"
+        assert lit >= 12, f"{name}.bmp: only {lit} lit pixels"
+
+
 def run(root):
     root = pathlib.Path(root)
     check_stars(root)
     check_conline(root)
     check_starnames(root)
     check_deepsky(root)
+    check_images(root)
