@@ -139,15 +139,15 @@ void CClockSyncDlg::OnFetch()
     if (busy)
         return;
     serverAddress = addressEdit->text();
-    TimeServerResult fetched = result;
+    TimeServerResult fetched = serverResult;
     if (RunQuery(serverAddress.trimmed().toStdString(), fetched)) {
-        result = fetched;
-        t1Text = TimestampText(result.T1);
-        t2Text = TimestampText(result.T2);
-        t3Text = TimestampText(result.T3);
-        t4Text = TimestampText(result.T4);
-        delayText = SecondsText(result.delay);
-        offsetText = SecondsText(result.offset);
+        serverResult = fetched;
+        t1Text = TimestampText(serverResult.T1);
+        t2Text = TimestampText(serverResult.T2);
+        t3Text = TimestampText(serverResult.T3);
+        t4Text = TimestampText(serverResult.T4);
+        delayText = SecondsText(serverResult.delay);
+        offsetText = SecondsText(serverResult.offset);
     } else {
         t1Text.clear();
         t2Text.clear();
@@ -164,7 +164,7 @@ void CClockSyncDlg::SetClock()
 {
     if (busy)
         return;
-    if (std::fabs(result.offset) > kConfirmAboveSeconds) {
+    if (std::fabs(serverResult.offset) > kConfirmAboveSeconds) {
         QMessageBox confirm(QMessageBox::Critical, QString::fromLatin1(kMessageTitle),
                             QStringLiteral("서버와 PC 시간이 1시간 넘게 차이가 납니다.\n그래도 설정하시겠습니까?"),
                             QMessageBox::Yes | QMessageBox::No, this);
@@ -172,7 +172,7 @@ void CClockSyncDlg::SetClock()
         if (confirm.exec() != QMessageBox::Yes)
             return;
     }
-    const NtpTimestamp corrected = AddSeconds(client.Now(), result.offset);
+    const NtpTimestamp corrected = AddSeconds(client.Now(), serverResult.offset);
     if (setter.SetSystemClock(corrected))
         QMessageBox::information(this, QString::fromLatin1(kMessageTitle), QStringLiteral("시간이 성공적으로 조정 되었습니다."));
     else

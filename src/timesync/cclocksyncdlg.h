@@ -26,7 +26,7 @@ public:
     // Button "확인": SetClock, then close.
     void OnOk();
 
-    const TimeServerResult& Result() const { return result; }
+    const TimeServerResult& Result() const { return serverResult; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -37,7 +37,7 @@ private:
     void WriteTexts();
 
     CTimeServerClient client;
-    TimeServerResult result;
+    TimeServerResult serverResult;
     QString serverAddress;
     QString delayText;
     QString offsetText;
