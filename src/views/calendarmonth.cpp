@@ -1,0 +1,180 @@
+#include "views/calendarmonth.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "astro/hours.h"
+#include "astro/juliandate.h"
+#include "astro/lunarcalendar.h"
+#include "astro/moon.h"
+#include "astro/riseset.h"
+#include "astro/timescales.h"
+
+namespace {
+
+// Texts for events that do not happen on a day, so a blank cell explains itself.
+const char* const kNone = "없음";          // the twilight does not occur
+const char* const kNeverRises = "안뜸";    // the body stays below the horizon all day
+const char* const kNeverSets = "안짐";     // the body stays above the horizon all day
+
+constexpr double kLastGregorianReformDay = 2299159.5;  // 14 October 1582, 0h
+
+std::string Printf(const char* format, double value)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, format, value);
+    return buf;
+}
+
+std::string DayText(int day)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%02d일", day);
+    return buf;
+}
+
+CalendarCell TimeCell(double hours)
+{
+    return {FormatHours(hours), false};
+}
+
+CalendarCell DimCell(const char* text)
+{
+    return {text, true};
+}
+
+}  // namespace
+
+CalendarMonth::CalendarMonth(int year, int month)
+    : year_(year), month_(month), dayCount_(DaysInMonth(year, month))
+{
+}
+
+CalendarMonth CalendarMonth::OfLocalTime(const SkyTime& local)
+{
+    const double midnight = local.date.jd;
+    if (midnight <= kLastGregorianReformDay)
+        return CalendarMonth(0, 0);
+    const CalendarDate date = CalendarFromJulianDate(midnight);
+    return CalendarMonth(date.year, date.month);
+}
+
+int CalendarMonth::DayTop(int day) const
+{
+    return TableTop() + kRowHeight * (4 * (day - 1) + 1);
+}
+
+int CalendarMonth::TimeX(double hours) const
+{
+    return TableLeft() + kTimeLineOffset + static_cast<int>(hours * kPixelsPerHour);
+}
+
+std::vector<CalendarDay> CalendarMonth::Compute(const Observer& site) const
+{
+    std::vector<CalendarDay> days;
+    days.reserve(dayCount_);
+    for (int d = 1; d <= dayCount_; ++d)
+        days.push_back(ComputeDay(d, site));
+    return days;
+}
+
+CalendarDay CalendarMonth::ComputeDay(int day, const Observer& site) const
+{
+    CalendarDay out;
+    out.day = day;
+    out.top = DayTop(day);
+    const int jd = out.top;
+    const int lineLeft = TableLeft() + kTimeLineOffset;
+    const int lineRight = TableRight();
+    const int sunTop = jd + 2 * kRowHeight;
+    const int moonTop = jd + 3 * kRowHeight;
+    const int moonBottom = jd + 4 * kRowHeight;
+
+    out.bars.push_back({CalendarBrush::Night, lineLeft, sunTop, lineRight, moonBottom});
+
+    const SkyDate date = JulianDateFromCalendar(year_, month_, day);
+    const SkyTime midnightUT = LocalToUT(SkyTime(date, 0.0), static_cast<double>(site.timeZone));
+
+    out.cells[0][0] = {DayText(day), false};
+    LunarDate lunar;
+    if (ToLunar(date, lunar))
+        out.cells[0][1] = {FormatLunarDate(lunar), false};
+
+    const Moon moon(midnightUT);
+    out.cells[1][0] = {Printf("%6.1f%%", moon.PhaseFraction() * 100.0), false};
+
+    // Columns 5 to 2, darkest band first, so that each brush paints over the one before.
+    const SunEventSet sun = SunEvents(date, site);
+    const struct {
+        const RiseSetResult* result;
+        int column;
+        CalendarBrush brush;
+    } sunBands[] = {
+        {&sun.astronomical, 5, CalendarBrush::Astronomical},
+        {&sun.nautical, 4, CalendarBrush::Nautical},
+        {&sun.civil, 3, CalendarBrush::Civil},
+        {&sun.riseSet, 2, CalendarBrush::Day},
+    };
+    for (const auto& band : sunBands) {
+        auto& cells = out.cells[band.column];
+        const RiseSetResult& r = *band.result;
+        switch (r.status) {
+        case RiseSetStatus::Normal:
+            cells[0] = TimeCell(r.begin);
+            cells[1] = TimeCell(r.end);
+            out.bars.push_back(
+                {band.brush, TimeX(r.begin), sunTop, TimeX(r.end), sunTop + kRowHeight});
+            break;
+        case RiseSetStatus::None:
+            cells[0] = cells[1] = DimCell(kNone);
+            break;
+        case RiseSetStatus::NeverRises:
+            cells[0] = cells[1] = DimCell(kNeverRises);
+            break;
+        case RiseSetStatus::NeverSets:
+            // The Sun is up the whole day: the bar says so rather than showing night.
+            cells[0] = cells[1] = DimCell(kNeverSets);
+            out.bars.push_back({band.brush, lineLeft, sunTop, lineRight, sunTop + kRowHeight});
+            break;
+        }
+    }
+
+    const RiseSetResult moonEvents = MoonEvents(date, site);
+    auto& moonCells = out.cells[6];
+    switch (moonEvents.status) {
+    case RiseSetStatus::Normal: {
+        const bool rises = moonEvents.HasBegin();
+        const bool sets = moonEvents.HasEnd();
+        moonCells[0] = rises ? TimeCell(moonEvents.begin) : DimCell(kNone);
+        moonCells[1] = sets ? TimeCell(moonEvents.end) : DimCell(kNone);
+        const int riseX = TimeX(moonEvents.begin);
+        const int setX = TimeX(moonEvents.end);
+        if (rises && sets) {
+            if (moonEvents.begin < moonEvents.end) {
+                out.bars.push_back({CalendarBrush::Moon, riseX, moonTop, setX, moonBottom});
+            } else {
+                out.bars.push_back({CalendarBrush::Moon, lineLeft, moonTop, setX, moonBottom});
+                out.bars.push_back({CalendarBrush::Moon, riseX, moonTop, lineRight, moonBottom});
+            }
+        } else if (sets) {
+            // Up since before midnight, sets today, rises again only tomorrow.
+            out.bars.push_back({CalendarBrush::Moon, lineLeft, moonTop, setX, moonBottom});
+        } else if (rises) {
+            // Rises today and sets only after the next midnight.
+            out.bars.push_back({CalendarBrush::Moon, riseX, moonTop, lineRight, moonBottom});
+        }
+        break;
+    }
+    case RiseSetStatus::None:
+        moonCells[0] = moonCells[1] = DimCell(kNone);
+        break;
+    case RiseSetStatus::NeverRises:
+        moonCells[0] = moonCells[1] = DimCell(kNeverRises);
+        break;
+    case RiseSetStatus::NeverSets:
+        moonCells[0] = moonCells[1] = DimCell(kNeverSets);
+        out.bars.push_back({CalendarBrush::Moon, lineLeft, moonTop, lineRight, moonBottom});
+        break;
+    }
+    return out;
+}

@@ -1,0 +1,126 @@
+#include "views/calendarpainter.h"
+
+#include <QPainter>
+#include <QRect>
+#include <QString>
+
+namespace {
+
+constexpr int kRow = CalendarMonth::kRowHeight;
+constexpr int kColumn = CalendarMonth::kColumnWidth;
+
+// Lines are drawn as one-pixel fills from the start point up to, not including, the end
+// point, so every grid pixel is where the table's coordinates put it.
+void HorizontalLine(QPainter& p, int x0, int x1, int y)
+{
+    p.fillRect(QRect(x0, y, x1 - x0, 1), Qt::black);
+}
+
+void VerticalLine(QPainter& p, int x, int y0, int y1)
+{
+    p.fillRect(QRect(x, y0, 1, y1 - y0), Qt::black);
+}
+
+// Text centred on one line in the cell (left, top) to (right, bottom), right and bottom
+// exclusive.
+void CellText(QPainter& p, int left, int top, int right, int bottom, const CalendarCell& cell)
+{
+    if (cell.text.empty())
+        return;
+    p.setPen(cell.dim ? CalendarPainter::DimTextColour() : CalendarPainter::TextColour());
+    p.drawText(QRect(left, top, right - left, bottom - top), Qt::AlignCenter | Qt::TextSingleLine,
+               QString::fromStdString(cell.text));
+}
+
+void Bar(QPainter& p, const CalendarBar& bar)
+{
+    if (bar.right > bar.left && bar.bottom > bar.top)
+        p.fillRect(QRect(bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top),
+                   CalendarPainter::BrushColour(bar.brush));
+}
+
+}  // namespace
+
+QFont CalendarPainter::TableFont()
+{
+    QFont font(QStringLiteral("굴림"));
+    font.setPixelSize(12);
+    return font;
+}
+
+QColor CalendarPainter::BrushColour(CalendarBrush brush)
+{
+    switch (brush) {
+    case CalendarBrush::Night:
+        return QColor(0, 0, 0);
+    case CalendarBrush::Astronomical:
+        return QColor(100, 100, 100);
+    case CalendarBrush::Nautical:
+        return QColor(150, 150, 150);
+    case CalendarBrush::Civil:
+        return QColor(200, 200, 200);
+    case CalendarBrush::Day:
+        return QColor(255, 255, 255);
+    case CalendarBrush::Moon:
+        return QColor(255, 255, 0);
+    }
+    return QColor(0, 0, 0);
+}
+
+void CalendarPainter::Paint(QPainter& p, const CalendarMonth& month,
+                            const std::vector<CalendarDay>& days, const QColor& pageColour)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBackgroundMode(Qt::TransparentMode);
+    p.setFont(TableFont());
+
+    p.fillRect(QRect(0, 0, month.PageWidth(), month.PageHeight()), pageColour);
+
+    const int left = month.TableLeft();
+    const int top = month.TableTop();
+    const int right = month.TableRight();
+    const int bottom = month.TableBottom();
+    const int lineLeft = left + CalendarMonth::kTimeLineOffset;
+
+    // The table: a black outline filled white.
+    p.fillRect(QRect(left, top, right - left, bottom - top), Qt::white);
+    HorizontalLine(p, left, right, top);
+    HorizontalLine(p, left, right, bottom - 1);
+    VerticalLine(p, left, top, bottom);
+    VerticalLine(p, right - 1, top, bottom);
+
+    for (int k = 0; k < CalendarMonth::kColumnCount; ++k) {
+        const int x = left + kColumn * k;
+        CellText(p, x, top + 1, x + kColumn, top + kRow,
+                 {CalendarMonth::kHeaderTexts[k], false});
+        if (k < CalendarMonth::kColumnCount - 1)
+            VerticalLine(p, x + kColumn, top, top + kRow);
+    }
+
+    for (const CalendarDay& day : days) {
+        const int jd = day.top;
+        auto bar = day.bars.begin();
+        // The night fill goes under the grid; every other bar over it.
+        if (bar != day.bars.end() && bar->brush == CalendarBrush::Night)
+            Bar(p, *bar++);
+
+        HorizontalLine(p, left, right, jd);
+        HorizontalLine(p, lineLeft, right, jd + 2 * kRow);
+        HorizontalLine(p, lineLeft, right, jd + 3 * kRow);
+        VerticalLine(p, left + kColumn, jd, jd + 4 * kRow);
+        VerticalLine(p, left + 2 * kColumn, jd, jd + 4 * kRow);
+        for (int k = 3; k < CalendarMonth::kColumnCount; ++k)
+            VerticalLine(p, left + kColumn * k, jd, jd + 2 * kRow);
+
+        for (int k = 0; k < CalendarMonth::kColumnCount; ++k) {
+            const int x = left + kColumn * k;
+            CellText(p, x, jd + 1, x + kColumn, jd + kRow, day.cells[k][0]);
+            CellText(p, x, jd + kRow + 1, x + kColumn, jd + 2 * kRow, day.cells[k][1]);
+        }
+
+        for (; bar != day.bars.end(); ++bar)
+            Bar(p, *bar);
+    }
+    p.restore();
+}

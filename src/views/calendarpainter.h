@@ -1,0 +1,26 @@
+#pragma once
+
+#include <vector>
+
+#include <QColor>
+#include <QFont>
+
+#include "views/calendarday.h"
+#include "views/calendarmonth.h"
+
+class QPainter;
+
+// Draws a calendar month's table onto a painter in page coordinates (one unit a pixel,
+// origin at the page's top left): the header row, then each day's grid, texts and bars.
+class CalendarPainter {
+public:
+    // "굴림" at 12 pixels; the application maps the face to an installed Korean font.
+    static QFont TableFont();
+    static QColor BrushColour(CalendarBrush brush);
+    static QColor TextColour() { return QColor(0, 0, 0); }
+    static QColor DimTextColour() { return QColor(128, 128, 128); }
+
+    // Fills the whole page with the window colour and draws the table over it.
+    static void Paint(QPainter& painter, const CalendarMonth& month,
+                      const std::vector<CalendarDay>& days, const QColor& pageColour);
+};
