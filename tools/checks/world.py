@@ -63,5 +63,134 @@ def check_cities(root):
     assert seoul[4] == 9.0
 
 
+def korean_names(root):
+    """The 88 constellation names of conname.dat in file order, parsed the program's way."""
+    lines = read_lines(root / "data" / "conname.dat")
+    assert len(lines) == 88, f"conname.dat has {len(lines)} lines"
+    result = []
+    for line in lines:
+        abbr, name, ra, dec = tab_fields(line, 4)
+        assert b"\t" not in dec and len(abbr) <= 127 and len(name) <= 127, line
+        ra_h, dec_deg = atof(ra), atof(dec)
+        assert 0 <= ra_h < 24 and -90 <= dec_deg <= 90, f"conname.dat: label point: {line!r}"
+        assert ra_h != 0.0 or ra.strip() in (b"0", b"0.0000"), line
+        result.append((abbr.decode(), name.decode(), ra_h, dec_deg))
+    abbrs = [r[0] for r in result]
+    labels = [r[1] for r in result]
+    assert len(set(abbrs)) == 88 and len(set(labels)) == 88, "conname.dat: repeated constellation"
+    assert labels == sorted(labels), "conname.dat: not in Korean dictionary order"
+    expected = {"Crv": "까마귀자리", "Cru": "남십자자리", "Cyg": "백조자리",
+                "Her": "헤르쿨레스자리", "Vul": "작은여우자리", "Ser": "뱀자리"}
+    for abbr, name in expected.items():
+        assert result[abbrs.index(abbr)][1] == name, f"conname.dat: {abbr} is not {name}"
+    return result
+
+
+def check_conident(root, constellations):
+    """Parses the identification table; returns its rows (raLow h, raHigh h, decLow deg, name)."""
+    rows = []
+    for line in read_lines(root / "data" / "conident.dat"):
+        assert len(line) > 26 and line[25:26] == b" " and line[26:27] != b" ", line
+        row = (atof(line[0:]), atof(line[9:]), atof(line[17:]), line[26:].decode())
+        assert row[0] == float(line[:8]) and row[1] == float(line[9:16]), line
+        assert row[2] == float(line[17:25]), line
+        rows.append(row)
+    assert len(rows) == 357, f"conident.dat has {len(rows)} rows, the Roman table 357"
+    names = {c[1] for c in constellations}
+    assert {r[3] for r in rows} == names, "conident.dat: names differ from conname.dat"
+    decs = [r[2] for r in rows]
+    assert decs == sorted(decs, reverse=True), "conident.dat: not ordered from north to south"
+    assert rows[-1][:3] == (0.0, 24.0, -90.0), "conident.dat: no zone down to the south pole"
+    for lo, hi, dec, name in rows:
+        assert 0 <= lo < hi <= 24 and -90 <= dec < 90, f"conident.dat: limits of {name}"
+    return rows
+
+
+def find(rows, ra_h, dec_deg):
+    """FindConstellationAt's scan of the table (B1875 coordinates)."""
+    for lo, hi, dec_low, name in rows:
+        if dec_deg >= dec_low and hi > ra_h and lo <= ra_h:
+            return name
+    return None
+
+
+def check_conbound(root, rows):
+    """Reads the boundary file with the program's chaining and normalisation, then compares the
+    edges with the cell sides between different constellations of the identification table."""
+    segments = []
+    previous_tag, previous = b"", (0.0, 0.0)
+    chain_tags = []
+    degrees_of = {}  # corner in radians -> the hours and degrees it was read from
+    for line in read_lines(root / "data" / "conbound.dat"):
+        assert len(line) == 22 and line[8:9] == b" " and line[18:19] == b" ", line
+        ra_h, dec_deg = atof(line[0:]), atof(line[9:])
+        assert ra_h < 24.0, f"conbound.dat: RA 24 h not written as 0: {line!r}"
+        q = (ra_h * HOURS, dec_deg * DEGREES)
+        degrees_of[q] = (ra_h, dec_deg)
+        tag = line[19:22]
+        if tag != previous_tag:
+            chain_tags.append(tag)
+            previous_tag = tag
+        else:
+            segments.append(normalise(previous, q))
+        previous = q
+    tags_seen = set(chain_tags)
+    assert b"Ser" not in tags_seen and {b"Se1", b"Se2"} <= tags_seen, "conbound.dat: Serpens tags"
+
+    ras = sorted({r[0] for r in rows} | {r[1] for r in rows})
+    decs = sorted({r[2] for r in rows} | {90.0})
+    drawn = {}
+    for start, end in segments:
+        assert start != end, "conbound.dat: a segment shares neither coordinate or is empty"
+        (a_ra, a_dec), (b_ra, b_dec) = degrees_of[start], degrees_of[end]
+        if start[1] == end[1]:
+            span = (b_ra - a_ra) % 24.0
+            assert 0 < span < 12.0, f"conbound.dat: parallel piece of {span} h"
+            cuts = {r % 24.0 for r in ras if 0 < (r - a_ra) % 24.0 < span}
+            points = [a_ra] + sorted(cuts, key=lambda r: (r - a_ra) % 24.0) + [b_ra]
+            pieces = [("p", round(a_dec, 4), round(x % 24, 4), round(y % 24, 4))
+                      for x, y in zip(points, points[1:])]
+        else:
+            assert start[0] == end[0] and a_dec < b_dec, "conbound.dat: segment not along a meridian"
+            points = [a_dec] + [d for d in decs if a_dec < d < b_dec] + [b_dec]
+            pieces = [("m", round(a_ra % 24, 4), round(x, 4), round(y, 4))
+                      for x, y in zip(points, points[1:])]
+        for piece in pieces:
+            assert piece not in drawn, f"conbound.dat: edge drawn twice: {piece}"
+            drawn[piece] = True
+
+    expected = set()
+    for i in range(len(ras) - 1):
+        ra_mid = (ras[i] + ras[i + 1]) / 2
+        ra_west = (ras[i - 1] + ras[i]) / 2 if i else (ras[-2] + ras[-1]) / 2
+        for j in range(len(decs) - 1):
+            dec_mid = (decs[j] + decs[j + 1]) / 2
+            here = find(rows, ra_mid, dec_mid)
+            if find(rows, ra_west, dec_mid) != here:
+                expected.add(("m", round(ras[i] % 24, 4), round(decs[j], 4), round(decs[j + 1], 4)))
+            if j and find(rows, ra_mid, (decs[j - 1] + decs[j]) / 2) != here:
+                expected.add(("p", round(decs[j], 4), round(ras[i] % 24, 4), round(ras[i + 1] % 24, 4)))
+    assert set(drawn) == expected, (
+        f"conbound.dat: {len(expected - set(drawn))} boundary edges missing, "
+        f"{len(set(drawn) - expected)} edges that are no boundary")
+    return segments
+
+
+def normalise(p, q):
+    """BoundarySegment's start and end from the previous corner p and this corner q."""
+    start = end = (0.0, 0.0)
+    if p[0] == q[0]:
+        start, end = (p, q) if q[1] > p[1] else (q, p)
+    if p[1] == q[1]:
+        if q[0] > p[0]:
+            start, end = (p, q) if q[0] - p[0] < 3.141592653589793 else (q, p)
+        else:
+            start, end = (p, q) if p[0] - q[0] >= 3.141592653589793 else (q, p)
+    return start, end
+
+
 def run(root):
     check_cities(root)
+    constellations = korean_names(root)
+    rows = check_conident(root, constellations)
+    check_conbound(root, rows)

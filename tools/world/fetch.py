@@ -11,6 +11,7 @@ NPM = {
     "cldr-dates-full": "48.2.0",
     "i18n-iso-countries": "7.14.0",
     "world-atlas": "2.0.2",
+    "d3-celestial": "0.7.35",
 }
 DEBIAN_ASTROPY = "python3-astropy"
 DEBIAN_ASTROPY_VERSION = "5.2.1-2+deb12u1"
@@ -24,9 +25,9 @@ def npm_package(name):
     if not tgz.exists():
         subprocess.run(["npm", "pack", f"{name}@{version}"], cwd=CACHE, check=True,
                        stdout=subprocess.DEVNULL)
-    target = CACHE / f"{name}-{version}"
+    target = CACHE / "world" / f"{name}-{version}"
     if not (target / "package").is_dir():
-        target.mkdir(exist_ok=True)
+        target.mkdir(parents=True, exist_ok=True)
         with tarfile.open(tgz) as archive:
             archive.extractall(target, filter="data")
     return target / "package"
@@ -39,9 +40,9 @@ def astropy_data():
     if not deb.exists():
         subprocess.run(["apt-get", "download", f"{DEBIAN_ASTROPY}={DEBIAN_ASTROPY_VERSION}"],
                        cwd=CACHE, check=True, stdout=subprocess.DEVNULL)
-    target = CACHE / f"{DEBIAN_ASTROPY}-{DEBIAN_ASTROPY_VERSION}"
+    target = CACHE / "world" / f"{DEBIAN_ASTROPY}-{DEBIAN_ASTROPY_VERSION}"
     data = target / "usr/lib/python3/dist-packages/astropy/coordinates/data"
     if not data.is_dir():
-        target.mkdir(exist_ok=True)
+        target.mkdir(parents=True, exist_ok=True)
         subprocess.run(["dpkg-deb", "-x", str(deb), str(target)], check=True)
     return data
