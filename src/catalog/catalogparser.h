@@ -1,0 +1,68 @@
+#pragma once
+
+#include "astro/observer.h"
+#include "astro/sphericalcoord.h"
+#include "catalog/constellationline.h"
+#include "catalog/constellationname.h"
+#include "catalog/constellationzone.h"
+#include "catalog/messierobject.h"
+#include "catalog/ngcobject.h"
+#include "catalog/star.h"
+#include "catalog/starname.h"
+#include "image/labelstyle.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+// Parsers of one catalog line each. Lines are NUL-terminated; a field that lies past the end
+// of a short line reads as empty (numbers 0, strings empty), and nothing is read or written
+// outside the line. Numbers are read like atof in the C locale. Hours convert to radians by
+// pi/12, degrees by pi/180.
+
+constexpr double kHoursToRad = 0.26179938779914946;
+constexpr double kDegreesToRad = 0.017453292519943295;
+// Name fields of data/conname.dat and data/city.dat hold at most this many bytes.
+constexpr std::size_t kMaxNameBytes = 127;
+
+// atof of the text from `offset` on, 0 when the line is shorter; C locale whatever the
+// process locale.
+double NumberAt(const char* line, std::size_t offset);
+// atof of the C-locale number at the start of text.
+double ReadNumber(const char* text);
+
+// data/star.dat: RA (rad) at 0, Dec (rad) at 14, spectral byte at 28, magnitude at 30.
+std::unique_ptr<Star> ParseStarLine(const char* line);
+
+// data/starname.dat: hhmmss, sign, ddmmss, name from offset 13 to the end.
+struct StarNameFields {
+    SphericalCoord position;
+    std::string name;
+};
+StarNameFields ReadStarNameLine(const char* line);
+std::unique_ptr<StarName> ParseStarNameLine(const char* line, const LabelStyle& style);
+
+// data/conname.dat: skipped, name, label RA (hours), label Dec (degrees), tab-separated.
+std::unique_ptr<ConstellationName> ParseConstellationNameLine(const char* line);
+
+// data/conline.dat: four 12-character fields of radians (start RA, Dec, end RA, Dec).
+std::unique_ptr<ConstellationLine> ParseConstellationLineLine(const char* line);
+
+// data/conident.dat: raLow (hours) at 0, raHigh (hours) at 9, decLow (degrees) at 17, name
+// from offset 26 to the end.
+std::unique_ptr<ConstellationZone> ParseZoneLine(const char* line);
+
+// data/m.dat: RA (rad) at 0, Dec (rad) at 14; `number` is the line index + 1.
+SphericalCoord ReadMessierLine(const char* line);
+std::unique_ptr<MessierObject> ParseMessierLine(const char* line, std::int32_t number,
+                                                const LabelStyle& style);
+
+// data/ngc.dat: RA (rad) at 0, Dec (rad) at 14, type code at 28-29, name from offset 31.
+std::unique_ptr<NgcObject> ParseNgcLine(const char* line);
+
+// data/milkyway.dat: RA (hours), a tab, Dec (degrees).
+SphericalCoord ParseMilkyWayLine(const char* line);
+
+// data/city.dat: region, city, longitude (degrees, east positive), latitude (degrees),
+// time-zone offset (hours), tab-separated.
+std::unique_ptr<Observer> ParseCityLine(const char* line);

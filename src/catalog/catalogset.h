@@ -1,0 +1,44 @@
+#pragma once
+
+#include "astro/observer.h"
+#include "catalog/boundarysegment.h"
+#include "catalog/constellationline.h"
+#include "catalog/constellationname.h"
+#include "catalog/constellationzone.h"
+#include "catalog/messierobject.h"
+#include "catalog/milkyway.h"
+#include "catalog/ngcobject.h"
+#include "catalog/star.h"
+#include "catalog/starname.h"
+
+#include <memory>
+#include <vector>
+
+template <typename T>
+using CatalogList = std::vector<std::unique_ptr<T>>;
+
+// Every catalog list, each in file order, owning its records. Filled once by LoadCatalogs
+// and read-only afterwards.
+class CatalogSet {
+public:
+    CatalogSet() = default;
+    virtual ~CatalogSet() = default;
+    CatalogSet(const CatalogSet&) = delete;
+    CatalogSet& operator=(const CatalogSet&) = delete;
+    CatalogSet(CatalogSet&&) = default;
+    CatalogSet& operator=(CatalogSet&&) = default;
+
+    // Empties every list.
+    void Clear();
+
+    CatalogList<Star> stars;                            // data/star.dat
+    CatalogList<MessierObject> messier;                 // data/m.dat, M1 first
+    CatalogList<StarName> starNames;                    // data/starname.dat
+    CatalogList<ConstellationName> constellationNames;  // data/conname.dat
+    CatalogList<ConstellationLine> constellationLines;  // data/conline.dat
+    CatalogList<BoundarySegment> boundaries;            // data/conbound.dat
+    CatalogList<Observer> cities;                       // data/city.dat
+    CatalogList<ConstellationZone> zones;               // data/conident.dat
+    CatalogList<NgcObject> ngc;                         // data/ngc.dat
+    MilkyWay milkyWay;                                  // data/milkyway.dat
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "astro/sphericalcoord.h"
+
+// One line of "data/conline.dat": a stick-figure segment.
+class ConstellationLine {
+public:
+    ConstellationLine() = default;
+    ConstellationLine(const SphericalCoord& from, const SphericalCoord& to) : start(from), end(to) {}
+    virtual ~ConstellationLine() = default;
+
+    SphericalCoord start;  // RA, Dec, radians
+    SphericalCoord end;
+};

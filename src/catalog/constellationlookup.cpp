@@ -1,0 +1,23 @@
+#include "catalog/constellationlookup.h"
+
+#include "astro/frames.h"
+
+const char* FindConstellationAt1875(
+    const std::vector<std::unique_ptr<ConstellationZone>>& zones, const SphericalCoord& position)
+{
+    for (const std::unique_ptr<ConstellationZone>& zone : zones) {
+        if (position.lat < zone->decLow)
+            continue;
+        if (zone->raHigh > position.lon && !(zone->raLow > position.lon))
+            return zone->name.c_str();
+    }
+    return nullptr;
+}
+
+const char* FindConstellationAt(const std::vector<std::unique_ptr<ConstellationZone>>& zones,
+                                SphericalCoord position)
+{
+    if (zones.empty())
+        return nullptr;
+    return FindConstellationAt1875(zones, Precess(position, 2000.0, 1875.0));
+}

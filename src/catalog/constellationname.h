@@ -1,0 +1,19 @@
+#pragma once
+
+#include "astro/sphericalcoord.h"
+
+#include <string>
+#include <utility>
+
+// One line of "data/conname.dat": a constellation's name and where its label goes. The
+// list order matches the bands of the constellation-name image.
+class ConstellationName {
+public:
+    ConstellationName() = default;
+    ConstellationName(std::string constellationName, const SphericalCoord& pos)
+        : name(std::move(constellationName)), position(pos) {}
+    virtual ~ConstellationName() = default;
+
+    std::string name;         // as read
+    SphericalCoord position;  // RA, Dec of the label, radians
+};

@@ -1,0 +1,129 @@
+#include "catalog/gzfilestream.h"
+
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <new>
+#include <vector>
+
+GzFileStream::~GzFileStream()
+{
+    if (IsOpen())
+        Close();
+}
+
+bool GzFileStream::Open(const std::string& path, std::int32_t openMode)
+{
+    if (IsOpen())
+        return false;
+    if (openMode == kWrite) {
+        file = gzopen(path.c_str(), "wb");
+        SetMode(file ? kWrite : kNotOpen);
+        if (file)
+            ApplyParams();
+        return file != nullptr;
+    }
+    if (openMode == kRead) {
+        if (std::FILE* plain = std::fopen(path.c_str(), "rb")) {
+            long size = -1;
+            if (std::fseek(plain, 0, SEEK_END) == 0)
+                size = std::ftell(plain);
+            std::fclose(plain);
+            // A chunk of the compressed size must be countable in 32 bits.
+            if (size >= 0 && size <= std::numeric_limits<std::int32_t>::max()) {
+                compressedSize = static_cast<std::int32_t>(size);
+                file = gzopen(path.c_str(), "rb");
+            }
+        }
+    }
+    SetMode(file ? openMode : kNotOpen);
+    return file != nullptr;
+}
+
+bool GzFileStream::Close()
+{
+    if (!IsOpen())
+        return false;
+    const int result = gzclose(file);
+    file = nullptr;
+    return result == Z_OK;
+}
+
+bool GzFileStream::IsOpen()
+{
+    return file != nullptr;
+}
+
+bool GzFileStream::Write(const void* bytes, std::int32_t count)
+{
+    if (!IsOpen() || mode != kWrite || count < 0)
+        return false;
+    return gzwrite(file, bytes, static_cast<unsigned>(count)) == count;
+}
+
+bool GzFileStream::WriteString(const char* text)
+{
+    const std::size_t n = std::strlen(text);
+    if (n > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        return false;
+    return Write(text, static_cast<std::int32_t>(n));
+}
+
+std::int32_t GzFileStream::Read(void* destination, std::int32_t count)
+{
+    if (!IsOpen() || mode != kRead || count < 0)
+        return 0;
+    return gzread(file, destination, static_cast<unsigned>(count));
+}
+
+bool GzFileStream::ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& length)
+{
+    length = 0;
+    if (!IsOpen() || mode != kRead || compressedSize == 0)
+        return false;
+
+    std::vector<std::vector<char>> chunks;
+    std::uint64_t total = 0;
+    // One byte of the joined buffer is kept for the terminator.
+    constexpr std::uint64_t kMaxLength = std::numeric_limits<std::uint32_t>::max() - 1;
+    int n;
+    try {
+        for (;;) {
+            std::vector<char> chunk(static_cast<std::size_t>(compressedSize));
+            n = gzread(file, chunk.data(), static_cast<unsigned>(compressedSize));
+            if (n <= 0)
+                break;
+            total += static_cast<std::uint64_t>(n);
+            if (total > kMaxLength) {
+                n = -1;
+                break;
+            }
+            chunk.resize(static_cast<std::size_t>(n));
+            chunks.push_back(std::move(chunk));
+        }
+    } catch (const std::bad_alloc&) {
+        n = -1;
+    }
+    if (n < 0)
+        return false;
+
+    std::unique_ptr<char[]> joined(new (std::nothrow) char[total + 1]);
+    if (!joined)
+        return false;
+    char* p = joined.get();
+    for (const std::vector<char>& chunk : chunks) {
+        std::memcpy(p, chunk.data(), chunk.size());
+        p += chunk.size();
+    }
+    *p = '\0';
+    length = static_cast<std::uint32_t>(total);
+    buffer = std::move(joined);
+    return length != 0;
+}
+
+std::int32_t GzFileStream::ApplyParams()
+{
+    if (!IsOpen() || mode != kWrite)
+        return Z_STREAM_ERROR;
+    return gzsetparams(file, level, strategy);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// Where a library reports a failure the user must see. The application shows each report as
+// a modal message box with one OK button and returns once it is dismissed; tests collect the
+// texts. Reports may come from a worker thread.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void Report(const std::string& utf8Text) = 0;
+};
+
+// Swallows every report (fuzzing, benchmarks).
+class SilentMessageSink : public MessageSink {
+public:
+    void Report(const std::string&) override {}
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QFont>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct Vector3;
+
+// A text rendered once into a 24-bit label image and copied into OpenGL scenes at a point.
+// Pixels are stored as bottom-up rows of blue, green, red bytes, each row padded to a
+// multiple of 4 bytes. Width = trunc(average character width x n x 1.5), n the text's
+// length in code page 949 bytes; height = the font's height (ascent + descent).
+class TextBitmap {
+public:
+    // Colours hold red in the lowest byte, green next, blue third. The text is a stored name
+    // (UTF-8 or code page 949) and is shown through DisplayText.
+    TextBitmap(const std::string& text, const QFont& font, std::uint32_t textColour,
+               std::uint32_t backgroundColour);
+    // The same with the application's default font.
+    TextBitmap(const std::string& text, std::uint32_t textColour, std::uint32_t backgroundColour);
+
+    const std::uint8_t* Data() const { return data_.data(); }
+    std::uint32_t DataSize() const { return dataSize_; }
+    std::int32_t Width() const { return width_; }
+    std::int32_t Height() const { return height_; }
+    // Bytes per stored row (3 x width rounded up to a multiple of 4).
+    std::int32_t Stride() const { return (width_ * 3 + 3) / 4 * 4; }
+
+    // The pixel at column x, row y counted from the top, as a colour value (red in the
+    // lowest byte); 0 outside the bitmap.
+    std::uint32_t PixelAt(int x, int yFromTop) const;
+
+    // Draws the label with its lower-left corner at the projection of the point (a direction
+    // in the current model-view frame): raster position, then glDrawPixels of GL_BGR bytes at
+    // unpack alignment 4. OpenGL drops the whole label when the point is outside the view.
+    void Draw(const Vector3& point) const;
+    void Draw(double x, double y, double z) const;
+
+private:
+    void Render(const std::string& text, const QFont& font, std::uint32_t textColour,
+                std::uint32_t backgroundColour);
+
+    std::vector<std::uint8_t> data_;
+    std::uint32_t dataSize_ = 0;
+    std::int32_t width_ = 0;
+    std::int32_t height_ = 0;
+};
