@@ -189,8 +189,26 @@ def normalise(p, q):
     return start, end
 
 
+def check_connames(root, constellations):
+    """88 equal bands of white-on-black text; each band's ink is as wide as its name (Hangul
+    syllables at 14 px are 13 px apart), so a band out of order shows up."""
+    width, height, rows = read_bmp24(root / "images" / "connames.bmp")
+    assert height % 88 == 0, f"connames.bmp: height {height} is not 88 equal bands"
+    band = height // 88
+    assert 14 <= band <= 24 and width >= 100, f"connames.bmp: bands of {width} x {band}"
+    for i, (_abbr, name, _ra, _dec) in enumerate(constellations):
+        picture = rows[i * band:(i + 1) * band]
+        assert all(r == g == b for row in picture for r, g, b in row), "connames.bmp: not grey"
+        assert not any(p[0] for p in picture[0] + picture[-1]), f"connames.bmp: band {i} touches its edge"
+        ink = [x for row in picture for x, p in enumerate(row) if p[0] > 60]
+        assert ink, f"connames.bmp: band {i} is empty"
+        assert abs(max(ink) + 1 - 13 * len(name)) <= 4, f"connames.bmp: band {i} is not {name}"
+        assert max(p[0] for row in picture for p in row) >= 250, f"connames.bmp: band {i} not white"
+
+
 def run(root):
     check_cities(root)
     constellations = korean_names(root)
     rows = check_conident(root, constellations)
     check_conbound(root, rows)
+    check_connames(root, constellations)
