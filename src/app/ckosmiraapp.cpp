@@ -1,0 +1,317 @@
+#include "app/ckosmiraapp.h"
+
+#include "app/caboutdlg.h"
+#include "app/cchildframe.h"
+#include "app/ckosmiraframe.h"
+#include "app/commandids.h"
+#include "app/csplashwnd.h"
+#include "app/desktoplauncher.h"
+#include "app/kosmiraicon.h"
+#include "astro/timescales.h"
+#include "catalog/catalogset.h"
+#include "catalog/loadcatalogs.h"
+#include "image/messagesink.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QThread>
+#include <QTimer>
+#include <QWindow>
+
+#include <chrono>
+#include <cstdio>
+#include <unistd.h>
+
+#ifndef KOSMIRA_HOME_URL
+#define KOSMIRA_HOME_URL ""
+#endif
+#ifndef KOSMIRA_TIME_SERVER
+#define KOSMIRA_TIME_SERVER "pool.ntp.org"
+#endif
+
+namespace {
+
+// Catalog and bitmap messages become message boxes on the GUI thread; the reporting thread
+// waits until the box is closed, so the messages keep their order.
+class AppMessageSink : public MessageSink {
+public:
+    explicit AppMessageSink(CKosmiraApp& application) : app(application) {}
+    void Report(const std::string& utf8Text) override
+    {
+        app.ShowMessage(QString::fromStdString(utf8Text));
+    }
+
+private:
+    CKosmiraApp& app;
+};
+
+// With KOSMIRA_STARTUP_PROBE set, prints one line when the main window has first been
+// exposed and painted; with the value "exit" the program then ends (start-up benchmark).
+class StartupProbe : public QObject {
+public:
+    explicit StartupProbe(QObject* parent) : QObject(parent) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = qobject_cast<QWindow*>(watched);
+        if (!reported && window && event->type() == QEvent::Expose && window->isExposed()) {
+            reported = true;
+            // Reported once the expose (and its paint) has been handled.
+            QTimer::singleShot(0, this, [] {
+                const auto now = std::chrono::system_clock::now().time_since_epoch();
+                std::printf("kosmira: main window shown %lld\n",
+                            static_cast<long long>(
+                                std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+                std::fflush(stdout);
+                if (qEnvironmentVariable("KOSMIRA_STARTUP_PROBE") == QLatin1String("exit"))
+                    QCoreApplication::exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    bool reported = false;
+};
+
+QString ExecutableFromProc()
+{
+    const QString target = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+    return target.isEmpty() ? QCoreApplication::applicationFilePath() : target;
+}
+
+}  // namespace
+
+void CKosmiraApp::PrepareProcess()
+{
+    // The browser's web engine shares GL contexts with the views and, run as root, cannot
+    // use its sandbox.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (geteuid() == 0) {
+        QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        if (!flags.contains("--no-sandbox")) {
+            flags = flags.isEmpty() ? QByteArray("--no-sandbox") : flags + " --no-sandbox";
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+        }
+    }
+}
+
+CKosmiraApp::CKosmiraApp(int& argc, char** argv)
+    : QApplication(argc, argv),
+      localTime(NowLocal()),
+      utTime(NowUT()),
+      catalogs(std::make_unique<CatalogSet>()),
+      planets(MakePlanets()),
+      timeServer(KOSMIRA_TIME_SERVER)
+{
+    setApplicationName(QStringLiteral("Kosmira"));
+    setApplicationVersion(QStringLiteral("1.0"));
+    setWindowIcon(KosmiraIcon());
+    InstallFonts();
+    executablePath = ExecutableFromProc();
+    moduleDirectory = QFileInfo(executablePath).absolutePath();
+    RegisterApplicationCommands();
+    WireWindowCommands();
+}
+
+CKosmiraApp::~CKosmiraApp()
+{
+    mainFrame.reset();
+}
+
+CKosmiraApp* CKosmiraApp::Instance()
+{
+    return qobject_cast<CKosmiraApp*>(QCoreApplication::instance());
+}
+
+void CKosmiraApp::InstallFonts()
+{
+    // The program names Windows fonts; fontconfig has metric-compatible stand-ins.
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    QFont::insertSubstitutions(QStringLiteral("굴림"), {QStringLiteral("NanumGothic")});
+    QFont::insertSubstitutions(QStringLiteral("Gulim"), {QStringLiteral("NanumGothic")});
+    labelFont_ = QFont(QStringLiteral("Arial"));
+    labelFont_.setPixelSize(14);
+    messierFont_ = QFont(QStringLiteral("Arial"));
+    messierFont_.setPixelSize(12);
+}
+
+QString CKosmiraApp::ModulePath(const QString& relative) const
+{
+    return QDir(moduleDirectory).filePath(relative);
+}
+
+void CKosmiraApp::SetModuleDirectory(const QString& directory)
+{
+    moduleDirectory = QDir(directory).absolutePath();
+}
+
+QUrl CKosmiraApp::HomeUrl() const
+{
+    const QString configured = QStringLiteral(KOSMIRA_HOME_URL);
+    if (!configured.isEmpty())
+        return QUrl::fromUserInput(configured);
+    return QUrl::fromLocalFile(ModulePath(QStringLiteral("home/index.html")));
+}
+
+void CKosmiraApp::SetShownTime(const SkyTime& local)
+{
+    localTime = local;
+    utTime = LocalToUT(local, observer.timeZone);
+    gstTime = UTToGST(utTime);
+    lstTime = GSTToLST(gstTime, observer.longitude);
+}
+
+void CKosmiraApp::RecomputeBodies()
+{
+    sun.Update(utTime);
+    moon.Update(utTime);
+    for (Planet& planet : planets)
+        planet.UpdateElements(utTime);
+    emit shownStateChanged();
+}
+
+void CKosmiraApp::RegisterCommand(int id, CommandMap::Handler run, CommandMap::Updater update)
+{
+    commands.Add(id, std::move(run), std::move(update));
+    if (mainFrame)
+        mainFrame->UpdateCommandStates();
+}
+
+void CKosmiraApp::RegisterChildFrame(int id, std::function<CChildFrame*()> create)
+{
+    RegisterCommand(id, [this, create = std::move(create)] {
+        if (!mainFrame)
+            return;
+        if (CChildFrame* frame = create())
+            mainFrame->AddChild(frame);
+    });
+}
+
+void CKosmiraApp::RegisterDialog(int id, std::function<void(QWidget*)> run)
+{
+    RegisterCommand(id, [this, run = std::move(run)] { run(mainFrame.get()); });
+}
+
+void CKosmiraApp::RegisterApplicationCommands()
+{
+    RegisterDialog(CommandId::AppAbout, [this](QWidget* parent) {
+        CAboutDlg dialog(HomeUrl(), parent);
+        dialog.exec();
+    });
+    RegisterCommand(CommandId::AppExit, [this] {
+        if (mainFrame)
+            mainFrame->close();
+        else
+            QCoreApplication::quit();
+    });
+}
+
+// ---------------------------------------------------------------------------------------
+// Commands of the child windows and dialogs, one line each:
+//     RegisterChildFrame(CommandId::NewCalendar, [this] { return new CCalendarFrame(*this); });
+//     RegisterDialog(CommandId::SetTime, [this](QWidget* parent) { CTimeSetDlg(*this, parent).exec(); });
+// A command not registered here (or in any frame) stays disabled in the menus and toolbar.
+// ---------------------------------------------------------------------------------------
+void CKosmiraApp::WireWindowCommands()
+{
+}
+
+void CKosmiraApp::SetMessageSink(std::function<void(const QString&)> sink)
+{
+    messageSink = std::move(sink);
+}
+
+void CKosmiraApp::ShowMessage(const QString& text)
+{
+    if (QThread::currentThread() == thread()) {
+        ShowMessageOnGuiThread(text);
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this, [this, text] { ShowMessageOnGuiThread(text); }, Qt::BlockingQueuedConnection);
+}
+
+void CKosmiraApp::ShowMessageOnGuiThread(const QString& text)
+{
+    if (messageSink) {
+        messageSink(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kosmira"), text, QMessageBox::Ok);
+    box.exec();
+}
+
+void CKosmiraApp::LoadCatalogsWhileSplashShows()
+{
+    // The loader runs on a worker thread so that the splash stays responsive; its messages
+    // come back here as blocking calls.
+    AppMessageSink sink(*this);
+    CatalogSet& target = *catalogs;
+    const std::string directory = moduleDirectory.toStdString();
+    const QFont labels = labelFont_;
+    const QFont messier = messierFont_;
+    const Colour starNameColour = colours.starNames;
+    const Colour messierColour = colours.messier;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        LoadCatalogs(target, directory, sink, labels, messier, starNameColour, messierColour);
+    }));
+    QEventLoop loop;
+    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    worker->start();
+    loop.exec();
+    worker->wait();
+}
+
+void CKosmiraApp::ChooseDefaultSite()
+{
+    // The 36th city is the default site; a shorter list keeps the zeroed observer.
+    constexpr std::size_t kDefaultCity = 35;
+    if (catalogs->cities.size() > kDefaultCity)
+        observer = *catalogs->cities[kDefaultCity];
+}
+
+bool CKosmiraApp::InitInstance()
+{
+    mainFrame.reset();
+    observer = Observer();
+    catalogs = std::make_unique<CatalogSet>();
+    planets = MakePlanets();
+
+    WriteDesktopLauncher(executablePath, ModulePath(QStringLiteral("kosmira.png")));
+
+    std::unique_ptr<CSplashWnd> splash;
+    if (splashEnabled) {
+        splash = std::make_unique<CSplashWnd>(ModulePath(QStringLiteral("images/logo.bmp")));
+        splash->show();
+    }
+
+    LoadCatalogsWhileSplashShows();
+    ChooseDefaultSite();
+    SetShownTime(NowLocal());
+    RecomputeBodies();
+
+    mainFrame = std::make_unique<CKosmiraFrame>(&commands);
+    mainFrame->setWindowIcon(KosmiraIcon());
+    connect(this, &CKosmiraApp::shownStateChanged, mainFrame.get(), &CKosmiraFrame::RefreshViews);
+    ReportMainWindowShown();
+    mainFrame->showMaximized();
+
+    if (splash) {
+        splash->AllowClose();
+        splash->close();
+    }
+    return true;
+}
+
+void CKosmiraApp::ReportMainWindowShown()
+{
+    if (qEnvironmentVariableIsEmpty("KOSMIRA_STARTUP_PROBE"))
+        return;
+    mainFrame->winId();  // creates the native window so that its expose can be watched
+    if (QWindow* window = mainFrame->windowHandle())
+        window->installEventFilter(new StartupProbe(mainFrame.get()));
+}

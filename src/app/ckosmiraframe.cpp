@@ -1,0 +1,437 @@
+#include "app/ckosmiraframe.h"
+
+#include "app/cchildframe.h"
+#include "app/commandicons.h"
+#include "app/kosmiraicon.h"
+#include "app/lockkeys.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+
+namespace {
+
+const QString kFrameTitle = QStringLiteral("Kosmira");
+const QString kReady = QStringLiteral("준비");
+
+// Cascade step of new child windows, in pixels.
+constexpr int kCascadeStep = 24;
+
+QLabel* MakePane(QStatusBar* bar, const QString& sizedFor, bool permanent)
+{
+    auto* pane = new QLabel(bar);
+    pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pane->setAlignment(Qt::AlignCenter);
+    if (!sizedFor.isEmpty())
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(sizedFor) + 10);
+    if (permanent)
+        bar->addPermanentWidget(pane);
+    else
+        bar->addWidget(pane, 1);
+    return pane;
+}
+
+}  // namespace
+
+CKosmiraFrame::CKosmiraFrame(CommandMap* applicationCommands, QWidget* parent)
+    : QMainWindow(parent), appCommands(applicationCommands)
+{
+    setWindowTitle(kFrameTitle);
+    setWindowIcon(KosmiraIcon());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    mdiArea = new QMdiArea(this);
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &CKosmiraFrame::OnChildActivated);
+
+    frameCommands.Add(CommandId::ToggleToolBar, [this] { OnToggleToolBar(); },
+                      [this](CommandState& s) { s.checked = toolBarVisible; });
+    frameCommands.Add(CommandId::ToggleStatusBar, [this] { OnToggleStatusBar(); },
+                      [this](CommandState& s) { s.checked = statusBarVisible; });
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    ShowMenus(MenuSet::Main);
+
+    connect(qApp, &QApplication::focusChanged, this, [this] { UpdateCommandStates(); });
+    qApp->installEventFilter(this);
+    UpdateCommandStates();
+    RefreshIndicators();
+}
+
+CKosmiraFrame::~CKosmiraFrame()
+{
+    qApp->removeEventFilter(this);
+}
+
+QAction* CKosmiraFrame::MakeAction(int id, const QString& text)
+{
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    action->setIcon(CommandIcon(id));
+    action->setIconVisibleInMenu(false);
+    connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
+    addAction(action);  // accelerators work with the menu bar and the toolbar hidden
+    actions.insert(id, action);
+    return action;
+}
+
+void CKosmiraFrame::CreateActions()
+{
+    using namespace CommandId;
+    MakeAction(NewPlanetarium, QStringLiteral("새 플라네타리움"));
+    MakeAction(NewPlanet3d, QStringLiteral("새 태양계 3차원 보기"));
+    MakeAction(NewPlanetEcl, QStringLiteral("새 행성 시운동 보기"));
+    MakeAction(NewCalendar, QStringLiteral("새 천문 달력"));
+    MakeAction(NewBrowser, QStringLiteral("새 브라우저 생성"));
+    MakeAction(FileClose, QStringLiteral("닫기"));
+    MakeAction(AppExit, QStringLiteral("종료"))->setStatusTip(
+        QStringLiteral("프로그램을 끝냅니다."));
+    MakeAction(SetTime, QStringLiteral("시간"));
+    MakeAction(SetLocation, QStringLiteral("위치"));
+    MakeAction(SyncClock, QStringLiteral("컴퓨터 시간 맞추기"));
+    MakeAction(ToggleToolBar, QStringLiteral("도구 모음"));
+    MakeAction(ToggleStatusBar, QStringLiteral("상태 표시줄"));
+    MakeAction(FullScreen, QStringLiteral("전체 화면으로 보기"));
+    MakeAction(PointerPalette, QStringLiteral("마우스 포인터 팔래트"));
+    MakeAction(DisplayPalette, QStringLiteral("대상 설정 팔래트"));
+    MakeAction(FindConstellation, QStringLiteral("별자리"));
+    MakeAction(FindSun, QStringLiteral("태양"));
+    MakeAction(FindMoon, QStringLiteral("달"));
+    MakeAction(FindMercury, QStringLiteral("수성"));
+    MakeAction(FindVenus, QStringLiteral("금성"));
+    MakeAction(FindMars, QStringLiteral("화성"));
+    MakeAction(FindJupiter, QStringLiteral("목성"));
+    MakeAction(FindSaturn, QStringLiteral("토성"));
+    MakeAction(FindUranus, QStringLiteral("천왕성"));
+    MakeAction(FindNeptune, QStringLiteral("해왕성"));
+    MakeAction(FindPluto, QStringLiteral("명왕성"));
+    MakeAction(InfoConstellation, QStringLiteral("별자리"));
+    MakeAction(InfoSun, QStringLiteral("태양"));
+    MakeAction(InfoMoon, QStringLiteral("달"));
+    const char* planetNames[] = {"수성", "금성", "지구", "화성", "목성",
+                                 "토성", "천왕성", "해왕성", "명왕성"};
+    for (int i = 0; i < 9; ++i)
+        MakeAction(InfoMercury + i, QString::fromUtf8(planetNames[i]));
+    MakeAction(ToolPlanet3d, QStringLiteral("태양계 3차원 보기"));
+    MakeAction(ToolPlanetEcl, QStringLiteral("황도 면에서 행성 위치 보기"));
+    MakeAction(ToolCalendar, QStringLiteral("천문 달력(일출, 일몰, 박명, 월령, 일식, 행성)"));
+    MakeAction(ToolPolarAxis, QStringLiteral("극축 맞추기"));
+    MakeAction(AppAbout, QStringLiteral("이 프로그램에 대하여..."))
+        ->setStatusTip(QStringLiteral("프로그램 정보, 버전 번호와 저작권을 표시합니다."));
+    MakeAction(FilePrint, QString())->setToolTip(QStringLiteral("인쇄"));
+    actions[AppAbout]->setToolTip(QStringLiteral("정보"));
+    for (int id : {ViewEast, ViewWest, ViewSouth, ViewNorth, ViewZenith, ZoomIn, ZoomOut})
+        MakeAction(id, QString());
+
+    for (int id : {ToggleToolBar, ToggleStatusBar, FullScreen, PointerPalette, DisplayPalette})
+        actions[id]->setCheckable(true);
+
+    // The accelerator table. Only F11 has a handler anywhere; the others stay disabled.
+    actions[FullScreen]->setShortcut(QKeySequence(Qt::Key_F11));
+    const std::pair<int, QList<QKeySequence>> accelerators[] = {
+        {NextPane, {QKeySequence(Qt::Key_F6)}},
+        {PrevPane, {QKeySequence(Qt::SHIFT | Qt::Key_F6)}},
+        {EditCopy, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+        {EditPaste, {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
+        {EditCut, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+        {EditUndo, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+    };
+    for (const auto& [id, keys] : accelerators)
+        MakeAction(id, QString())->setShortcuts(keys);
+}
+
+void CKosmiraFrame::AddCommands(QMenu* menu, std::initializer_list<int> ids)
+{
+    for (int id : ids) {
+        if (id == 0)
+            menu->addSeparator();
+        else
+            menu->addAction(actions.value(id));
+    }
+}
+
+void CKosmiraFrame::CreateMenus()
+{
+    using namespace CommandId;
+    auto makeMenu = [this](QList<QMenu*>& set, const QString& title) {
+        auto* menu = new QMenu(title, this);
+        connect(menu, &QMenu::aboutToShow, this, &CKosmiraFrame::UpdateCommandStates);
+        connect(menu, &QMenu::aboutToHide, this, [this] { messagePane->setText(kReady); });
+        set.append(menu);
+        return menu;
+    };
+    auto makeSubmenu = [this](QMenu* parent, const QString& title) {
+        QMenu* menu = parent->addMenu(title);
+        connect(menu, &QMenu::aboutToShow, this, &CKosmiraFrame::UpdateCommandStates);
+        return menu;
+    };
+
+    // Menu 128: the main frame and every child window but the planetarium.
+    AddCommands(makeMenu(mainMenus, QStringLiteral("파일")),
+                {NewPlanetarium, NewPlanet3d, NewPlanetEcl, NewCalendar, NewBrowser, 0, AppExit});
+    AddCommands(makeMenu(mainMenus, QStringLiteral("설정")), {SetTime, SetLocation});
+    AddCommands(makeMenu(mainMenus, QStringLiteral("도구")), {SyncClock});
+    AddCommands(makeMenu(mainMenus, QStringLiteral("보기")),
+                {ToggleToolBar, ToggleStatusBar, 0, FullScreen});
+    AddCommands(makeMenu(mainMenus, QStringLiteral("도움말")), {AppAbout});
+
+    // Menu 129: planetarium windows.
+    AddCommands(makeMenu(childMenus, QStringLiteral("파일")),
+                {NewPlanetarium, FileClose, 0, AppExit});
+    AddCommands(makeMenu(childMenus, QStringLiteral("설정")), {SetTime, SetLocation});
+    QMenu* find = makeMenu(childMenus, QStringLiteral("찾기"));
+    AddCommands(find, {FindConstellation, FindSun, FindMoon});
+    AddCommands(makeSubmenu(find, QStringLiteral("행성")),
+                {FindMercury, FindVenus, FindMars, FindJupiter, FindSaturn, FindUranus,
+                 FindNeptune, FindPluto});
+    QMenu* info = makeMenu(childMenus, QStringLiteral("정보"));
+    AddCommands(info, {InfoConstellation, InfoSun, InfoMoon});
+    AddCommands(makeSubmenu(info, QStringLiteral("행성")),
+                {InfoMercury, InfoVenus, InfoEarth, InfoMars, InfoJupiter, InfoSaturn,
+                 InfoUranus, InfoNeptune, InfoPluto});
+    AddCommands(makeMenu(childMenus, QStringLiteral("도구")),
+                {ToolPlanet3d, ToolPlanetEcl, ToolCalendar, ToolPolarAxis, SyncClock});
+    AddCommands(makeMenu(childMenus, QStringLiteral("보기")),
+                {ToggleToolBar, ToggleStatusBar, 0, PointerPalette, DisplayPalette, 0,
+                 FullScreen});
+    AddCommands(makeMenu(childMenus, QStringLiteral("도움말")), {AppAbout});
+}
+
+void CKosmiraFrame::CreateToolBar()
+{
+    using namespace CommandId;
+    toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setIconSize(QSize(kToolPictureWidth, kToolPictureHeight));
+    toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    toolBar->setFloatable(true);
+    toolBar->setMovable(true);
+    // Hiding the bar goes through the flag only: no context menu to hide it behind its back.
+    toolBar->toggleViewAction()->setEnabled(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    for (int id : {FilePrint, 0, ViewEast, ViewWest, ViewSouth, ViewNorth, ViewZenith, 0, ZoomIn,
+                   ZoomOut, 0, SetTime, SetLocation, 0, AppAbout}) {
+        if (id == 0)
+            toolBar->addSeparator();
+        else
+            toolBar->addAction(actions.value(id));
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar);
+}
+
+void CKosmiraFrame::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    messagePane = MakePane(bar, QString(), false);
+    messagePane->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    messagePane->setText(kReady);
+    centrePane = MakePane(bar, QStringLiteral("중심의 위치"), true);
+    separatorPane = MakePane(bar, QStringLiteral(" "), true);
+    capsPane = MakePane(bar, QStringLiteral("CAP"), true);
+    numPane = MakePane(bar, QStringLiteral("NUM"), true);
+    scrollPane = MakePane(bar, QStringLiteral("SCRL"), true);
+}
+
+void CKosmiraFrame::ShowMenus(MenuSet menus)
+{
+    if (menus == currentMenus && !menuBar()->actions().isEmpty())
+        return;
+    currentMenus = menus;
+    menuBar()->clear();
+    for (QMenu* menu : menus == MenuSet::Planetarium ? childMenus : mainMenus)
+        menuBar()->addMenu(menu);
+}
+
+QAction* CKosmiraFrame::Action(int id) const
+{
+    return actions.value(id, nullptr);
+}
+
+QList<int> CKosmiraFrame::MenuCommandIds() const
+{
+    QList<int> ids;
+    std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& list) {
+        for (QAction* a : list) {
+            if (a->menu())
+                walk(a->menu()->actions());
+            else if (!a->isSeparator())
+                ids.append(a->data().toInt());
+        }
+    };
+    walk(menuBar()->actions());
+    return ids;
+}
+
+QStringList CKosmiraFrame::MenuTitles() const
+{
+    QStringList titles;
+    for (QAction* a : menuBar()->actions())
+        titles.append(a->text());
+    return titles;
+}
+
+CChildFrame* CKosmiraFrame::ActiveChild() const
+{
+    QMdiSubWindow* window = mdiArea->activeSubWindow();
+    return window ? qobject_cast<CChildFrame*>(window->widget()) : nullptr;
+}
+
+QList<CChildFrame*> CKosmiraFrame::Children() const
+{
+    QList<CChildFrame*> children;
+    for (QMdiSubWindow* window : mdiArea->subWindowList()) {
+        if (auto* frame = qobject_cast<CChildFrame*>(window->widget()))
+            children.append(frame);
+    }
+    return children;
+}
+
+QMdiSubWindow* CKosmiraFrame::AddChild(CChildFrame* frame)
+{
+    QMdiSubWindow* window = mdiArea->addSubWindow(frame);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // New windows cascade from the top left, each three quarters of the client area.
+    const QSize area = mdiArea->viewport()->size();
+    const int step = kCascadeStep * (childrenOpened++ % 8);
+    window->resize(std::max(320, area.width() * 3 / 4), std::max(240, area.height() * 3 / 4));
+    window->move(step, step);
+    window->show();
+    mdiArea->setActiveSubWindow(window);
+    frame->setFocus(Qt::OtherFocusReason);
+    frame->OnInitialUpdate();
+    OnChildActivated(window);
+    return window;
+}
+
+void CKosmiraFrame::OnChildActivated(QMdiSubWindow*)
+{
+    CChildFrame* child = ActiveChild();
+    ShowMenus(child ? child->Menus() : MenuSet::Main);
+    UpdateTitle();
+    UpdateCommandStates();
+}
+
+void CKosmiraFrame::UpdateTitle()
+{
+    CChildFrame* child = ActiveChild();
+    const QString childTitle = child ? child->windowTitle() : QString();
+    setWindowTitle(childTitle.isEmpty() ? kFrameTitle : kFrameTitle + QStringLiteral(" - ") + childTitle);
+}
+
+bool CKosmiraFrame::RouteCommand(int id)
+{
+    bool handled = false;
+    if (CChildFrame* child = ActiveChild())
+        handled = child->RouteCommand(id);
+    if (!handled)
+        handled = frameCommands.Run(id);
+    if (!handled && appCommands)
+        handled = appCommands->Run(id);
+    UpdateCommandStates();
+    return handled;
+}
+
+CommandState CKosmiraFrame::QueryCommand(int id, bool* handled)
+{
+    CommandState state;
+    bool found = false;
+    if (CChildFrame* child = ActiveChild())
+        found = child->RouteUpdateCommand(id, state);
+    if (!found)
+        found = frameCommands.Update(id, state);
+    if (!found && appCommands)
+        found = appCommands->Update(id, state);
+    if (!found)
+        state = CommandState{false, false};
+    if (handled)
+        *handled = found;
+    return state;
+}
+
+void CKosmiraFrame::UpdateCommandStates()
+{
+    for (auto it = actions.cbegin(); it != actions.cend(); ++it) {
+        const CommandState state = QueryCommand(it.key());
+        QAction* action = it.value();
+        action->setEnabled(state.enabled);
+        if (action->isCheckable())
+            action->setChecked(state.checked);
+    }
+}
+
+void CKosmiraFrame::OnToggleToolBar()
+{
+    toolBarVisible = !toolBarVisible;
+    toolBar->setVisible(toolBarVisible);
+}
+
+void CKosmiraFrame::OnToggleStatusBar()
+{
+    statusBarVisible = !statusBarVisible;
+    statusBar()->setVisible(statusBarVisible);
+}
+
+QStringList CKosmiraFrame::StatusPaneTexts() const
+{
+    return {messagePane->text(), centrePane->text(), separatorPane->text(),
+            capsPane->text(),    numPane->text(),    scrollPane->text()};
+}
+
+void CKosmiraFrame::RefreshIndicators()
+{
+    const LockKeyState keys = ReadLockKeyState();
+    capsPane->setText(keys.capsLock ? QStringLiteral("CAP") : QString());
+    numPane->setText(keys.numLock ? QStringLiteral("NUM") : QString());
+    scrollPane->setText(keys.scrollLock ? QStringLiteral("SCRL") : QString());
+}
+
+void CKosmiraFrame::RefreshViews()
+{
+    for (CChildFrame* child : Children())
+        child->RefreshView();
+}
+
+bool CKosmiraFrame::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        // The message pane shows the highlighted item's prompt, blank for items without one,
+        // and "준비" once no menu is open.
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        messagePane->setText(!tip.isEmpty() || QApplication::activePopupWidget() ? tip : kReady);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool CKosmiraFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyRelease:
+        if (watched->isWidgetType()) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock)
+                RefreshIndicators();
+        }
+        break;
+    case QEvent::ApplicationActivate:
+        RefreshIndicators();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+// Command identifiers of the menus, the toolbar and the accelerator table. The numbers are
+// those of the original resources, so that every command keeps one stable id across the
+// menus, the router and the tests.
+namespace CommandId {
+
+// File
+constexpr int NewPlanetarium = 32827;  // "새 플라네타리움"
+constexpr int NewPlanet3d = 32828;     // "새 태양계 3차원 보기"
+constexpr int NewPlanetEcl = 32829;    // "새 행성 시운동 보기"
+constexpr int NewBrowser = 32830;      // "새 브라우저 생성"
+constexpr int NewCalendar = 32831;     // "새 천문 달력"
+constexpr int FileClose = 57602;       // "닫기" (no handler)
+constexpr int FilePrint = 57607;       // toolbar printer (no handler)
+constexpr int AppExit = 57665;         // "종료"
+
+// Settings
+constexpr int SetTime = 32817;      // "시간"
+constexpr int SetLocation = 32818;  // "위치"
+
+// Tools
+constexpr int SyncClock = 32821;      // "컴퓨터 시간 맞추기"
+constexpr int ToolPlanet3d = 32775;   // "태양계 3차원 보기" (no handler)
+constexpr int ToolPlanetEcl = 32777;  // "황도 면에서 행성 위치 보기" (no handler)
+constexpr int ToolCalendar = 32778;   // "천문 달력(...)" (no handler)
+constexpr int ToolPolarAxis = 32779;  // "극축 맞추기" (no handler)
+
+// View
+constexpr int ToggleToolBar = 32825;    // "도구 모음"
+constexpr int ToggleStatusBar = 32826;  // "상태 표시줄"
+constexpr int FullScreen = 32824;       // "전체 화면으로 보기", F11
+constexpr int PointerPalette = 32822;   // "마우스 포인터 팔래트"
+constexpr int DisplayPalette = 32823;   // "대상 설정 팔래트"
+
+// Find (planetarium view)
+constexpr int FindConstellation = 32793;
+constexpr int FindSun = 32794;
+constexpr int FindMoon = 32795;
+constexpr int FindMercury = 32797;
+constexpr int FindVenus = 32798;
+constexpr int FindMars = 32800;
+constexpr int FindJupiter = 32801;
+constexpr int FindSaturn = 32802;
+constexpr int FindUranus = 32803;
+constexpr int FindNeptune = 32804;
+constexpr int FindPluto = 32805;
+
+// Information
+constexpr int InfoConstellation = 32806;  // no handler
+constexpr int InfoSun = 32782;
+constexpr int InfoMoon = 32781;
+constexpr int InfoMercury = 32783;  // 32783 .. 32791: Mercury .. Pluto, Earth included (no handler)
+constexpr int InfoVenus = 32784;
+constexpr int InfoEarth = 32785;
+constexpr int InfoMars = 32786;
+constexpr int InfoJupiter = 32787;
+constexpr int InfoSaturn = 32788;
+constexpr int InfoUranus = 32789;
+constexpr int InfoNeptune = 32790;
+constexpr int InfoPluto = 32791;
+
+// Toolbar navigation of the planetarium view
+constexpr int ViewEast = 32807;
+constexpr int ViewWest = 32816;
+constexpr int ViewSouth = 32809;
+constexpr int ViewNorth = 32810;
+constexpr int ViewZenith = 32811;
+constexpr int ZoomIn = 32812;
+constexpr int ZoomOut = 32813;
+
+// Help
+constexpr int AppAbout = 57664;  // "이 프로그램에 대하여..."
+
+// Accelerators without a handler in any window
+constexpr int NextPane = 57680;  // F6
+constexpr int PrevPane = 57681;  // Shift+F6
+constexpr int EditCopy = 57634;
+constexpr int EditCut = 57635;
+constexpr int EditPaste = 57637;
+constexpr int EditUndo = 57643;
+
+}  // namespace CommandId
+
+// Menu and accelerator resources a child frame asks for.
+enum class MenuSet : int {
+    Main = 128,         // main frame and every child but the planetarium
+    Planetarium = 129,  // planetarium windows
+};
