@@ -206,9 +206,28 @@ def check_connames(root, constellations):
         assert max(p[0] for row in picture for p in row) >= 250, f"connames.bmp: band {i} not white"
 
 
+def check_location_map(root):
+    """360 x 180, one pixel per degree from longitude -180 and latitude +90: known land and sea
+    points must come out as such (land is drawn greener than blue, sea bluer than green)."""
+    width, height, rows = read_bmp24(root / "images" / "location.bmp")
+    assert (width, height) == (360, 180), f"location.bmp is {width} x {height}"
+
+    def at(lon, lat):
+        return rows[int(90 - lat)][int(lon + 180)]
+    land = [(20, 0), (100, 60), (-100, 40), (135, -25), (0, -85), (-60, -10), (45, 25), (127.5, 36)]
+    sea = [(-150, 0), (-40, 30), (80, -30), (170, 30), (-30, -50), (0, 0), (150, -50), (51, 42)]
+    for lon, lat in land:
+        r, g, b = at(lon, lat)
+        assert g > b, f"location.bmp: ({lon}, {lat}) is not land"
+    for lon, lat in sea:
+        r, g, b = at(lon, lat)
+        assert b > g, f"location.bmp: ({lon}, {lat}) is not sea"
+
+
 def run(root):
     check_cities(root)
     constellations = korean_names(root)
     rows = check_conident(root, constellations)
     check_conbound(root, rows)
     check_connames(root, constellations)
+    check_location_map(root)
