@@ -1,0 +1,280 @@
+#include "planetarium/cplanetariumview.h"
+
+#include "planetarium/skyrenderer.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QResizeEvent>
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr double kTwoPi = 6.283185307179586;
+constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kRadToDeg = 57.29577951308232;
+constexpr double kNearPlane = 0.10000000149011612;  // 0.1f widened, as the camera always had
+constexpr double kFarPlane = 2.0;
+
+double WrapAzimuth(double a)
+{
+    return a - kTwoPi * std::floor(a / kTwoPi);
+}
+
+}  // namespace
+
+CPlanetariumView::CPlanetariumView(const SkyScene& scene, QWidget* parent)
+    : COpenGLWnd(parent), scene_(scene), renderer_(std::make_unique<SkyRenderer>(scene))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setCursor(Qt::ArrowCursor);
+}
+
+CPlanetariumView::~CPlanetariumView()
+{
+    // The renderer's textures and buffers live in this window's context.
+    if (MakeCurrent())
+        renderer_->ReleaseGL();
+}
+
+void CPlanetariumView::SetImmediateMode(bool immediate)
+{
+    renderer_->SetImmediateMode(immediate);
+}
+
+bool CPlanetariumView::ImmediateMode() const
+{
+    return renderer_->ImmediateMode();
+}
+
+void CPlanetariumView::SetViewCentre(const SphericalCoord& centre)
+{
+    viewCentre_ = centre;
+    CameraTurned();
+}
+
+void CPlanetariumView::CameraTurned()
+{
+    // Pointer tracking and the next drag step unproject through the camera just set, even
+    // before the repaint has happened.
+    if (MakeCurrent())
+        LoadViewOrientation();
+    update();
+}
+
+void CPlanetariumView::OnContextCreated()
+{
+    renderer_->OnContextCreated();
+}
+
+void CPlanetariumView::SetProjection()
+{
+    const QSize size = SurfaceSize();
+    if (size.isEmpty())
+        return;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(fieldOfView_ * kRadToDeg, double(size.width()) / double(size.height()),
+                   kNearPlane, kFarPlane);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void CPlanetariumView::LoadViewOrientation()
+{
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    SkyRenderer::ApplyViewOrientation(viewCentre_);
+}
+
+void CPlanetariumView::resizeEvent(QResizeEvent* event)
+{
+    COpenGLWnd::resizeEvent(event);
+    if (!MakeCurrent())
+        return;
+    const QSize size = SurfaceSize();
+    glViewport(0, 0, size.width(), size.height());
+    SetProjection();
+    // Pointer tracking before the first paint already finds the camera in place.
+    LoadViewOrientation();
+    update();
+}
+
+void CPlanetariumView::DrawScene()
+{
+    renderer_->Draw(viewCentre_, *flags_, SurfaceSize());
+}
+
+bool CPlanetariumView::ScreenToSky(double px, double py, SphericalCoord* direction)
+{
+    if (!MakeCurrent())
+        return false;
+    GLint viewport[4];
+    GLdouble modelView[16];
+    GLdouble projection[16];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    const double wx = px;
+    const double wy = double(viewport[3]) - py - 1.0;
+    GLdouble x = 0, y = 0, z = 0;
+    const bool ok = gluUnProject(wx, wy, 1.0, modelView, projection, viewport, &x, &y, &z) ==
+                    GL_TRUE;
+    const double length = std::sqrt(x * x + y * y + z * z);
+    if (length > 0.0) {
+        *direction = SphericalCoord::FromUnitXYZ(x / length, y / length, z / length);
+    } else {
+        *direction = SphericalCoord(0.0, 0.0);
+    }
+    return ok && length > 0.0;
+}
+
+QPointF CPlanetariumView::DevicePoint(const QPointF& logical) const
+{
+    return logical * devicePixelRatioF();
+}
+
+void CPlanetariumView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        setFocus(Qt::MouseFocusReason);
+        lastDragPoint_ = DevicePoint(event->position());
+        dragging_ = true;
+        update();
+    }
+    COpenGLWnd::mousePressEvent(event);
+}
+
+void CPlanetariumView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        dragging_ = false;
+    COpenGLWnd::mouseReleaseEvent(event);
+}
+
+void CPlanetariumView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF point = DevicePoint(event->position());
+    if (dragging_) {
+        Drag(point);
+    } else {
+        SphericalCoord direction;
+        if (ScreenToSky(point.x(), point.y(), &direction))
+            emit PointerMoved(direction);
+    }
+    COpenGLWnd::mouseMoveEvent(event);
+}
+
+void CPlanetariumView::Drag(const QPointF& to)
+{
+    SphericalCoord p;
+    SphericalCoord q;
+    ScreenToSky(lastDragPoint_.x(), lastDragPoint_.y(), &p);
+    ScreenToSky(to.x(), to.y(), &q);
+    double dAz = p.lon - q.lon;
+    if (dAz > kPi)
+        dAz -= kTwoPi;
+    double dAlt = p.lat - q.lat;
+    if (dAlt > kPi)
+        dAlt -= kTwoPi;
+    double altitude = viewCentre_.lat + dAlt;
+    if (altitude < 0.0)
+        altitude = 0.0;
+    if (altitude > kHalfPi)
+        altitude = kHalfPi;
+    viewCentre_ = SphericalCoord(WrapAzimuth(viewCentre_.lon + dAz), altitude);
+    CameraTurned();
+    lastDragPoint_ = to;
+}
+
+void CPlanetariumView::keyPressEvent(QKeyEvent* event)
+{
+    const double step = fieldOfView_ * kArrowStepPerFieldOfView;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        viewCentre_.lon = WrapAzimuth(viewCentre_.lon - step);
+        CameraTurned();
+        return;
+    case Qt::Key_Right:
+        viewCentre_.lon = WrapAzimuth(viewCentre_.lon + step);
+        CameraTurned();
+        return;
+    case Qt::Key_Up: {
+        const double altitude = viewCentre_.lat + step;
+        viewCentre_.lat = altitude > kHalfPi ? kHalfPi : altitude;
+        CameraTurned();
+        return;
+    }
+    case Qt::Key_Down: {
+        const double altitude = viewCentre_.lat - step;
+        viewCentre_.lat = altitude < 0.0 ? 0.0 : altitude;
+        CameraTurned();
+        return;
+    }
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.size() == 1) {
+        switch (text.at(0).unicode()) {
+        case 'E': case 'e': OnViewEast(); return;
+        case 'N': case 'n': OnViewNorth(); return;
+        case 'S': case 's': OnViewSouth(); return;
+        case 'W': case 'w': OnViewWest(); return;
+        case 'Z': case 'z': OnViewZenith(); return;
+        case '+': OnZoomIn(); return;
+        case '-': OnZoomOut(); return;
+        default: break;
+        }
+    }
+    COpenGLWnd::keyPressEvent(event);
+}
+
+void CPlanetariumView::OnViewEast()
+{
+    SetViewCentre(SphericalCoord(kHalfPi, 0.0));
+}
+
+void CPlanetariumView::OnViewNorth()
+{
+    SetViewCentre(SphericalCoord(0.0, 0.0));
+}
+
+void CPlanetariumView::OnViewSouth()
+{
+    SetViewCentre(SphericalCoord(kPi, 0.0));
+}
+
+void CPlanetariumView::OnViewWest()
+{
+    SetViewCentre(SphericalCoord(kHalfPi * 3.0, 0.0));
+}
+
+void CPlanetariumView::OnViewZenith()
+{
+    SetViewCentre(SphericalCoord(viewCentre_.lon, kHalfPi));
+}
+
+void CPlanetariumView::OnZoomIn()
+{
+    fieldOfView_ *= 2.0 / 3.0;
+    if (fieldOfView_ < kMinFieldOfViewRad)
+        fieldOfView_ = kMinFieldOfViewRad;
+    if (MakeCurrent())
+        SetProjection();
+    update();
+}
+
+void CPlanetariumView::OnZoomOut()
+{
+    fieldOfView_ *= 1.5;
+    if (fieldOfView_ > kMaxFieldOfViewRad)
+        fieldOfView_ = kMaxFieldOfViewRad;
+    if (MakeCurrent())
+        SetProjection();
+    update();
+}

@@ -1,0 +1,88 @@
+#include "planetarium/cpointerbar.h"
+
+#include "astro/frames.h"
+#include "astro/observer.h"
+#include "astro/skytime.h"
+#include "catalog/catalogset.h"
+#include "catalog/constellationlookup.h"
+#include "image/displaytext.h"
+#include "planetarium/dialogunits.h"
+
+#include <QLabel>
+
+namespace {
+
+constexpr double kRadToHours = 3.819718634205488;  // 12 / pi
+constexpr double kRadToDeg = 57.29577951308232;
+
+QLabel* AddLabel(QWidget* parent, const DialogUnits& units, const QString& text, int y, int h)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(units.Rect(4, y, 50, h).united(QRect(units.Rect(4, y, 50, h).topLeft(),
+                                                              label->sizeHint())));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+}  // namespace
+
+CPointerBar::CPointerBar(const SkyScene& scene, QWidget* parent) : QWidget(parent), scene_(scene)
+{
+    setFont(QFont(QStringLiteral("굴림"), 9));
+    const DialogUnits units(font());
+    AddLabel(this, units, QStringLiteral("지평 좌표계"), 5, 8);
+    horizontalLabel_ = AddLabel(this, units, QString(), 15, 17);
+    AddLabel(this, units, QStringLiteral("적도 좌표계"), 37, 8);
+    equatorialLabel_ = AddLabel(this, units, QString(), 47, 17);
+    AddLabel(this, units, QStringLiteral("황도 좌표계"), 69, 8);
+    eclipticLabel_ = AddLabel(this, units, QString(), 79, 17);
+    AddLabel(this, units, QStringLiteral("은하 좌표계"), 101, 8);
+    galacticLabel_ = AddLabel(this, units, QString(), 111, 17);
+    AddLabel(this, units, QStringLiteral("별자리"), 133, 8);
+    constellationLabel_ = AddLabel(this, units, QString(), 143, 10);
+    // Room for the widest value ("방위각: 23.999" in the palette's font) on two lines.
+    const QFontMetrics metrics(font());
+    const int valueWidth = metrics.horizontalAdvance(QStringLiteral("방위각: -00.000")) + 4;
+    for (QLabel* value : {horizontalLabel_, equatorialLabel_, eclipticLabel_, galacticLabel_}) {
+        QRect r = value->geometry();
+        r.setWidth(std::max(r.width(), valueWidth));
+        r.setHeight(std::max(r.height(), 2 * metrics.lineSpacing()));
+        value->setGeometry(r);
+    }
+    QRect r = constellationLabel_->geometry();
+    r.setWidth(std::max(r.width(), valueWidth));
+    r.setHeight(std::max(r.height(), metrics.lineSpacing()));
+    constellationLabel_->setGeometry(r);
+    setFixedSize(units.Size(59, 159).expandedTo(childrenRect().size() + QSize(units.X(4), 2)));
+}
+
+QString CPointerBar::FormatPair(const char* lonCaption, const char* latCaption,
+                                const SphericalCoord& p)
+{
+    return QString::asprintf("%s: %6.3f\n%s: %6.3f", lonCaption, p.lon * kRadToHours,
+                             latCaption, p.lat * kRadToDeg);
+}
+
+void CPointerBar::Update(const SphericalCoord& horizontal)
+{
+    const double latitude = scene_.observer.latitude;
+    const SphericalCoord equatorial = HorizontalToEquatorial(horizontal, scene_.lst, latitude);
+    const SphericalCoord ecliptic = EquatorialToEcliptic(equatorial, scene_.ut);
+    const SphericalCoord galactic = EquatorialToGalactic(equatorial);
+    horizontalText_ = FormatPair("방위각", "고도", horizontal);
+    equatorialText_ = FormatPair("적경", "적위", equatorial);
+    eclipticText_ = FormatPair("황경", "황위", ecliptic);
+    galacticText_ = FormatPair("은경", "은위", galactic);
+    const char* found = FindConstellationAt(scene_.catalogs.zones, equatorial);
+    constellationText_ = found ? DisplayText(found) : QString();
+    ShowTexts();
+}
+
+void CPointerBar::ShowTexts()
+{
+    constellationLabel_->setText(constellationText_);
+    eclipticLabel_->setText(eclipticText_);
+    equatorialLabel_->setText(equatorialText_);
+    galacticLabel_->setText(galacticText_);
+    horizontalLabel_->setText(horizontalText_);
+}

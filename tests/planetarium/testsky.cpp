@@ -1,0 +1,54 @@
+#include "testsky.h"
+
+#include "astro/timescales.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace {
+
+constexpr double kDegToRad = 0.017453292519943295;
+constexpr double kSeoulLocal2100 = 2460325.375;  // 2024-01-15 21:00 in Seoul's civil time
+
+QFont ArialPixels(int pixels)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+}  // namespace
+
+TestSky::TestSky()
+    : observer("서울특별시", "서울", float(126.98 * kDegToRad), float(37.57 * kDegToRad), 9.0f),
+      sun(SkyTime(2451545.0)), moon(SkyTime(2451545.0)), planets(MakePlanets()),
+      labelFont(ArialPixels(14)), messierFont(ArialPixels(12)),
+      scene{localTime, ut,      lst,      observer, sun,         moon,
+            planets.data(), catalogs, colours, labelFont, messierFont}
+{
+    SetLocalTime(kSeoulLocal2100);
+}
+
+void TestSky::SetLocalTime(double localJulianDate)
+{
+    localTime = SkyTime(localJulianDate);
+    ut = LocalToUT(localTime, observer.timeZone);
+    lst = UTToLST(ut, observer.longitude);
+    sun.Update(ut);
+    moon.Update(ut);
+    for (Planet& p : planets)
+        p.UpdateElements(ut);
+}
+
+const char* SourceDir()
+{
+    return KOSMIRA_SOURCE_DIR;
+}
+
+void SendMouseMove(QWidget* widget, const QPointF& position)
+{
+    QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "astro/moon.h"
+#include "astro/observer.h"
+#include "astro/planet.h"
+#include "astro/skytime.h"
+#include "astro/sun.h"
+#include "catalog/catalogset.h"
+#include "planetarium/displaycolors.h"
+#include "planetarium/skyscene.h"
+
+#include <QFont>
+#include <QPointF>
+
+class QWidget;
+
+#include <array>
+
+// A fixed shown state for the sky views: Seoul, 2024-01-15 21:00 local time (12:00 UT),
+// bodies computed for it, empty catalogs unless a test fills them.
+struct TestSky {
+    TestSky();
+    // Recomputes UT, LST and the bodies from a local time.
+    void SetLocalTime(double localJulianDate);
+
+    Observer observer;
+    SkyTime localTime;
+    SkyTime ut;
+    SkyTime lst;
+    Sun sun;
+    Moon moon;
+    std::array<Planet, kPlanetCount> planets;
+    CatalogSet catalogs;
+    DisplayColors colours;
+    QFont labelFont;
+    QFont messierFont;
+    SkyScene scene;
+};
+
+// Directory of the sources (data/ and images/ live there).
+const char* SourceDir();
+
+// A pointer move without buttons at a logical position of the widget, delivered at once
+// (QTest may merge moves to a position it believes the pointer is already at).
+void SendMouseMove(QWidget* widget, const QPointF& position);
