@@ -224,6 +224,28 @@ def check_location_map(root):
         assert b > g, f"location.bmp: ({lon}, {lat}) is not sea"
 
 
+def check_logo(root):
+    """About 480 x 300: a dark sky with stars and bright lettering across the middle."""
+    width, height, rows = read_bmp24(root / "images" / "logo.bmp")
+    assert 400 <= width <= 560 and 250 <= height <= 350, f"logo.bmp is {width} x {height}"
+    pixels = [p for row in rows for p in row]
+    dark = sum(1 for p in pixels if max(p) < 90) / len(pixels)
+    assert dark > 0.6, "logo.bmp: the sky is not dark"
+    middle = [p for row in rows[height // 4:3 * height // 4] for p in row[width // 6:5 * width // 6]]
+    assert sum(1 for p in middle if min(p) > 230) > 2000, "logo.bmp: no lettering in the middle"
+    def bright(x, y):
+        return sum(rows[y][x])
+
+    # Stars: points far brighter than the sky four pixels around them, outside the lettering.
+    stars = 0
+    for y in list(range(4, height // 5)) + list(range(4 * height // 5, height - 4)):
+        for x in range(4, width - 4):
+            around = max(bright(x - 4, y), bright(x + 4, y), bright(x, y - 4), bright(x, y + 4))
+            if bright(x, y) > around + 120:
+                stars += 1
+    assert stars > 40, f"logo.bmp: {stars} star pixels"
+
+
 def run(root):
     check_cities(root)
     constellations = korean_names(root)
@@ -231,3 +253,4 @@ def run(root):
     check_conbound(root, rows)
     check_connames(root, constellations)
     check_location_map(root)
+    check_logo(root)
