@@ -1,0 +1,158 @@
+#include "views/cplanet3dview.h"
+
+#include <QKeyEvent>
+#include <QResizeEvent>
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+namespace {
+
+constexpr double kInv255 = 0.00392156862745098;
+
+void SetColour(Colour c)
+{
+    glColor3ub(static_cast<GLubyte>(ColourRed(c)), static_cast<GLubyte>(ColourGreen(c)),
+               static_cast<GLubyte>(ColourBlue(c)));
+}
+
+}  // namespace
+
+CPlanet3dView::CPlanet3dView(const Sun& sun, const Moon& moon,
+                             const std::array<Planet, kPlanetCount>& planets,
+                             const DisplayColors& colours, QWidget* parent)
+    : COpenGLWnd(parent), sun_(sun), moon_(moon), planets_(planets), colours_(colours)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CPlanet3dView::FlyForward()
+{
+    camera_.FlyForward();
+    update();
+}
+
+void CPlanet3dView::FlyBackward()
+{
+    camera_.FlyBackward();
+    update();
+}
+
+void CPlanet3dView::TurnLeft()
+{
+    camera_.TurnLeft();
+    update();
+}
+
+void CPlanet3dView::TurnRight()
+{
+    camera_.TurnRight();
+    update();
+}
+
+void CPlanet3dView::TurnUp()
+{
+    camera_.TurnUp();
+    update();
+}
+
+void CPlanet3dView::TurnDown()
+{
+    camera_.TurnDown();
+    update();
+}
+
+void CPlanet3dView::resizeEvent(QResizeEvent* event)
+{
+    COpenGLWnd::resizeEvent(event);
+    if (event->size().width() > 0 && event->size().height() > 0) {
+        SetProjection();
+        update();
+    }
+}
+
+void CPlanet3dView::SetProjection()
+{
+    if (!HasSurface() || !MakeCurrent())
+        return;
+    const QSize pixels = SurfaceSize();
+    glViewport(0, 0, pixels.width(), pixels.height());
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(camera_.fov * Planet3dCamera::kRadToDeg,
+                   static_cast<double>(width()) / static_cast<double>(height()),
+                   Planet3dCamera::kNearAu, Planet3dCamera::kFarAu);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void CPlanet3dView::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    if (text == QLatin1String("+")) {
+        FlyForward();
+    } else if (text == QLatin1String("-")) {
+        FlyBackward();
+    } else {
+        switch (event->key()) {
+        case Qt::Key_Left:
+            TurnLeft();
+            break;
+        case Qt::Key_Right:
+            TurnRight();
+            break;
+        case Qt::Key_Up:
+            TurnUp();
+            break;
+        case Qt::Key_Down:
+            TurnDown();
+            break;
+        default:
+            COpenGLWnd::keyPressEvent(event);
+            return;
+        }
+    }
+    event->accept();
+}
+
+void CPlanet3dView::DrawScene()
+{
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    const Colour sky = colours_.skyBackground;
+    glClearColor(static_cast<GLclampf>(ColourRed(sky) * kInv255),
+                 static_cast<GLclampf>(ColourGreen(sky) * kInv255),
+                 static_cast<GLclampf>(ColourBlue(sky) * kInv255), 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+
+    const std::array<double, 16> axes = Planet3dCamera::AxisChange();
+    glMultMatrixd(axes.data());
+    glRotatef(static_cast<float>(camera_.direction.lat * Planet3dCamera::kRadToDeg), 0.0f, 1.0f,
+              0.0f);
+    glRotatef(static_cast<float>(-camera_.direction.lon * Planet3dCamera::kRadToDeg), 0.0f, 0.0f,
+              1.0f);
+    glTranslated(-camera_.eye.x, -camera_.eye.y, -camera_.eye.z);
+
+    GLUquadric* ball = gluNewQuadric();
+    if (!ball)
+        return;
+    gluQuadricDrawStyle(ball, GLU_FILL);
+
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, 0.0f);
+    SetColour(colours_.sun);
+    gluSphere(ball, kBallRadiusAu, kBallSlices, kBallStacks);
+    glPopMatrix();
+
+    // No depth test: later planets cover earlier ones where they overlap on screen.
+    for (int i = 0; i < kPlanetCount; ++i) {
+        const Planet& planet = planets_[i];
+        glPushMatrix();
+        glTranslatef(static_cast<float>(planet.helioX), static_cast<float>(planet.helioY),
+                     static_cast<float>(planet.helioZ));
+        SetColour(colours_.planets[i]);
+        gluSphere(ball, kBallRadiusAu, kBallSlices, kBallStacks);
+        glPopMatrix();
+    }
+    gluDeleteQuadric(ball);
+}

@@ -1,0 +1,100 @@
+#include "views/cplaneteclview.h"
+
+#include <algorithm>
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPalette>
+
+namespace {
+
+QColor ToQColor(Colour c)
+{
+    return QColor(ColourRed(c), ColourGreen(c), ColourBlue(c));
+}
+
+// A one-pixel black line from (x0, y0) up to, not including, (x1, y1); horizontal or
+// vertical. Drawn as a fill so it also works for a reversed (negative) extent.
+void Line(QPainter& p, int x0, int y0, int x1, int y1)
+{
+    const QRect r = QRect(QPoint(std::min(x0, x1), std::min(y0, y1)),
+                          QPoint(std::max(x0, x1), std::max(y0, y1)));
+    if (y0 == y1)
+        p.fillRect(QRect(r.left(), y0, r.width() - 1, 1), Qt::black);
+    else
+        p.fillRect(QRect(x0, r.top(), 1, r.height() - 1), Qt::black);
+}
+
+}  // namespace
+
+CPlanetEclView::CPlanetEclView(const Sun& sun, const Moon& moon,
+                               const std::array<Planet, kPlanetCount>& planets,
+                               const DisplayColors& colours, const QFont& labelFont,
+                               QWidget* parent)
+    : QWidget(parent), sun_(sun), moon_(moon), planets_(planets), colours_(colours),
+      labelFont_(labelFont)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+std::vector<EclipticMark> CPlanetEclView::Marks(const QSize& client) const
+{
+    const EclipticChart chart(client.width(), client.height());
+    std::vector<EclipticMark> marks;
+    chart.Add(marks, "sun", colours_.sun, sun_.Geocentric());
+    chart.Add(marks, "moon", colours_.moon, moon_.Geocentric());
+    static const struct {
+        const char* label;
+        int index;
+    } kPlanets[] = {{"mercury", kMercury}, {"venus", kVenus},     {"mars", kMars},
+                    {"jupiter", kJupiter}, {"saturn", kSaturn},   {"uranus", kUranus},
+                    {"neptune", kNeptune}, {"pluto", kPluto}};
+    for (const auto& p : kPlanets)
+        chart.Add(marks, p.label, colours_.planets[p.index], planets_[p.index].GeocentricVector());
+    return marks;
+}
+
+void CPlanetEclView::PaintChart(QPainter& p, const QSize& client) const
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(QRect(QPoint(0, 0), client), palette().color(QPalette::Base));
+
+    // The chart: the client area less 10 pixels a side, a black outline filled white. A
+    // window under 20 pixels gives a reversed rectangle, drawn all the same.
+    const EclipticChart chart(client.width(), client.height());
+    const int l = chart.Left();
+    const int t = chart.Top();
+    const int r = chart.Right();
+    const int b = chart.Bottom();
+    p.fillRect(QRect(QPoint(std::min(l, r), std::min(t, b)),
+                     QPoint(std::max(l, r) - 1, std::max(t, b) - 1)),
+               Qt::white);
+    Line(p, l, t, r, t);
+    Line(p, l, b - 1, r, b - 1);
+    Line(p, l, t, l, b);
+    Line(p, r - 1, t, r - 1, b);
+
+    Line(p, l, chart.CentreY(), r, chart.CentreY());
+
+    p.setFont(labelFont_);
+    p.setBackgroundMode(Qt::TransparentMode);
+    const QFontMetrics metrics(labelFont_);
+    for (const EclipticMark& mark : Marks(client)) {
+        p.setPen(Qt::black);
+        p.setBrush(ToQColor(mark.colour));
+        // A stroked 4 x 4 box covers 5 pixels: the dot is centred on the body's pixel.
+        p.drawEllipse(QRect(mark.x - 2, mark.y - 2, 4, 4));
+        p.setBrush(Qt::NoBrush);
+        p.drawText(QPoint(mark.x, mark.y + metrics.ascent()), QString::fromLatin1(mark.label.c_str()));
+    }
+    p.restore();
+}
+
+void CPlanetEclView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    PaintChart(painter, size());
+}
