@@ -103,6 +103,12 @@ def check_conident(root, constellations):
     assert rows[-1][:3] == (0.0, 24.0, -90.0), "conident.dat: no zone down to the south pole"
     for lo, hi, dec, name in rows:
         assert 0 <= lo < hi <= 24 and -90 <= dec < 90, f"conident.dat: limits of {name}"
+    # Bright stars at their B1875 places (hours, degrees).
+    known = [(18.558, 38.67, "거문고자리"), (6.667, -16.55, "큰개자리"), (1.17, 88.62, "작은곰자리"),
+             (12.33, -62.42, "남십자자리"), (5.80, 7.38, "오리온자리"), (20.62, 44.83, "백조자리"),
+             (16.37, -26.15, "전갈자리"), (22.85, -30.28, "남쪽물고기자리"), (17.2, 14.5, "헤르쿨레스자리")]
+    for ra, dec, name in known:
+        assert find(rows, ra, dec) == name, f"conident.dat: ({ra} h, {dec} deg) is not in {name}"
     return rows
 
 

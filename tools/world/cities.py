@@ -277,8 +277,15 @@ def build():
 
     lines = []
     for region, city, lon, lat, zone in rows:
-        lines.append(f"{region}\t{city}\t{format_number(lon, 4)}\t{format_number(lat, 4)}\t"
-                     f"{format_number(zone, 2)}\n")
+        line = (f"{region}\t{city}\t{format_number(lon, 4)}\t{format_number(lat, 4)}\t"
+                f"{format_number(zone, 2)}")
+        # Read back as the program does: five tab fields, numbers by atof.
+        fields = line.split("\t")
+        assert len(fields) == 5 and fields[:2] == [region, city], line
+        assert len(region.encode()) <= 127 and len(city.encode()) <= 127, line
+        assert abs(float(fields[2]) - lon) < 1e-4 and abs(float(fields[3]) - lat) < 1e-4, line
+        assert float(fields[4]) == zone, line
+        lines.append(line + "\n")
     OUT.parent.mkdir(parents=True, exist_ok=True)
     with open(OUT, "w", encoding="utf-8", newline="\n") as f:
         f.writelines(lines)

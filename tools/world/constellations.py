@@ -14,6 +14,7 @@ conbound.dat: the B1875 boundaries derived from that same table. The sky is cut 
 """
 import json
 import pathlib
+import re
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
@@ -40,9 +41,17 @@ def read_roman_table():
     return rows
 
 
+def atof(text):
+    """C atof: leading blanks, then the longest number prefix; 0 when there is none."""
+    m = re.match(r"\s*([+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)", text)
+    return float(m.group(1)) if m else 0.0
+
+
 def conident_line(ra_low, ra_high, dec_low, name):
     line = f"{float(ra_low):8.4f} {float(ra_high):7.4f} {float(dec_low):8.4f} {name}"
-    assert line[8] == " " and line[16] == " " and line[25] == " ", line
+    # Read back at the reader's offsets.
+    read = (atof(line[0:]), atof(line[9:]), atof(line[17:]), line[26:])
+    assert read == (float(ra_low), float(ra_high), float(dec_low), name), line
     return line
 
 
@@ -50,7 +59,8 @@ def conbound_line(ra_hours, dec_deg, tag):
     if ra_hours == 24.0:
         ra_hours = 0.0
     line = f"{ra_hours:8.4f} {dec_deg:9.4f} {tag}"
-    assert line[8] == " " and line[18] == " " and len(line) == 22, line
+    read = (atof(line[0:]), atof(line[9:]), line[19:22])
+    assert read == (round(ra_hours, 4), round(dec_deg, 4), tag) and len(line) == 22, line
     return line
 
 
@@ -65,7 +75,11 @@ def write_conname():
     for abbr in names.sorted_abbreviations():
         ra_deg, dec_deg = label[abbr]
         ra_hours = (ra_deg % 360.0) / 15.0
-        lines.append(f"{abbr}\t{names.KOREAN[abbr]}\t{ra_hours:.4f}\t{dec_deg:.4f}\n")
+        line = f"{abbr}\t{names.KOREAN[abbr]}\t{ra_hours:.4f}\t{dec_deg:.4f}"
+        fields = line.split("\t")
+        assert fields[:2] == [abbr, names.KOREAN[abbr]] and len(fields) == 4, line
+        assert (atof(fields[2]), atof(fields[3])) == (round(ra_hours, 4), round(dec_deg, 4)), line
+        lines.append(line + "\n")
     write(DATA / "conname.dat", lines)
 
 
