@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QUrl>
+
+#include "app/cchildframe.h"
+
+class CBrowserView;
+
+// Child window "Kosmira" holding one web browser view; it adds no commands of its own.
+class CBrowserFrame : public CChildFrame {
+    Q_OBJECT
+
+public:
+    // home: the product's home page (CKosmiraApp::HomeUrl()).
+    explicit CBrowserFrame(const QUrl& home, QWidget* parent = nullptr);
+
+    CBrowserView* BrowserView() const { return browser; }
+
+    // Opens the home page.
+    void OnInitialUpdate() override;
+
+private:
+    CBrowserView* browser = nullptr;
+};

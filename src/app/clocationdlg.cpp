@@ -1,0 +1,411 @@
+#include "app/clocationdlg.h"
+
+#include <QComboBox>
+#include <QDoubleValidator>
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+#include <cmath>
+#include <cstring>
+#include <qdrawutil.h>
+
+#include "image/dibimage.h"
+#include "image/displaytext.h"
+#include "image/messagesink.h"
+
+namespace {
+
+constexpr double kDegreesPerRadian = 57.29577951308232;
+constexpr double kRadiansPerDegree = 0.017453292519943295;
+// Sites are stored as single-precision radians (about 0.03 arc seconds at 180 degrees); a
+// value that close below a whole second is shown as that second, not one second less.
+constexpr double kSecondsTolerance = 0.03;
+constexpr double kMaxZoneHours = 14.0;
+
+struct Dms {
+    uint32_t degrees = 0;
+    uint32_t minutes = 0;
+    uint32_t seconds = 0;
+};
+
+Dms SplitDegrees(double absoluteDegrees)
+{
+    const double whole = std::floor(absoluteDegrees * 3600.0 + kSecondsTolerance);
+    const uint64_t total = whole > 0 ? static_cast<uint64_t>(whole) : 0;
+    return Dms{static_cast<uint32_t>(total / 3600), static_cast<uint32_t>(total / 60 % 60),
+               static_cast<uint32_t>(total % 60)};
+}
+
+QImage ImageFromDib(const DibImage& dib)
+{
+    QImage image(dib.width, dib.height, QImage::Format_RGB888);
+    const size_t rowBytes = static_cast<size_t>(dib.width) * 3;
+    for (int row = 0; row < dib.height; ++row)
+        std::memcpy(image.scanLine(row), dib.pixels.data() + static_cast<size_t>(dib.height - 1 - row) * rowBytes,
+                    rowBytes);
+    return image;
+}
+
+enum class Reading { Valid, Incomplete, Invalid };
+
+Reading ReadUnsigned(const QString& text, uint32_t limit, uint32_t& value)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return Reading::Incomplete;
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    bool ok = false;
+    const uint32_t parsed = digits.match(trimmed).hasMatch() ? trimmed.toUInt(&ok, 10) : 0;
+    if (!ok || parsed > limit)
+        return Reading::Invalid;
+    value = parsed;
+    return Reading::Valid;
+}
+
+Reading ReadHours(const QString& text, double limit, double& value)
+{
+    QString probe = text.trimmed();
+    QDoubleValidator validator(0.0, limit, 6);
+    validator.setLocale(QLocale::c());
+    validator.setNotation(QDoubleValidator::StandardNotation);
+    int position = 0;
+    const QValidator::State state = validator.validate(probe, position);
+    bool ok = false;
+    const double parsed = QLocale::c().toDouble(probe, &ok);
+    if (ok && std::isfinite(parsed) && parsed >= 0.0 && parsed <= limit) {
+        value = parsed;
+        return Reading::Valid;
+    }
+    return (state == QValidator::Intermediate && !ok) ? Reading::Incomplete : Reading::Invalid;
+}
+
+const char* const kNumberNames[] = {"lonDegreesEdit", "lonMinutesEdit", "lonSecondsEdit", "latDegreesEdit",
+                                    "latMinutesEdit", "latSecondsEdit", "zoneHoursEdit"};
+
+QString RangeMessage(int field)
+{
+    switch (field) {
+    case 0: return QStringLiteral("경도의 '도' 칸에는 0에서 180 사이의 정수를 입력하십시오.");
+    case 1: return QStringLiteral("경도의 '분' 칸에는 0에서 59 사이의 정수를 입력하십시오.");
+    case 2: return QStringLiteral("경도의 '초' 칸에는 0에서 59 사이의 정수를 입력하십시오.");
+    case 3: return QStringLiteral("위도의 '도' 칸에는 0에서 90 사이의 정수를 입력하십시오.");
+    case 4: return QStringLiteral("위도의 '분' 칸에는 0에서 59 사이의 정수를 입력하십시오.");
+    case 5: return QStringLiteral("위도의 '초' 칸에는 0에서 59 사이의 정수를 입력하십시오.");
+    default: return QStringLiteral("'GMT 보다' 칸에는 0에서 14 사이의 시간을 숫자로 입력하십시오.");
+    }
+}
+
+QComboBox* FixedList(const char* objectName, const char* first, const char* second)
+{
+    auto* box = new QComboBox;
+    box->setObjectName(QString::fromLatin1(objectName));
+    box->addItem(QString::fromUtf8(first));
+    box->addItem(QString::fromUtf8(second));
+    return box;
+}
+
+QLineEdit* NumberEdit(const char* objectName)
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QString::fromLatin1(objectName));
+    edit->setAlignment(Qt::AlignRight);
+    edit->setMaximumWidth(50);
+    return edit;
+}
+
+bool SameSite(const Observer& a, const Observer& b)
+{
+    return a.region == b.region && a.name == b.name && a.longitude == b.longitude && a.latitude == b.latitude &&
+           a.timeZone == b.timeZone;
+}
+
+}  // namespace
+
+CLocationDlg::CLocationDlg(const Observer& observer, const CatalogList<Observer>& cityList, const QString& mapPath,
+                           QWidget* parent)
+    : QDialog(parent), site(observer), cities(cityList)
+{
+    setWindowTitle(QStringLiteral("위치 설정"));
+    setFont(QFont(QStringLiteral("굴림"), 9));
+
+    SilentMessageSink quiet;  // a missing map only leaves the picture out
+    if (std::unique_ptr<DibImage> dib = LoadDibImage(QFile::encodeName(mapPath).toStdString(), quiet))
+        map = ImageFromDib(*dib);
+
+    regions = new QComboBox;
+    regions->setObjectName(QStringLiteral("regions"));
+    citiesBox = new QComboBox;
+    citiesBox->setObjectName(QStringLiteral("cities"));
+    eastWest = FixedList("eastWest", "동경", "서경");
+    northSouth = FixedList("northSouth", "북위", "남위");
+    aheadBehind = FixedList("aheadBehind", "빠름", "느림");
+    for (int f = 0; f < kNumberCount; ++f)
+        numberEdits[f] = NumberEdit(kNumberNames[f]);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("도시")), 0, 0);
+    grid->addWidget(regions, 0, 1, 1, 3);
+    grid->addWidget(citiesBox, 0, 4, 1, 4);
+    const char* const units[] = {"도", "분", "초"};
+    grid->addWidget(new QLabel(QStringLiteral("경도")), 1, 0);
+    grid->addWidget(eastWest, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("위도")), 2, 0);
+    grid->addWidget(northSouth, 2, 1);
+    for (int i = 0; i < 3; ++i) {
+        grid->addWidget(numberEdits[kLonDegrees + i], 1, 2 + i * 2);
+        grid->addWidget(new QLabel(QString::fromUtf8(units[i])), 1, 3 + i * 2);
+        grid->addWidget(numberEdits[kLatDegrees + i], 2, 2 + i * 2);
+        grid->addWidget(new QLabel(QString::fromUtf8(units[i])), 2, 3 + i * 2);
+    }
+    grid->addWidget(new QLabel(QStringLiteral("GMT 보다")), 3, 0);
+    grid->addWidget(numberEdits[kZone], 3, 2);
+    grid->addWidget(new QLabel(QStringLiteral("시간")), 3, 3);
+    grid->addWidget(aheadBehind, 3, 4, 1, 2);
+
+    auto* okButton = new QPushButton(QStringLiteral("확인"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    auto* cancelButton = new QPushButton(QStringLiteral("취소"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addSpacing(mapRect.bottom() + 1 + 4);  // the map is painted above the controls
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    setMinimumWidth(mapRect.right() + 1 + mapRect.left());
+
+    // Only the user's choices run the handlers; filling the lists from code does not.
+    connect(regions, &QComboBox::activated, this, &CLocationDlg::OnRegionChosen);
+    connect(citiesBox, &QComboBox::activated, this, &CLocationDlg::OnCityChosen);
+    for (QComboBox* sign : {eastWest, northSouth, aheadBehind})
+        connect(sign, &QComboBox::activated, this, [this] { OnCoordinateEdited(-1); });
+    for (int f = 0; f < kNumberCount; ++f)
+        connect(numberEdits[f], &QLineEdit::textEdited, this, [this, f] { OnCoordinateEdited(f); });
+    connect(okButton, &QPushButton::clicked, this, &CLocationDlg::OnOk);
+    connect(cancelButton, &QPushButton::clicked, this, &CLocationDlg::reject);
+
+    BuildRegionList();
+    SelectInitialSite();
+}
+
+void CLocationDlg::BuildRegionList()
+{
+    std::string previous;
+    for (size_t i = 0; i < cities.size(); ++i) {
+        if (i == 0 || cities[i]->region != previous) {
+            regionNames.append(DisplayText(cities[i]->region));
+            regionRunStart.push_back(i);
+        }
+        previous = cities[i]->region;
+    }
+    regions->addItems(regionNames);
+}
+
+void CLocationDlg::SelectInitialSite()
+{
+    size_t found = cities.size();
+    for (size_t i = 0; i < cities.size(); ++i) {
+        if (SameSite(*cities[i], site)) {
+            found = i;
+            break;
+        }
+    }
+    if (found < cities.size()) {
+        int entry = 0;
+        while (entry + 1 < static_cast<int>(regionRunStart.size()) && regionRunStart[entry + 1] <= found)
+            ++entry;
+        regions->setCurrentIndex(entry);
+        FillCities(entry);
+        for (size_t item = 0; item < shownCities.size(); ++item)
+            if (shownCities[item] == found)
+                citiesBox->setCurrentIndex(static_cast<int>(item));
+    } else if (!regionNames.isEmpty()) {
+        // Not a city of the list (typed or clicked earlier): show the usual region, keep the site.
+        const int entry = regionNames.size() > 9 ? 9 : 0;
+        regions->setCurrentIndex(entry);
+        FillCities(entry);
+        citiesBox->setCurrentIndex(-1);
+    }
+    const Observer current = site;
+    SetSiteFields(current.longitude, current.latitude, current.timeZone);
+}
+
+void CLocationDlg::FillCities(int regionIndex)
+{
+    citiesBox->clear();
+    shownCities.clear();
+    if (regionIndex < 0 || regionIndex >= static_cast<int>(regionRunStart.size()))
+        return;
+    const std::string& region = cities[regionRunStart[regionIndex]]->region;
+    for (size_t i = 0; i < cities.size(); ++i) {
+        if (cities[i]->region == region) {
+            shownCities.push_back(i);
+            citiesBox->addItem(DisplayText(cities[i]->name));
+        }
+    }
+}
+
+void CLocationDlg::OnRegionChosen()
+{
+    FillCities(regions->currentIndex());
+    if (shownCities.empty())
+        return;
+    citiesBox->setCurrentIndex(0);
+    OnCityChosen();
+}
+
+void CLocationDlg::OnCityChosen()
+{
+    const int item = citiesBox->currentIndex();
+    if (item < 0 || item >= static_cast<int>(shownCities.size()))
+        return;
+    const Observer& city = *cities[shownCities[item]];
+    site.region = city.region;
+    site.name = city.name;
+    SetSiteFields(city.longitude, city.latitude, city.timeZone);
+}
+
+void CLocationDlg::SetSiteFields(double longitude, double latitude, double zone)
+{
+    const double lonDeg = longitude * kDegreesPerRadian;
+    eastWest->setCurrentIndex(lonDeg > 0 ? 0 : 1);
+    const Dms lon = SplitDegrees(std::fabs(lonDeg));
+    lonDegrees = lon.degrees;
+    lonMinutes = lon.minutes;
+    lonSeconds = lon.seconds;
+
+    const double latDeg = latitude * kDegreesPerRadian;
+    northSouth->setCurrentIndex(latDeg > 0 ? 0 : 1);
+    const Dms lat = SplitDegrees(std::fabs(latDeg));
+    latDegrees = lat.degrees;
+    latMinutes = lat.minutes;
+    latSeconds = lat.seconds;
+
+    zoneHours = static_cast<float>(std::fabs(zone));
+    aheadBehind->setCurrentIndex(zone > 0 ? 0 : 1);
+
+    WriteNumberFields();
+    site.longitude = static_cast<float>(longitude);
+    site.latitude = static_cast<float>(latitude);
+    site.timeZone = static_cast<float>(zone);
+    update();
+}
+
+void CLocationDlg::WriteNumberFields()
+{
+    const uint32_t values[] = {lonDegrees, lonMinutes, lonSeconds, latDegrees, latMinutes, latSeconds};
+    for (int f = 0; f < kZone; ++f)
+        numberEdits[f]->setText(QString::number(values[f]));
+    numberEdits[kZone]->setText(QString::number(static_cast<double>(zoneHours)));
+}
+
+bool CLocationDlg::ReadCoordinates(bool requireComplete, int editedField, bool store)
+{
+    static constexpr uint32_t kLimits[] = {180, 59, 59, 90, 59, 59};
+    uint32_t* const targets[] = {&lonDegrees, &lonMinutes, &lonSeconds, &latDegrees, &latMinutes, &latSeconds};
+    uint32_t values[kZone] = {};
+    double zone = 0.0;
+    for (int f = 0; f < kNumberCount; ++f) {
+        const Reading r = f < kZone ? ReadUnsigned(numberEdits[f]->text(), kLimits[f], values[f])
+                                    : ReadHours(numberEdits[f]->text(), kMaxZoneHours, zone);
+        if (r == Reading::Valid)
+            continue;
+        if (r == Reading::Invalid && (f == editedField || requireComplete)) {
+            QMessageBox::warning(this, QStringLiteral("Kosmira"), RangeMessage(f));
+            numberEdits[f]->setText(f < kZone ? QString::number(*targets[f])
+                                              : QString::number(static_cast<double>(zoneHours)));
+        } else if (requireComplete) {
+            QMessageBox::warning(this, QStringLiteral("Kosmira"), RangeMessage(f));
+            numberEdits[f]->setFocus();
+        }
+        return false;
+    }
+    const double lonAbs = values[kLonDegrees] + values[kLonMinutes] / 60.0 + values[kLonSeconds] / 3600.0;
+    const double latAbs = values[kLatDegrees] + values[kLatMinutes] / 60.0 + values[kLatSeconds] / 3600.0;
+    if (lonAbs > 180.0 || latAbs > 90.0) {
+        QMessageBox::warning(this, QStringLiteral("Kosmira"),
+                             lonAbs > 180.0 ? QStringLiteral("경도는 180도를 넘을 수 없습니다.")
+                                            : QStringLiteral("위도는 90도를 넘을 수 없습니다."));
+        if (editedField >= 0 && editedField < kZone)
+            numberEdits[editedField]->setText(QString::number(*targets[editedField]));
+        return false;
+    }
+    if (!store)
+        return true;
+    for (int f = 0; f < kZone; ++f)
+        *targets[f] = values[f];
+    zoneHours = static_cast<float>(zone);
+    const double east = eastWest->currentIndex() == 0 ? 1.0 : -1.0;
+    const double north = northSouth->currentIndex() == 0 ? 1.0 : -1.0;
+    const double ahead = aheadBehind->currentIndex() == 0 ? 1.0 : -1.0;
+    site.longitude = static_cast<float>(east * lonAbs * kRadiansPerDegree);
+    site.latitude = static_cast<float>(north * latAbs * kRadiansPerDegree);
+    site.timeZone = static_cast<float>(ahead * zone);
+    return true;
+}
+
+void CLocationDlg::OnCoordinateEdited(int field)
+{
+    if (ReadCoordinates(false, field, true))
+        update();
+}
+
+QPoint CLocationDlg::MarkerPosition() const
+{
+    const int x = static_cast<int>(mapRect.left() + 180 + site.longitude * kDegreesPerRadian);
+    const int y = static_cast<int>(mapRect.top() + 90 - site.latitude * kDegreesPerRadian);
+    return {x, y};
+}
+
+void CLocationDlg::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    if (!map.isNull())
+        painter.drawImage(mapRect.topLeft(), map);
+    qDrawWinPanel(&painter, mapRect.adjusted(-2, -2, 2, 2), palette(), true, nullptr);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(255, 0, 0), 0));
+    const QPoint m = MarkerPosition();
+    painter.drawLine(m.x() - 4, m.y(), m.x() + 4, m.y());
+    painter.drawLine(m.x(), m.y() - 4, m.x(), m.y() + 4);
+}
+
+void CLocationDlg::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        OnMapClick(event->position().toPoint());
+    QDialog::mousePressEvent(event);
+}
+
+void CLocationDlg::OnMapClick(const QPoint& point)
+{
+    if (!mapRect.contains(point))
+        return;
+    const int lonDeg = point.x() - mapRect.left() - 180;
+    const int latDeg = mapRect.top() + 90 - point.y();
+    const int zone = lonDeg / 15;  // truncated toward zero: 127 degrees give 8 hours
+    SetSiteFields(lonDeg * kRadiansPerDegree, latDeg * kRadiansPerDegree, zone);
+}
+
+void CLocationDlg::OnOk()
+{
+    // The site already follows every valid edit; re-reading the rounded fields would move it.
+    if (!ReadCoordinates(true, -1, false))
+        return;
+    accept();
+}

@@ -1,0 +1,247 @@
+#include "app/ctimesetdlg.h"
+
+#include <QDoubleValidator>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "astro/hours.h"
+#include "astro/juliandate.h"
+#include "astro/timescales.h"
+
+namespace {
+
+// Beyond this the calendar conversion leaves the range of its integers.
+constexpr double kJulianDateLimit = 1.0e9;
+
+const char* const kFieldCaptions[] = {"년", "월", "일", "시", "분", "초"};
+const char* const kFieldNames[] = {"yearEdit", "monthEdit", "dayEdit", "hourEdit", "minuteEdit", "secondEdit"};
+
+enum class Reading { Valid, Incomplete, Invalid };
+
+Reading ReadUnsigned(const QString& text, uint32_t& value)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return Reading::Incomplete;
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    if (!digits.match(trimmed).hasMatch())
+        return Reading::Invalid;
+    bool ok = false;
+    const uint32_t parsed = trimmed.toUInt(&ok, 10);
+    if (!ok)
+        return Reading::Invalid;
+    value = parsed;
+    return Reading::Valid;
+}
+
+Reading ReadJulianDate(const QString& text, double& value)
+{
+    QDoubleValidator validator(-kJulianDateLimit, kJulianDateLimit, 1000);
+    validator.setLocale(QLocale::c());
+    validator.setNotation(QDoubleValidator::ScientificNotation);
+    QString probe = text.trimmed();
+    int position = 0;
+    const QValidator::State state = validator.validate(probe, position);
+    bool ok = false;
+    const double parsed = QLocale::c().toDouble(probe, &ok);
+    if (ok && std::isfinite(parsed) && std::fabs(parsed) < kJulianDateLimit) {
+        value = parsed;
+        return Reading::Valid;
+    }
+    return state == QValidator::Intermediate && !ok ? Reading::Incomplete : Reading::Invalid;
+}
+
+void ShowFieldMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox::warning(parent, QStringLiteral("Kosmira"), text);
+}
+
+void SetTextKeepingCursor(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+}  // namespace
+
+CTimeSetDlg::CTimeSetDlg(const SkyTime& shownLocal, QWidget* parent, Clock clock)
+    : QDialog(parent), shown(shownLocal), now(clock ? std::move(clock) : Clock([] { return NowLocal(); }))
+{
+    setWindowTitle(QStringLiteral("시간 설정"));
+    setFont(QFont(QStringLiteral("굴림"), 9));
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("날짜")), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("시간")), 1, 0);
+    for (int f = 0; f < kFieldCount; ++f) {
+        auto* edit = new QLineEdit;
+        edit->setObjectName(QString::fromLatin1(kFieldNames[f]));
+        edit->setAlignment(Qt::AlignRight);
+        edit->setMaximumWidth(f == kYear ? 70 : 50);
+        fieldEdits[f] = edit;
+        const int row = f / 3;
+        const int column = 1 + (f % 3) * 2;
+        grid->addWidget(edit, row, column);
+        grid->addWidget(new QLabel(QString::fromUtf8(kFieldCaptions[f])), row, column + 1);
+        connect(edit, &QLineEdit::textEdited, this, [this, f] { OnFieldEdited(f); });
+    }
+    grid->addWidget(new QLabel(QStringLiteral("JD")), 2, 0);
+    julianDateEdit = new QLineEdit;
+    julianDateEdit->setObjectName(QStringLiteral("julianDateEdit"));
+    julianDateEdit->setAlignment(Qt::AlignRight);
+    grid->addWidget(julianDateEdit, 2, 1, 1, 6);
+    connect(julianDateEdit, &QLineEdit::textEdited, this, &CTimeSetDlg::OnJulianDateEdited);
+
+    auto* nowButton = new QPushButton(QStringLiteral("지금"));
+    nowButton->setObjectName(QStringLiteral("nowButton"));
+    nowButton->setAutoDefault(false);
+    auto* okButton = new QPushButton(QStringLiteral("확인"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    auto* cancelButton = new QPushButton(QStringLiteral("취소"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(nowButton);
+    buttons->addStretch(1);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    connect(nowButton, &QPushButton::clicked, this, &CTimeSetDlg::OnNow);
+    connect(okButton, &QPushButton::clicked, this, &CTimeSetDlg::OnOk);
+    connect(cancelButton, &QPushButton::clicked, this, &CTimeSetDlg::reject);
+
+    InstantToFields();
+    julianDate = shown.JD();
+    WriteFields();
+}
+
+QString CTimeSetDlg::FormatJulianDate(double jd)
+{
+    return QString::number(jd, 'g', 15);
+}
+
+void CTimeSetDlg::InstantToFields()
+{
+    const CalendarDate date = CalendarFromJulianDate(shown.date.jd);
+    year = static_cast<uint32_t>(date.year);
+    month = static_cast<uint32_t>(date.month);
+    day = static_cast<uint32_t>(date.day);
+    const HMS hms = HoursToHMS(shown.Hours());
+    hour = static_cast<uint32_t>(hms.hour);
+    minute = static_cast<uint32_t>(hms.minute);
+    second = static_cast<uint32_t>(hms.second);
+}
+
+bool CTimeSetDlg::ReadFields(bool requireComplete)
+{
+    uint32_t* const targets[kFieldCount] = {&year, &month, &day, &hour, &minute, &second};
+    uint32_t values[kFieldCount];
+    for (int f = 0; f < kFieldCount; ++f) {
+        const Reading r = ReadUnsigned(fieldEdits[f]->text(), values[f]);
+        if (r == Reading::Valid)
+            continue;
+        if (r == Reading::Invalid || requireComplete) {
+            ShowFieldMessage(this, QStringLiteral("'%1' 칸에는 0에서 4294967295 사이의 정수를 입력하십시오.")
+                                       .arg(QString::fromUtf8(kFieldCaptions[f])));
+            if (r == Reading::Invalid)
+                fieldEdits[f]->setText(QString::number(*targets[f]));
+            fieldEdits[f]->setFocus();
+        }
+        return false;
+    }
+    double jd = julianDate;
+    const Reading r = ReadJulianDate(julianDateEdit->text(), jd);
+    if (r != Reading::Valid) {
+        if (r == Reading::Invalid || requireComplete) {
+            ShowFieldMessage(this, QStringLiteral("'JD' 칸에는 -1000000000보다 크고 1000000000보다 작은 숫자를 입력하십시오."));
+            if (r == Reading::Invalid)
+                julianDateEdit->setText(FormatJulianDate(julianDate));
+            julianDateEdit->setFocus();
+        }
+        return false;
+    }
+    for (int f = 0; f < kFieldCount; ++f)
+        *targets[f] = values[f];
+    julianDate = jd;
+    return true;
+}
+
+void CTimeSetDlg::OnFieldEdited(int field)
+{
+    uint32_t* const targets[kFieldCount] = {&year, &month, &day, &hour, &minute, &second};
+    uint32_t values[kFieldCount];
+    for (int f = 0; f < kFieldCount; ++f) {
+        const Reading r = ReadUnsigned(fieldEdits[f]->text(), values[f]);
+        if (r == Reading::Invalid && f == field) {
+            ShowFieldMessage(this, QStringLiteral("'%1' 칸에는 0에서 4294967295 사이의 정수를 입력하십시오.")
+                                       .arg(QString::fromUtf8(kFieldCaptions[f])));
+            fieldEdits[f]->setText(QString::number(*targets[f]));
+            return;
+        }
+        if (r != Reading::Valid)
+            return;  // a field still being typed: wait until the form can be read whole
+    }
+    for (int f = 0; f < kFieldCount; ++f)
+        *targets[f] = values[f];
+
+    shown.date = JulianDateFromCalendar(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day));
+    shown.time.hours = second / 3600.0 + minute / 60.0 + hour;
+    julianDate = shown.Hours() / 24.0 + shown.date.jd;
+    WriteFields();
+}
+
+void CTimeSetDlg::OnJulianDateEdited()
+{
+    double jd = 0.0;
+    const Reading r = ReadJulianDate(julianDateEdit->text(), jd);
+    if (r == Reading::Incomplete)
+        return;
+    if (r == Reading::Invalid) {
+        ShowFieldMessage(this, QStringLiteral("'JD' 칸에는 -1000000000보다 크고 1000000000보다 작은 숫자를 입력하십시오."));
+        julianDateEdit->setText(FormatJulianDate(julianDate));
+        return;
+    }
+    julianDate = jd;
+    shown = SkyTime(julianDate);
+    InstantToFields();
+    WriteFields();
+}
+
+void CTimeSetDlg::WriteFields()
+{
+    const uint32_t values[kFieldCount] = {year, month, day, hour, minute, second};
+    for (int f = 0; f < kFieldCount; ++f)
+        SetTextKeepingCursor(fieldEdits[f], QString::number(values[f]));
+    // The Julian date being typed keeps its own text ("2452676.50" stays as typed).
+    double typed = 0.0;
+    if (!(ReadJulianDate(julianDateEdit->text(), typed) == Reading::Valid && typed == julianDate))
+        SetTextKeepingCursor(julianDateEdit, FormatJulianDate(julianDate));
+}
+
+void CTimeSetDlg::OnNow()
+{
+    shown = now();
+    InstantToFields();
+    julianDate = shown.JD();
+    WriteFields();
+}
+
+void CTimeSetDlg::OnOk()
+{
+    if (!ReadFields(true))
+        return;
+    accept();
+}

@@ -1,0 +1,266 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "app/ctimesetdlg.h"
+#include "astro/juliandate.h"
+
+namespace {
+
+constexpr double kToleranceDays = 1e-9;
+
+// Closes each message box that opens while it lives with OK and keeps its text.
+class TimeSetMessageLog : public QObject {
+public:
+    TimeSetMessageLog()
+    {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr || box->property("seen").toBool())
+                return;
+            box->setProperty("seen", true);
+            texts.append(box->text());
+            box->accept();
+        });
+        timer.start();
+    }
+    QStringList texts;
+    QTimer timer;
+};
+
+QLineEdit* Edit(QWidget& dlg, const char* name)
+{
+    auto* edit = dlg.findChild<QLineEdit*>(QString::fromLatin1(name));
+    EXPECT_NE(edit, nullptr) << name;
+    return edit;
+}
+
+QString TextOf(QWidget& dlg, const char* name)
+{
+    QLineEdit* edit = Edit(dlg, name);
+    return edit ? edit->text() : QString();
+}
+
+// Replaces the field's text by typing it, one keystroke at a time.
+void Retype(QWidget& dlg, const char* name, const QString& text)
+{
+    QLineEdit* edit = Edit(dlg, name);
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+struct Opened {
+    explicit Opened(const SkyTime& t, CTimeSetDlg::Clock now = {}) : dlg(t, nullptr, std::move(now))
+    {
+        dlg.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    }
+    CTimeSetDlg dlg;
+};
+
+// 2003-02-06 13:30:15 local civil time.
+const SkyTime kFeb6Afternoon(JulianDateFromCalendar(2003, 2, 6), 13.5 + 15.0 / 3600.0);
+
+}  // namespace
+
+TEST(TimeSetDlg, OpensWithTheShownInstant)
+{
+    Opened o(kFeb6Afternoon);
+    EXPECT_EQ(o.dlg.windowTitle(), QStringLiteral("시간 설정"));
+    EXPECT_EQ(TextOf(o.dlg, "yearEdit"), QStringLiteral("2003"));
+    EXPECT_EQ(TextOf(o.dlg, "monthEdit"), QStringLiteral("2"));
+    EXPECT_EQ(TextOf(o.dlg, "dayEdit"), QStringLiteral("6"));
+    EXPECT_EQ(TextOf(o.dlg, "hourEdit"), QStringLiteral("13"));
+    EXPECT_EQ(TextOf(o.dlg, "minuteEdit"), QStringLiteral("30"));
+    EXPECT_EQ(TextOf(o.dlg, "secondEdit"), QStringLiteral("15"));
+    const double jd = TextOf(o.dlg, "julianDateEdit").toDouble();
+    EXPECT_NEAR(jd, 2452676.5 + (13.5 + 15.0 / 3600.0) / 24.0, 1e-8);
+    EXPECT_EQ(o.dlg.Shown().date.jd, 2452676.5);
+}
+
+TEST(TimeSetDlg, JulianDateShowsUpToFifteenSignificantDigits)
+{
+    EXPECT_EQ(CTimeSetDlg::FormatJulianDate(2452676.5), QStringLiteral("2452676.5"));
+    EXPECT_EQ(CTimeSetDlg::FormatJulianDate(2452676.5625), QStringLiteral("2452676.5625"));
+    EXPECT_EQ(CTimeSetDlg::FormatJulianDate(2451545.0 + 1.0 / 3.0), QStringLiteral("2451545.33333333"));
+}
+
+TEST(TimeSetDlg, TypingTheDateUpdatesTheJulianDateOnEveryKeystroke)
+{
+    Opened o(SkyTime(JulianDateFromCalendar(1999, 12, 31), 0.0));
+    QLineEdit* year = Edit(o.dlg, "yearEdit");
+    ASSERT_NE(year, nullptr);
+    year->setFocus();
+    year->selectAll();
+    QTest::keyClick(year, Qt::Key_2);  // year 2
+    EXPECT_DOUBLE_EQ(o.dlg.JulianDate(), JulianDateFromCalendar(2, 12, 31).jd);
+    QTest::keyClicks(year, QStringLiteral("003"));
+    EXPECT_DOUBLE_EQ(o.dlg.JulianDate(), JulianDateFromCalendar(2003, 12, 31).jd);
+    Retype(o.dlg, "monthEdit", QStringLiteral("2"));
+    EXPECT_DOUBLE_EQ(o.dlg.JulianDate(), JulianDateFromCalendar(2003, 2, 31).jd);
+    Retype(o.dlg, "dayEdit", QStringLiteral("6"));
+    EXPECT_DOUBLE_EQ(o.dlg.JulianDate(), 2452676.5);
+    EXPECT_EQ(TextOf(o.dlg, "julianDateEdit"), QStringLiteral("2452676.5"));
+}
+
+TEST(TimeSetDlg, TypedJulianDateFillsTheFields)
+{
+    Opened o(kFeb6Afternoon);
+    Retype(o.dlg, "julianDateEdit", QStringLiteral("2452676.5"));
+    EXPECT_EQ(TextOf(o.dlg, "yearEdit"), QStringLiteral("2003"));
+    EXPECT_EQ(TextOf(o.dlg, "monthEdit"), QStringLiteral("2"));
+    EXPECT_EQ(TextOf(o.dlg, "dayEdit"), QStringLiteral("6"));
+    EXPECT_EQ(TextOf(o.dlg, "hourEdit"), QStringLiteral("0"));
+    EXPECT_EQ(TextOf(o.dlg, "minuteEdit"), QStringLiteral("0"));
+    EXPECT_EQ(TextOf(o.dlg, "secondEdit"), QStringLiteral("0"));
+    EXPECT_EQ(TextOf(o.dlg, "julianDateEdit"), QStringLiteral("2452676.5"));
+    EXPECT_EQ(o.dlg.Shown().date.jd, 2452676.5);
+    EXPECT_EQ(o.dlg.Shown().Hours(), 0.0);
+}
+
+TEST(TimeSetDlg, JulianDateRoundTripsThroughTheFields)
+{
+    Opened o(kFeb6Afternoon);
+    Retype(o.dlg, "julianDateEdit", QStringLiteral("2452677.0625"));  // 13:30 local
+    EXPECT_EQ(TextOf(o.dlg, "hourEdit"), QStringLiteral("13"));
+    EXPECT_EQ(TextOf(o.dlg, "minuteEdit"), QStringLiteral("30"));
+    Retype(o.dlg, "secondEdit", QStringLiteral("0"));
+    EXPECT_NEAR(o.dlg.JulianDate(), 2452677.0625, kToleranceDays);
+}
+
+TEST(TimeSetDlg, EarlyJulianDateShowsZeroDate)
+{
+    Opened o(kFeb6Afternoon);
+    Retype(o.dlg, "julianDateEdit", QStringLiteral("2299159.5"));
+    EXPECT_EQ(TextOf(o.dlg, "yearEdit"), QStringLiteral("0"));
+    EXPECT_EQ(TextOf(o.dlg, "monthEdit"), QStringLiteral("0"));
+    EXPECT_EQ(TextOf(o.dlg, "dayEdit"), QStringLiteral("0"));
+    Retype(o.dlg, "julianDateEdit", QStringLiteral("2299160.5"));
+    EXPECT_EQ(TextOf(o.dlg, "yearEdit"), QStringLiteral("1582"));
+    EXPECT_EQ(TextOf(o.dlg, "monthEdit"), QStringLiteral("10"));
+    EXPECT_EQ(TextOf(o.dlg, "dayEdit"), QStringLiteral("15"));
+}
+
+TEST(TimeSetDlg, NinetyMinutesAddAnHourAndAHalf)
+{
+    Opened o(SkyTime(JulianDateFromCalendar(2003, 2, 6), 0.0));
+    Retype(o.dlg, "minuteEdit", QStringLiteral("90"));
+    EXPECT_NEAR(o.dlg.JulianDate(), 2452676.5 + 1.5 / 24.0, kToleranceDays);
+    EXPECT_EQ(TextOf(o.dlg, "minuteEdit"), QStringLiteral("90"));
+    EXPECT_EQ(TextOf(o.dlg, "hourEdit"), QStringLiteral("0"));
+}
+
+TEST(TimeSetDlg, OutOfRangeMonthIsComputedNotRejected)
+{
+    Opened o(SkyTime(JulianDateFromCalendar(2003, 2, 6), 0.0));
+    Retype(o.dlg, "monthEdit", QStringLiteral("13"));
+    EXPECT_EQ(TextOf(o.dlg, "monthEdit"), QStringLiteral("13"));
+    EXPECT_DOUBLE_EQ(o.dlg.JulianDate(), JulianDateFromCalendar(2004, 1, 6).jd);
+}
+
+TEST(TimeSetDlg, NonNumberShowsAMessageAndKeepsThePreviousValue)
+{
+    Opened o(kFeb6Afternoon);
+    const double before = o.dlg.JulianDate();
+    TimeSetMessageLog log;
+    QLineEdit* day = Edit(o.dlg, "dayEdit");
+    ASSERT_NE(day, nullptr);
+    day->setFocus();
+    day->end(false);
+    QTest::keyClick(day, Qt::Key_X);
+    ASSERT_EQ(log.texts.size(), 1);
+    EXPECT_TRUE(log.texts[0].contains(QStringLiteral("'일'"))) << log.texts[0].toStdString();
+    EXPECT_EQ(day->text(), QStringLiteral("6"));
+    EXPECT_EQ(o.dlg.JulianDate(), before);
+
+    QLineEdit* jd = Edit(o.dlg, "julianDateEdit");
+    ASSERT_NE(jd, nullptr);
+    const QString jdText = jd->text();
+    jd->setFocus();
+    jd->end(false);
+    QTest::keyClick(jd, Qt::Key_X);
+    ASSERT_EQ(log.texts.size(), 2);
+    EXPECT_EQ(jd->text(), jdText);
+    EXPECT_TRUE(log.texts[1].contains(QStringLiteral("'JD'")));
+    EXPECT_EQ(o.dlg.JulianDate(), before);
+    EXPECT_EQ(TextOf(o.dlg, "dayEdit"), QStringLiteral("6"));
+}
+
+TEST(TimeSetDlg, EmptyFieldWaitsAndOkRefusesIt)
+{
+    Opened o(kFeb6Afternoon);
+    const SkyTime before = o.dlg.Shown();
+    TimeSetMessageLog log;
+    QLineEdit* hour = Edit(o.dlg, "hourEdit");
+    ASSERT_NE(hour, nullptr);
+    hour->setFocus();
+    hour->selectAll();
+    QTest::keyClick(hour, Qt::Key_Backspace);
+    EXPECT_TRUE(log.texts.isEmpty());  // a field being retyped is not an error yet
+    EXPECT_EQ(o.dlg.Shown().JD(), before.JD());
+
+    QTest::mouseClick(o.dlg.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+    EXPECT_EQ(log.texts.size(), 1);
+    EXPECT_TRUE(o.dlg.isVisible());
+    EXPECT_EQ(o.dlg.result(), 0);
+}
+
+TEST(TimeSetDlg, HugeJulianDateIsRefused)
+{
+    Opened o(kFeb6Afternoon);
+    const double before = o.dlg.JulianDate();
+    const QString beforeText = TextOf(o.dlg, "julianDateEdit");
+    TimeSetMessageLog log;
+    QLineEdit* jd = Edit(o.dlg, "julianDateEdit");
+    ASSERT_NE(jd, nullptr);
+    jd->setFocus();
+    jd->end(false);
+    QTest::keyClicks(jd, QStringLiteral("e300"));  // "...e" waits, "...e3" is past the limit
+    EXPECT_EQ(log.texts.size(), 1);
+    // The two zeros typed after the refusal append to the restored text: the same date.
+    EXPECT_NEAR(o.dlg.JulianDate(), before, 1e-8);
+    EXPECT_TRUE(jd->text().startsWith(beforeText));
+    EXPECT_EQ(TextOf(o.dlg, "yearEdit"), QStringLiteral("2003"));
+}
+
+TEST(TimeSetDlg, NowPutsTheClockIntoTheFields)
+{
+    const SkyTime clock(JulianDateFromCalendar(2026, 12, 8), 14.0 + 5.0 / 60.0 + 30.0 / 3600.0);
+    Opened o(kFeb6Afternoon, [clock] { return clock; });
+    QTest::mouseClick(o.dlg.findChild<QPushButton*>(QStringLiteral("nowButton")), Qt::LeftButton);
+    EXPECT_EQ(TextOf(o.dlg, "yearEdit"), QStringLiteral("2026"));
+    EXPECT_EQ(TextOf(o.dlg, "monthEdit"), QStringLiteral("12"));
+    EXPECT_EQ(TextOf(o.dlg, "dayEdit"), QStringLiteral("8"));
+    EXPECT_EQ(TextOf(o.dlg, "hourEdit"), QStringLiteral("14"));
+    EXPECT_EQ(TextOf(o.dlg, "minuteEdit"), QStringLiteral("5"));
+    EXPECT_EQ(TextOf(o.dlg, "secondEdit"), QStringLiteral("30"));
+    EXPECT_NEAR(o.dlg.Shown().JD(), clock.JD(), kToleranceDays);
+    EXPECT_NEAR(TextOf(o.dlg, "julianDateEdit").toDouble(), clock.JD(), 1e-8);
+}
+
+TEST(TimeSetDlg, OkAcceptsTheEditedInstant)
+{
+    Opened o(kFeb6Afternoon);
+    Retype(o.dlg, "hourEdit", QStringLiteral("21"));
+    QTest::mouseClick(o.dlg.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+    EXPECT_EQ(o.dlg.result(), QDialog::Accepted);
+    EXPECT_FALSE(o.dlg.isVisible());
+    EXPECT_EQ(o.dlg.Shown().date.jd, 2452676.5);
+    EXPECT_NEAR(o.dlg.Shown().Hours(), 21.5 + 15.0 / 3600.0, 1e-12);
+}
+
+TEST(TimeSetDlg, CancelRejects)
+{
+    Opened o(kFeb6Afternoon);
+    QTest::mouseClick(o.dlg.findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
+    EXPECT_EQ(o.dlg.result(), QDialog::Rejected);
+}
