@@ -253,6 +253,9 @@ def check_logo(root):
 
 
 def run(root):
+    for name in ("data/city.dat", "data/conname.dat", "data/conident.dat", "data/conbound.dat",
+                 "images/connames.bmp", "images/location.bmp", "images/logo.bmp"):
+        assert (root / name).is_file(), f"{name} is missing"
     check_cities(root)
     constellations = korean_names(root)
     rows = check_conident(root, constellations)
