@@ -5,13 +5,18 @@
 
 namespace {
 
+// A Julian date near 2.4e6 carries about 40 us of rounding, so after a round trip a whole
+// second can come back a few tens of microseconds short; 1e-6 hours (3.6 ms) covers that
+// noise and stays far below any fraction of a second worth showing.
+constexpr double kNoiseHours = 1e-6;
+
 // Whole seconds in a non-negative number of hours, truncated, with values that fall short
-// of a whole second by less than a microsecond (round-trip noise) counted as that second.
+// of a whole second by less than the noise counted as that second.
 long long WholeSeconds(double absHours)
 {
     const double seconds = absHours * 3600.0;
     const double nearest = std::round(seconds);
-    if (nearest > seconds && nearest - seconds < 1e-6)
+    if (nearest > seconds && nearest - seconds < kNoiseHours * 3600.0)
         return static_cast<long long>(nearest);
     return static_cast<long long>(std::floor(seconds));
 }
