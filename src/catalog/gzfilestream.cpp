@@ -104,7 +104,11 @@ bool GzFileStream::ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& lengt
     } catch (const std::bad_alloc&) {
         n = -1;
     }
-    if (n < 0)
+    // zlib reports a stream cut short as a plain end of data and keeps the error aside.
+    int error = Z_OK;
+    if (n == 0)
+        gzerror(file, &error);
+    if (n < 0 || error != Z_OK)
         return false;
 
     std::unique_ptr<char[]> joined(new (std::nothrow) char[total + 1]);

@@ -23,7 +23,8 @@ public:
     bool WriteString(const char* text) override;
     std::int32_t Read(void* destination, std::int32_t count) override;
     // Reads to the end in chunks of the compressed size and joins them once. Fails on a
-    // read error and when nothing was decompressed.
+    // read error, on a compressed stream that is cut short, and when nothing was
+    // decompressed.
     bool ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& length) override;
     std::int32_t ApplyParams() override;
 

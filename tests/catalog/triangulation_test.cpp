@@ -1,0 +1,154 @@
+#include "catalog/catalogfile.h"
+#include "catalog/catalogparser.h"
+#include "catalog/milkyway.h"
+#include "catalog/triangulation.h"
+#include "testfiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kA = 0.1;  // radians
+
+using Points = std::vector<SphericalCoord>;
+
+void ExpectSame(const SphericalCoord& a, const SphericalCoord& b)
+{
+    EXPECT_EQ(a.lon, b.lon);
+    EXPECT_EQ(a.lat, b.lat);
+}
+
+// Seen from the centre of the sphere these run counter-clockwise around their inside: along
+// the top toward larger right ascension, then down, then back along the bottom.
+const SphericalCoord P0(-kA, kA), P1(kA, kA), P2(kA, -kA), P3(-kA, -kA);
+
+// Spherical triangle area by l'Huilier-free vector formula (solid angle).
+double SolidAngle(const SphericalCoord& a, const SphericalCoord& b, const SphericalCoord& c)
+{
+    const Vector3 va = a.ToVector(), vb = b.ToVector(), vc = c.ToVector();
+    const double numerator = va.Dot(vb.Cross(vc));
+    const double denominator = 1 + va.Dot(vb) + vb.Dot(vc) + vc.Dot(va);
+    return std::fabs(2 * std::atan2(numerator, denominator));
+}
+
+}  // namespace
+
+TEST(Triangulation, ConvexQuadrilateral)
+{
+    Points out;
+    ASSERT_TRUE(TriangulatePolygon({P0, P1, P2, P3}, out));
+    ASSERT_EQ(out.size(), 6u);
+    ExpectSame(out[0], P3);
+    ExpectSame(out[1], P0);
+    ExpectSame(out[2], P1);
+    ExpectSame(out[3], P1);
+    ExpectSame(out[4], P2);
+    ExpectSame(out[5], P3);
+}
+
+TEST(Triangulation, ThreePointsAreRefused)
+{
+    Points out;
+    EXPECT_FALSE(TriangulatePolygon({P0, P1, P2}, out));
+    EXPECT_TRUE(out.empty());
+    EXPECT_FALSE(TriangulatePolygon({}, out));
+    EXPECT_TRUE(out.empty());
+}
+
+TEST(Triangulation, OppositeSenseHasNoEars)
+{
+    Points out;
+    EXPECT_FALSE(TriangulatePolygon({P3, P2, P1, P0}, out));
+    EXPECT_TRUE(out.empty());
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_FALSE(IsEar({P3, P2, P1, P0}, i)) << i;
+}
+
+TEST(Triangulation, AppendsToWhatIsAlreadyThere)
+{
+    Points out = {SphericalCoord(1, 1)};
+    ASSERT_TRUE(TriangulatePolygon({P0, P1, P2, P3}, out));
+    EXPECT_EQ(out.size(), 7u);
+}
+
+TEST(Triangulation, VertexOnTheCandidateEdgeDoesNotBlock)
+{
+    // M lies exactly on the great circle (the equator) between L and R.
+    const SphericalCoord T(0, kA), R(kA, 0), M(0, 0), L(-kA, 0);
+    EXPECT_TRUE(IsEar({T, R, M, L}, 0));
+    Points out;
+    ASSERT_TRUE(TriangulatePolygon({T, R, M, L}, out));
+    ASSERT_EQ(out.size(), 6u);
+    ExpectSame(out[0], L);
+    ExpectSame(out[1], T);
+    ExpectSame(out[2], R);
+    // Moved a hair inside the triangle, the same vertex blocks the ear.
+    const SphericalCoord inside(0, 1e-6);
+    EXPECT_FALSE(IsEar({T, R, inside, L}, 0));
+}
+
+TEST(Triangulation, ConcaveOutlineClipsOnlyRealEars)
+{
+    // An arrow head: the notch vertex N is reflex and never an ear.
+    const SphericalCoord A(-kA, kA), B(kA, 0), C(-kA, -kA), N(-kA / 2, 0);
+    EXPECT_FALSE(IsEar({A, B, C, N}, 3));
+    Points out;
+    ASSERT_TRUE(TriangulatePolygon({A, B, C, N}, out));
+    ASSERT_EQ(out.size(), 6u);
+    // The triangles cover the outline exactly: their areas add up to the outline's.
+    const double total = SolidAngle(out[0], out[1], out[2]) + SolidAngle(out[3], out[4], out[5]);
+    const double expected = SolidAngle(A, B, N) + SolidAngle(N, B, C);
+    constexpr double kAreaToleranceSr = 1e-12;
+    EXPECT_NEAR(total, expected, kAreaToleranceSr);
+}
+
+TEST(MilkyWayOutline, WalksTheSecondEdgeBackAndTheFirstForward)
+{
+    MilkyWay band;
+    for (int i = 0; i < 615; ++i)
+        band.points.emplace_back(i * 0.001, 0.0);
+    ASSERT_TRUE(band.BuildOutline());
+    ASSERT_EQ(band.outline.size(), 610u);
+    EXPECT_EQ(band.outline[0].lon, 609 * 0.001);
+    EXPECT_EQ(band.outline[386].lon, 223 * 0.001);
+    EXPECT_EQ(band.outline[387].lon, 0.0);
+    EXPECT_EQ(band.outline[609].lon, 222 * 0.001);
+}
+
+TEST(MilkyWayOutline, FewerThan610PointsBuildNothing)
+{
+    MilkyWay band;
+    for (int i = 0; i < 609; ++i)
+        band.points.emplace_back(i * 0.001, 0.0);
+    EXPECT_FALSE(band.BuildOutline());
+    EXPECT_TRUE(band.outline.empty());
+}
+
+TEST(MilkyWayOutline, ShippedOutlineTriangulates)
+{
+    const std::string path = ShippedPath("data/milkyway.dat");
+    if (!Exists(path))
+        GTEST_SKIP() << "data/milkyway.dat is not shipped yet";
+    CatalogFile file;
+    ASSERT_TRUE(file.ReadLines(path));
+    MilkyWay band;
+    for (std::size_t i = 0; i < file.LineCount(); ++i)
+        band.points.push_back(ParseMilkyWayLine(file.Line(i)));
+    ASSERT_GE(band.points.size(), 610u);
+    ASSERT_TRUE(band.BuildOutline());
+    ASSERT_TRUE(TriangulatePolygon(band.outline, band.triangles));
+    EXPECT_EQ(band.triangles.size(), 3u * 608u);
+    // The band covers a sizeable part of the sky, and every triangle turns the same way.
+    double area = 0;
+    for (std::size_t t = 0; t < band.triangles.size(); t += 3) {
+        const SphericalCoord& a = band.triangles[t];
+        const SphericalCoord& b = band.triangles[t + 1];
+        const SphericalCoord& c = band.triangles[t + 2];
+        EXPECT_TRUE(c.IsClockwise(a, b)) << t / 3;
+        area += SolidAngle(a, b, c);
+    }
+    EXPECT_GT(area, 0.5);
+    EXPECT_LT(area, 2 * 3.14159265358979323846);
+}
