@@ -64,9 +64,31 @@ const SkyDate& LastDate()
     return last;
 }
 
-}  // namespace
+int DigitDays(char digit);
 
-int LunarDigitDays(char digit)
+// Day number (counted from 0 on the base date) of lunar new year of every table year, built
+// once, so that a conversion walks only the months of its own year.
+struct YearStarts {
+    long long day[kLunarLastYear - kLunarFirstYear + 2];
+    YearStarts()
+    {
+        day[0] = 0;
+        for (int y = 0; y <= kLunarLastYear - kLunarFirstYear; ++y) {
+            long long total = 0;
+            for (int k = 0; k < 12; ++k)
+                total += DigitDays(LunarMonthTable[y * 12 + k]);
+            day[y + 1] = day[y] + total;
+        }
+    }
+};
+
+const YearStarts& Years()
+{
+    static const YearStarts years;
+    return years;
+}
+
+int DigitDays(char digit)
 {
     switch (digit) {
     case '1': return 29;
@@ -79,14 +101,28 @@ int LunarDigitDays(char digit)
     }
 }
 
+}  // namespace
+
+int LunarDigitDays(char digit)
+{
+    return DigitDays(digit);
+}
+
 bool ToLunar(const SkyDate& date, LunarDate& out)
 {
     if (date.jd < BaseDate().jd || date.jd > LastDate().jd)
         return false;
     long long n = static_cast<long long>(date.jd - BaseDate().jd + 0.5) + 1;
-    int year = kLunarFirstYear;
+    // Skip whole years first; the month walk below then ends in the same place as a walk
+    // from the first digit of the table would.
+    const YearStarts& years = Years();
+    int y = 0;
+    while (y < kLunarLastYear - kLunarFirstYear && years.day[y + 1] < n)
+        ++y;
+    n -= years.day[y];
+    int year = kLunarFirstYear + y;
     int month = 1;
-    int pos = 0;
+    int pos = y * 12;
     while (pos < kLunarMonthTableLength) {
         const int days = LunarDigitDays(LunarMonthTable[pos]);
         if (n <= days)
