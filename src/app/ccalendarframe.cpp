@@ -1,0 +1,28 @@
+#include "app/ccalendarframe.h"
+
+#include <QScrollArea>
+
+#include "app/ckosmiraapp.h"
+#include "views/ccalendarview.h"
+
+CCalendarFrame::CCalendarFrame(const CKosmiraApp& app, QWidget* parent)
+    : CCalendarFrame(app.GetShownLocalTime(), app.GetObserver(), parent)
+{
+}
+
+CCalendarFrame::CCalendarFrame(const SkyTime& shownLocalTime, const Observer& site,
+                               QWidget* parent)
+    : CChildFrame(MenuSet::Main, parent)
+{
+    setWindowTitle(QStringLiteral("Kosmira"));
+    scrollArea = CCalendarView::CreateScrolling(shownLocalTime, site, this);
+    calendar = qobject_cast<CCalendarView*>(scrollArea->widget());
+    SetView(scrollArea);
+}
+
+void CCalendarFrame::RefreshView()
+{
+    CChildFrame::RefreshView();
+    if (calendar)
+        calendar->update();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+
+#include "app/cchildframe.h"
+#include "astro/planet.h"
+
+class CKosmiraApp;
+class CPlanet3dView;
+class Moon;
+class Sun;
+struct DisplayColors;
+
+// Child window holding the 3D view of the solar system, a snapshot of the bodies taken when
+// the window opens. The view's keys turn and move its camera; no menu commands.
+class CPlanet3dFrame : public CChildFrame {
+    Q_OBJECT
+
+public:
+    explicit CPlanet3dFrame(const CKosmiraApp& app, QWidget* parent = nullptr);
+    CPlanet3dFrame(const Sun& sun, const Moon& moon,
+                   const std::array<Planet, kPlanetCount>& planets, const DisplayColors& colours,
+                   QWidget* parent = nullptr);
+
+    CPlanet3dView* SolarSystemView() const { return solarSystem; }
+
+private:
+    CPlanet3dView* solarSystem = nullptr;
+};

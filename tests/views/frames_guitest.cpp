@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollArea>
+#include <QTest>
+
+#include "app/ccalendarframe.h"
+#include "app/ckosmiraframe.h"
+#include "app/commandids.h"
+#include "app/cplanet3dframe.h"
+#include "app/cplaneteclframe.h"
+#include "astro/juliandate.h"
+#include "views/ccalendarview.h"
+#include "views/cplanet3dview.h"
+#include "views/cplaneteclview.h"
+
+namespace {
+
+constexpr double kDegToRad = 0.017453292519943295;
+
+// The state the application would own, and the three commands wired as it wires them.
+class ViewFramesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        site = Observer("대한민국", "서울", static_cast<float>(126.98 * kDegToRad),
+                        static_cast<float>(37.57 * kDegToRad), 9.0f);
+        shownLocal = SkyTime(JulianDateFromCalendar(2024, 2, 10), 21.0);
+        const SkyTime ut(shownLocal.JD() - 9.0 / 24.0);
+        sun.Update(ut);
+        moon.Update(ut);
+        for (Planet& p : planets)
+            p.UpdateElements(ut);
+        labelFont = QFont(QStringLiteral("Arial"));
+        labelFont.setPixelSize(14);
+
+        appCommands.Add(CommandId::NewCalendar, [this] {
+            mainFrame->AddChild(new CCalendarFrame(shownLocal, site));
+        });
+        appCommands.Add(CommandId::NewPlanetEcl, [this] {
+            mainFrame->AddChild(new CPlanetEclFrame(sun, moon, planets, colours, labelFont));
+        });
+        appCommands.Add(CommandId::NewPlanet3d, [this] {
+            mainFrame->AddChild(new CPlanet3dFrame(sun, moon, planets, colours));
+        });
+        mainFrame = std::make_unique<CKosmiraFrame>(&appCommands);
+        mainFrame->resize(1200, 900);
+        mainFrame->show();
+        QApplication::processEvents();
+    }
+
+    void TearDown() override
+    {
+        // Close the children and hide the frame while it is whole: deleting a shown main
+        // frame with open children re-enters its activation handler mid-destruction.
+        mainFrame->MdiArea()->closeAllSubWindows();
+        mainFrame->hide();
+        QApplication::processEvents();
+        mainFrame.reset();
+    }
+
+    Observer site;
+    SkyTime shownLocal;
+    Sun sun;
+    Moon moon;
+    std::array<Planet, kPlanetCount> planets = MakePlanets();
+    DisplayColors colours;
+    QFont labelFont;
+    CommandMap appCommands;
+    std::unique_ptr<CKosmiraFrame> mainFrame;
+};
+
+}  // namespace
+
+TEST_F(ViewFramesTest, TwoCalendarsOpenAtOnceIndependentAndTitledKosmira)
+{
+    ASSERT_TRUE(mainFrame->RouteCommand(CommandId::NewCalendar));
+    shownLocal = SkyTime(JulianDateFromCalendar(2024, 3, 5), 10.0);
+    ASSERT_TRUE(mainFrame->RouteCommand(CommandId::NewCalendar));
+    QApplication::processEvents();
+
+    const QList<CChildFrame*> children = mainFrame->Children();
+    ASSERT_EQ(children.size(), 2);
+    auto* first = qobject_cast<CCalendarFrame*>(children[0]);
+    auto* second = qobject_cast<CCalendarFrame*>(children[1]);
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("Kosmira"));
+    EXPECT_EQ(second->windowTitle(), QStringLiteral("Kosmira"));
+    EXPECT_EQ(first->SubWindow()->windowTitle(), QStringLiteral("Kosmira"));
+    EXPECT_NE(first->CalendarView(), second->CalendarView());
+    EXPECT_EQ(first->CalendarView()->Month().Month(), 2);
+    EXPECT_EQ(second->CalendarView()->Month().Month(), 3);
+    EXPECT_EQ(first->CalendarView()->size(), QSize(730, 30 + 117 * 17));
+    EXPECT_EQ(first->View(), first->ScrollArea());
+    EXPECT_EQ(first->ScrollArea()->widget(), first->CalendarView());
+    EXPECT_EQ(first->Menus(), MenuSet::Main);
+
+    // Closing one leaves the other as it was.
+    first->SubWindow()->close();
+    QApplication::processEvents();
+    ASSERT_EQ(mainFrame->Children().size(), 1);
+    EXPECT_EQ(second->CalendarView()->Month().Month(), 3);
+}
+
+TEST_F(ViewFramesTest, CalendarRepaintedAfterTheSiteChangedShowsTheNewSite)
+{
+    ASSERT_TRUE(mainFrame->RouteCommand(CommandId::NewCalendar));
+    auto* frame = qobject_cast<CCalendarFrame*>(mainFrame->ActiveChild());
+    ASSERT_NE(frame, nullptr);
+    const QImage before = frame->CalendarView()->grab().toImage();
+    site = Observer("영국", "런던", static_cast<float>(-0.13 * kDegToRad),
+                    static_cast<float>(51.5 * kDegToRad), 0.0f);
+    mainFrame->RefreshViews();
+    QApplication::processEvents();
+    const QImage after = frame->CalendarView()->grab().toImage();
+    const QRect sunrise(215, 32 + 1, 100, 16);
+    EXPECT_NE(before.copy(sunrise), after.copy(sunrise));
+    EXPECT_EQ(frame->CalendarView()->Month().Month(), 2);
+}
+
+TEST_F(ViewFramesTest, EclipticFrameHoldsTheChart)
+{
+    ASSERT_TRUE(mainFrame->RouteCommand(CommandId::NewPlanetEcl));
+    QApplication::processEvents();
+    auto* frame = qobject_cast<CPlanetEclFrame*>(mainFrame->ActiveChild());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_NE(frame->EclipticView(), nullptr);
+    EXPECT_EQ(frame->View(), frame->EclipticView());
+    EXPECT_EQ(frame->Menus(), MenuSet::Main);
+    // The frame's layout sizes the view to its client area.
+    EXPECT_GT(frame->EclipticView()->width(), 200);
+    EXPECT_EQ(frame->EclipticView()->Marks(frame->EclipticView()->size()).size(), 10u);
+    // The frame and its view add no commands.
+    EXPECT_FALSE(frame->RouteCommand(CommandId::ZoomIn));
+    EXPECT_FALSE(frame->RouteCommand(CommandId::FullScreen));
+}
+
+TEST_F(ViewFramesTest, SolarSystemFrameTakesKeysAndKeepsItsSnapshot)
+{
+    ASSERT_TRUE(mainFrame->RouteCommand(CommandId::NewPlanet3d));
+    QApplication::processEvents();
+    auto* frame = qobject_cast<CPlanet3dFrame*>(mainFrame->ActiveChild());
+    ASSERT_NE(frame, nullptr);
+    CPlanet3dView* view = frame->SolarSystemView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(frame->View(), view);
+    EXPECT_EQ(frame->Menus(), MenuSet::Main);
+    const double marsX = view->Planets()[kMars].helioX;
+    planets[kMars].UpdateElements(SkyTime(JulianDateFromCalendar(2025, 1, 1), 0.0));
+    EXPECT_EQ(view->Planets()[kMars].helioX, marsX);
+
+    // The frame passes the keyboard focus on to its view.
+    EXPECT_EQ(frame->focusProxy(), view);
+    EXPECT_EQ(view->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(view, Qt::Key_Left);
+    EXPECT_EQ(view->Camera().direction.lon, 6.178465552059927);
+    EXPECT_FALSE(frame->RouteCommand(CommandId::ZoomIn));
+}
+
+TEST_F(ViewFramesTest, CommandsOpenOneWindowEach)
+{
+    EXPECT_TRUE(mainFrame->RouteCommand(CommandId::NewCalendar));
+    EXPECT_TRUE(mainFrame->RouteCommand(CommandId::NewPlanetEcl));
+    EXPECT_TRUE(mainFrame->RouteCommand(CommandId::NewPlanet3d));
+    QApplication::processEvents();
+    EXPECT_EQ(mainFrame->Children().size(), 3);
+    bool handled = false;
+    EXPECT_TRUE(mainFrame->QueryCommand(CommandId::NewCalendar, &handled).enabled);
+    EXPECT_TRUE(handled);
+}
