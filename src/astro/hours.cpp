@@ -14,6 +14,10 @@ constexpr double kNoiseHours = 1e-6;
 // of a whole second by less than the noise counted as that second.
 long long WholeSeconds(double absHours)
 {
+    // Past a hundred million years, or not a number: nothing sensible to split, and the
+    // conversion to an integer would be undefined.
+    if (!(absHours < 1e12))
+        return 0;
     const double seconds = absHours * 3600.0;
     const double nearest = std::round(seconds);
     if (nearest > seconds && nearest - seconds < kNoiseHours * 3600.0)

@@ -28,7 +28,8 @@ SkyDate JulianDateFromCalendar(int year, int month, int day)
 CalendarDate CalendarFromJulianDate(double jd)
 {
     CalendarDate out;
-    if (!(jd > 2299159.5))
+    // The upper bound keeps the integer results representable.
+    if (!(jd > 2299159.5 && jd < 1e9))
         return out;
     const double z = std::floor(jd + 0.5);
     const double alpha = std::floor((z - 1867216.25) / 36524.25);

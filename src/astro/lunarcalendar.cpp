@@ -2,6 +2,7 @@
 
 #include "astro/juliandate.h"
 
+#include <cmath>
 #include <cstdio>
 
 // Lunar years 1841-2043, five years (60 months) a line, months 1..12 of each year, after
@@ -110,9 +111,14 @@ int LunarDigitDays(char digit)
 
 bool ToLunar(const SkyDate& date, LunarDate& out)
 {
-    if (date.jd < BaseDate().jd || date.jd > LastDate().jd)
+    // Count whole days by day numbers, so that any instant of a day (not only its 0h) and
+    // no rounding of the Julian date moves the result to a neighbouring day.
+    const double day = std::floor(date.jd + 0.5);
+    const double base = std::floor(BaseDate().jd + 0.5);
+    const double last = std::floor(LastDate().jd + 0.5);
+    if (!(day >= base && day <= last))
         return false;
-    long long n = static_cast<long long>(date.jd - BaseDate().jd + 0.5) + 1;
+    long long n = static_cast<long long>(day - base) + 1;
     // Skip whole years first; the month walk below then ends in the same place as a walk
     // from the first digit of the table would.
     const YearStarts& years = Years();

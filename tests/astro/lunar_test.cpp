@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <map>
 
@@ -137,6 +138,21 @@ TEST(LunarCalendar, EveryDayFollowsTheDayBefore)
     EXPECT_EQ(monthsStarted, 2436 + 75);  // every ordinary and leap month
 }
 
+TEST(LunarCalendar, AnyInstantOfTheDay)
+{
+    // 23:59 and noon of 23 May 2020 are still that day (lunar leap 4-1).
+    for (double fraction : {0.0, 0.5, 0.9993}) {
+        LunarDate out;
+        ASSERT_TRUE(ToLunar(SkyDate(JulianDateFromCalendar(2020, 5, 23).jd + fraction), out));
+        EXPECT_EQ(out.month, 4);
+        EXPECT_EQ(out.day, 1);
+        EXPECT_TRUE(out.leap);
+    }
+    LunarDate last;
+    EXPECT_TRUE(ToLunar(SkyDate(JulianDateFromCalendar(2043, 12, 31).jd + 0.9), last));
+    EXPECT_EQ(last.day, 1);
+}
+
 TEST(LunarCalendar, OutsideTheTable)
 {
     LunarDate untouched;
@@ -148,6 +164,8 @@ TEST(LunarCalendar, OutsideTheTable)
     EXPECT_FALSE(ToLunar(JulianDateFromCalendar(1841, 1, 22), out));
     EXPECT_FALSE(ToLunar(JulianDateFromCalendar(2044, 1, 1), out));
     EXPECT_FALSE(ToLunar(SkyDate(0.5), out));
+    EXPECT_FALSE(ToLunar(SkyDate(std::nan("")), out));
+    EXPECT_FALSE(ToLunar(SkyDate(1e300), out));
     EXPECT_EQ(out.year, 7);
     EXPECT_EQ(out.month, 8);
     EXPECT_EQ(out.day, 9);

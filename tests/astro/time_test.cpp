@@ -82,6 +82,9 @@ TEST(JulianDate, CalendarFromJulianDateEdges)
         EXPECT_EQ(c.month, month);
         EXPECT_EQ(c.day, 31);
     }
+    const CalendarDate far = CalendarFromJulianDate(1e300);
+    EXPECT_EQ(far.year, 0);
+    EXPECT_EQ(CalendarFromJulianDate(std::nan("")).year, 0);
     // Any instant of the day belongs to that day.
     const CalendarDate noon = CalendarFromJulianDate(2451545.0);
     EXPECT_EQ(noon.day, 1);
@@ -232,6 +235,13 @@ TEST(Hours, FormatHours)
     EXPECT_EQ(FormatHours(15.99999999627), "16:00:00");
     EXPECT_EQ(FormatHours(-12.0), "-12:00:00");
     EXPECT_EQ(FormatHours(-1.0 / 3600), "-00:00:01");
+    EXPECT_EQ(FormatHours(-1e-9), "00:00:00");  // no sign on a zero time
+    EXPECT_EQ(FormatHours(std::nan("")), "00:00:00");
+    EXPECT_EQ(FormatHours(1e300), "00:00:00");
+    const HMS inf = HoursToHMS(-INFINITY);
+    EXPECT_EQ(inf.hour, 0);
+    EXPECT_EQ(inf.minute, 0);
+    EXPECT_EQ(inf.second, 0);
     // A round trip through a Julian date: 01:00 local at +9 is 16:00 UT.
     const SkyTime ut = LocalToUT(SkyTime(SkyDate(2451544.5), 1.0), 9.0);
     EXPECT_EQ(FormatHours(ut.time.hours), "16:00:00");
