@@ -48,9 +48,11 @@ bench: deps
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DKOSMIRA_FUZZ=ON -DKOSMIRA_BENCH=OFF -DKOSMIRA_TESTS=OFF
-	cmake --build build-fuzz -j $(JOBS)
-	@for f in build-fuzz/fuzz/*; do \
-	  if [ -x "$$f" ] && [ -f "$$f" ]; then echo "== $$f"; "$$f" -max_total_time=30 $$(dirname $$f)/../../tests/corpus/$$(basename $$f) || exit 1; fi; \
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
+	@# New inputs go to build-fuzz/corpus; the seeds in tests/corpus are only read.
+	@for f in build-fuzz/fuzz/fuzz_*; do \
+	  if [ -x "$$f" ] && [ -f "$$f" ]; then n=$$(basename $$f); echo "== $$n"; mkdir -p build-fuzz/corpus/$$n; \
+	    "$$f" -max_total_time=$${FUZZ_SECONDS:-20} -timeout=10 -print_final_stats=1 build-fuzz/corpus/$$n tests/corpus/$$n || exit 1; fi; \
 	done
 
 clean:
