@@ -4,6 +4,7 @@ import gzip
 import math
 import pathlib
 import re
+import struct
 import sys
 
 _NUMBER = re.compile(rb"[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?")
@@ -276,6 +277,134 @@ def check_deepsky(root):
     assert parse_object(make_deepsky.object_line(1, 0, "gx", "x").encode())[2] == 4
 
 
+# ---------------------------------------------------------------- Milky Way
+
+def single(x):
+    return struct.unpack("f", struct.pack("f", x))[0]
+
+
+def parse_milkyway(line):
+    tab = line.find(b"\t")
+    ra_field, dec_field = (line, b"") if tab < 0 else (line[:tab], line[tab + 1:])
+    return single(atof(ra_field) * HOURS), atof(dec_field) * DEGREES
+
+
+def milkyway_outline(points):
+    return [points[k] for k in range(609, 222, -1)] + [points[k] for k in range(0, 223)]
+
+
+def _triple(p, a, b):
+    return (p[0] * (a[1] * b[2] - a[2] * b[1]) + p[1] * (a[2] * b[0] - a[0] * b[2])
+            + p[2] * (a[0] * b[1] - a[1] * b[0]))
+
+
+def triangulate(outline):
+    """Ear clipping on the sphere exactly as the program does it: returns (ok, triangles), each
+    triangle three (ra, dec) pairs. A vertex is clockwise of (a, b) when p . (a x b) < 0."""
+    if len(outline) < 4:
+        return False, []
+    w = list(outline)
+    v = [unit(ra, dec) for ra, dec in w]
+    out = []
+    while True:
+        n = len(w)
+        if n == 3:
+            out.append((w[0], w[1], w[2]))
+            return True, out
+        for i in range(n):
+            nxt, prv = (i + 1) % n, (n + i - 1) % n
+            a, b, c = v[prv], v[i], v[nxt]
+            if not _triple(c, a, b) < 0:   # next.IsClockwise(prev, i) must hold
+                continue
+            if _triple(b, a, c) < 0:       # i.IsClockwise(prev, next) must not hold
+                continue
+            blocked = False
+            for j in range(n):
+                if j == prv or j == i or j == nxt:
+                    continue
+                p = v[j]
+                if _triple(p, a, b) < 0 and _triple(p, b, c) < 0 and _triple(p, c, a) < 0:
+                    blocked = True
+                    break
+            if blocked:
+                continue
+            out.append((w[prv], w[i], w[nxt]))
+            del w[i]
+            del v[i]
+            break
+        else:
+            return False, out
+
+
+def triangle_area(t):
+    a, b, c = (unit(*p) for p in t)
+    num = abs(_triple(a, b, c))
+    den = 1 + sum(x * y for x, y in zip(a, b)) + sum(x * y for x, y in zip(b, c)) + sum(x * y for x, y in zip(c, a))
+    return 2 * math.atan2(num, den)
+
+
+def in_triangle(p, a, b, c):
+    """p (unit vector) in the spherical triangle a, b, c or on its border, either orientation.
+    Each side's triple product must have the sign of the triangle's own: accepting either sign
+    pattern with a hemisphere test instead would also take in the antipodal triangle of a long
+    sliver."""
+    orientation = _triple(a, b, c)
+    s = (_triple(p, a, b), _triple(p, b, c), _triple(p, c, a))
+    return all(x * orientation >= 0 for x in s)
+
+
+def covered(triangles, position):
+    p = unit(*position)
+    return any(in_triangle(p, *(unit(*q) for q in t)) for t in triangles)
+
+
+GALACTIC_CENTRE = (266.40499 * DEGREES, -28.93617 * DEGREES)
+NORTH_GALACTIC_POLE = (192.85948 * DEGREES, 27.12825 * DEGREES)
+SOUTH_GALACTIC_POLE = (12.85948 * DEGREES, -27.12825 * DEGREES)
+
+
+def milkyway_triangles(root):
+    points = [parse_milkyway(l) for l in read_catalog(root, "milkyway.dat")]
+    return points, triangulate(milkyway_outline(points))
+
+
+def check_milkyway(root):
+    lines = read_catalog(root, "milkyway.dat")
+    assert len(lines) == 610, f"milkyway.dat: {len(lines)} points, expected 223 + 387"
+    for i, line in enumerate(lines):
+        fields = line.split(b"\t")
+        assert len(fields) == 2 and all(_NUMBER.fullmatch(f) for f in fields), \
+            f"milkyway.dat line {i + 1}: not 'hours<TAB>degrees': {line!r}"
+        ra_h, dec_d = float(fields[0]), float(fields[1])
+        assert 0 <= ra_h < 24 and -90 <= dec_d <= 90, f"milkyway.dat line {i + 1}: out of range"
+    points, (ok, triangles) = milkyway_triangles(root)
+    assert ok, f"milkyway.dat: ear clipping stopped after {len(triangles)} triangles"
+    assert len(triangles) == 608, f"milkyway.dat: {len(triangles)} triangles for 610 vertices"
+    fraction = sum(triangle_area(t) for t in triangles) / (4 * math.pi)
+    assert 0.12 <= fraction <= 0.22, \
+        f"milkyway.dat: the triangles cover {fraction:.1%} of the sky, expected about 17% " \
+        f"(83% means the edges run the wrong way round)"
+    assert covered(triangles, GALACTIC_CENTRE), "milkyway.dat: the galactic centre is not covered"
+    assert not covered(triangles, NORTH_GALACTIC_POLE), "milkyway.dat: the north galactic pole is covered"
+    assert not covered(triangles, SOUTH_GALACTIC_POLE), "milkyway.dat: the south galactic pole is covered"
+    # the two cut ends must not touch (a closed belt can be left without an ear)
+    first_end, second_end = (points[0], points[222]), (points[223], points[609])
+    assert angle_between(first_end[0], first_end[1]) > 1e-5, "milkyway.dat: first edge is closed"
+    assert angle_between(second_end[0], second_end[1]) > 1e-5, "milkyway.dat: second edge is closed"
+
+    # the ear clipping itself, on the cases the program must get right
+    # counter-clockwise as seen from the centre (north up, east to the left): north, east, south
+    p0, p1, p2, p3 = (0.0, 0.0), (0.0, 0.2), (0.2, 0.2), (0.2, 0.0)
+    ok, tri = triangulate([p0, p1, p2, p3])
+    assert ok and tri == [(p3, p0, p1), (p1, p2, p3)], f"convex outline: {tri}"
+    ok, tri = triangulate([p3, p2, p1, p0])
+    assert not ok and tri == [], "a convex outline the other way round must have no ear"
+    # a vertex exactly on a candidate triangle's edge does not block it
+    ok, tri = triangulate([p0, p1, p2, p3, (0.1, 0.0)])
+    assert ok and len(tri) == 3, f"collinear vertex: {tri}"
+    assert triangulate([p0, p1, p2]) == (False, []), "three points are refused"
+
+
 # ---------------------------------------------------------------- pictures
 
 def check_images(root):
@@ -305,3 +434,4 @@ def run(root):
     check_starnames(root)
     check_deepsky(root)
     check_images(root)
+    check_milkyway(root)
