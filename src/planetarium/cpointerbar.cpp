@@ -53,7 +53,7 @@ CPointerBar::CPointerBar(const SkyScene& scene, QWidget* parent) : QWidget(paren
     r.setWidth(std::max(r.width(), valueWidth));
     r.setHeight(std::max(r.height(), metrics.lineSpacing()));
     constellationLabel_->setGeometry(r);
-    setFixedSize(units.Size(59, 159).expandedTo(childrenRect().size() + QSize(units.X(4), 2)));
+    setMinimumSize(units.Size(59, 159).expandedTo(childrenRect().size() + QSize(units.X(4), 2)));
 }
 
 QString CPointerBar::FormatPair(const char* lonCaption, const char* latCaption,

@@ -52,7 +52,7 @@ CShowBar::CShowBar(QWidget* parent) : QWidget(parent)
         connect(box, &QCheckBox::clicked, this, &CShowBar::StoreStates);
         boxes_[i] = box;
     }
-    setFixedSize(size);
+    setMinimumSize(size);
 }
 
 QCheckBox* CShowBar::CheckBox(int id) const

@@ -1,5 +1,10 @@
 #include "planetarium/skyrenderer.h"
 
+#include "astro/matrix3.h"
+#include "astro/observer.h"
+#include "astro/skytime.h"
+#include "image/textbitmap.h"
+
 #include <GL/gl.h>
 
 #include <cmath>
@@ -46,8 +51,44 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     glClear(GL_COLOR_BUFFER_BIT);
     ApplyViewOrientation(centre);
 
+    const Matrix3 horizontal = HorizontalMatrix(scene_.lst, scene_.observer.latitude);
+    DrawEclipticPoints(horizontal);
+    DrawHorizonPoints();
     DrawGround();
     DrawHorizonLine();
+}
+
+void SkyRenderer::DrawLabel(const char* text, Colour colour, const SphericalCoord& at)
+{
+    const TextBitmap label(text, scene_.labelFont, colour, 0);
+    label.Draw(at.X(), at.Y(), at.Z());
+}
+
+void SkyRenderer::DrawEclipticPoints(const Matrix3& horizontal)
+{
+    glDisable(GL_TEXTURE_2D);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glPushMatrix();
+    double m[16];
+    (horizontal * EclipticToEquatorialMatrix(scene_.ut)).ToGL4x4(m);
+    glMultMatrixd(m);
+    const Colour c = scene_.colours.points;
+    DrawLabel("춘분점", c, SphericalCoord(0.0, 0.0));
+    DrawLabel("하지점", c, SphericalCoord(90.0 * kDegToRad, 0.0));
+    DrawLabel("동지점", c, SphericalCoord(270.0 * kDegToRad, 0.0));
+    glPopMatrix();
+}
+
+void SkyRenderer::DrawHorizonPoints()
+{
+    glDisable(GL_TEXTURE_2D);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    const Colour c = scene_.colours.points;
+    DrawLabel("북점", c, SphericalCoord(0.0, 0.0));
+    DrawLabel("동점", c, SphericalCoord(90.0 * kDegToRad, 0.0));
+    DrawLabel("남점", c, SphericalCoord(180.0 * kDegToRad, 0.0));
+    DrawLabel("서점", c, SphericalCoord(270.0 * kDegToRad, 0.0));
+    DrawLabel("천정", c, SphericalCoord(0.0, 90.0 * kDegToRad));
 }
 
 void SkyRenderer::DrawGround()

@@ -6,6 +6,8 @@
 
 #include <QSize>
 
+class Matrix3;
+
 // Draws the planetarium sky with the context of its view current: every paint draws the
 // whole sky from the toggles, the camera, the shown instant and the site. Two modes give the
 // same picture: immediate mode issues every primitive one by one; the default batched mode
@@ -34,6 +36,9 @@ public:
     bool ImmediateMode() const { return immediate_; }
 
 private:
+    void DrawLabel(const char* text, Colour colour, const SphericalCoord& at);
+    void DrawEclipticPoints(const Matrix3& horizontal);
+    void DrawHorizonPoints();
     void DrawGround();
     void DrawHorizonLine();
 

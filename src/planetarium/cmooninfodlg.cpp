@@ -1,0 +1,189 @@
+#include "planetarium/cmooninfodlg.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+#include <cstdio>
+
+#include "astro/frames.h"
+#include "astro/riseset.h"
+#include "astro/sphericalcoord.h"
+#include "astro/sun.h"
+#include "planetarium/csuninfodlg.h"
+
+namespace {
+
+constexpr double kTwoPi = 6.283185307179586;
+constexpr double kPi = 3.141592653589793;
+constexpr double kSynodicMonthDays = 29.530588853;     // mean, Meeus ch. 49
+constexpr double kKilometresPerEarthRadius = 6378.14;  // equatorial radius of the models
+constexpr double kMoonRadiusKm = 1737.4;               // IAU mean radius
+constexpr double kElongationToleranceRadians = 1e-7;
+constexpr double kPrincipalPhaseHalfWidthDegrees = 12.0;
+constexpr int kPictureTop = 12;
+constexpr int kPictureRadius = 36;
+
+double Reduce(double x)
+{
+    return x - kTwoPi * std::floor(x / kTwoPi);
+}
+
+}  // namespace
+
+double CMoonInfoDlg::LongitudeElongation(const SkyTime& ut)
+{
+    const Moon moon(ut);
+    const Sun sun(ut);
+    const double moonLongitude = SphericalCoord::FromVector(moon.Geocentric()).lon;
+    const double sunLongitude = SphericalCoord::FromVector(sun.Geocentric()).lon;
+    return Reduce(moonLongitude - sunLongitude);
+}
+
+double CMoonInfoDlg::AgeDays(const SkyTime& ut)
+{
+    const double rate = kTwoPi / kSynodicMonthDays;  // radians per day
+    const double jd = ut.JD();
+    double newMoon = jd - LongitudeElongation(ut) / rate;
+    // The elongation grows monotonically (the Moon always outruns the Sun), so stepping by
+    // the signed remainder converges on the one new moon before the instant.
+    for (int step = 0; step < 20; ++step) {
+        double remainder = LongitudeElongation(SkyTime(newMoon));
+        if (remainder > kPi)
+            remainder -= kTwoPi;
+        newMoon -= remainder / rate;
+        if (std::fabs(remainder) < kElongationToleranceRadians)
+            break;
+    }
+    const double age = jd - newMoon;
+    return age < 0.0 ? 0.0 : age;
+}
+
+QString CMoonInfoDlg::PhaseName(double elongationRad)
+{
+    const double d = Reduce(elongationRad) * 57.29577951308232;
+    const double w = kPrincipalPhaseHalfWidthDegrees;
+    if (d < w || d >= 360.0 - w)
+        return QStringLiteral("삭");
+    if (d < 90.0 - w)
+        return QStringLiteral("초승달");
+    if (d < 90.0 + w)
+        return QStringLiteral("상현달");
+    if (d < 180.0 - w)
+        return QStringLiteral("상현망간의 달");
+    if (d < 180.0 + w)
+        return QStringLiteral("보름달");
+    if (d < 270.0 - w)
+        return QStringLiteral("하현망간의 달");
+    if (d < 270.0 + w)
+        return QStringLiteral("하현달");
+    return QStringLiteral("그믐달");
+}
+
+CMoonInfoDlg::Texts CMoonInfoDlg::Describe(const Moon& moon, const SkyDate& localDate, const Observer& site)
+{
+    Texts t;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.1f일", AgeDays(moon.time));
+    t.age = QString::fromUtf8(text);
+
+    const SphericalCoord ecliptic = SphericalCoord::FromVector(moon.Geocentric());
+    const SphericalCoord equatorial = EclipticToEquatorial(ecliptic, moon.time);
+    t.rightAscension = CSunInfoDlg::FormatRightAscension(equatorial.lon);
+    t.declination = CSunInfoDlg::FormatDeclination(equatorial.lat);
+
+    const double radii = moon.DistanceEarthRadii();
+    const double km = radii * kKilometresPerEarthRadius;
+    std::snprintf(text, sizeof text, " km (지구 반지름의 %.2f배)", radii);
+    t.distance = CSunInfoDlg::FormatGrouped(km) + QString::fromUtf8(text);
+    t.diameter = CSunInfoDlg::FormatArcMinutes(2.0 * std::asin(kMoonRadiusKm / km));
+    t.parallax = CSunInfoDlg::FormatArcMinutes(moon.HorizontalParallax());
+
+    std::snprintf(text, sizeof text, "%.1f%% ", moon.PhaseFraction() * 100.0);
+    t.phase = QString::fromLatin1(text) + QStringLiteral("(") + PhaseName(LongitudeElongation(moon.time)) +
+              QStringLiteral(")");
+
+    const RiseSetResult events = MoonEvents(localDate, site);
+    t.rising = CSunInfoDlg::FormatEvent(events, true);
+    t.setting = CSunInfoDlg::FormatEvent(events, false);
+    return t;
+}
+
+CMoonInfoDlg::CMoonInfoDlg(const Moon& moon, const SkyTime& shownLocal, const Observer& site, QWidget* parent)
+    : QDialog(parent), texts(Describe(moon, shownLocal.date, site)), illuminated(moon.PhaseFraction()),
+      elongation(LongitudeElongation(moon.time))
+{
+    setWindowTitle(QStringLiteral("달 정보"));
+    setFont(QFont(QStringLiteral("굴림"), 9));
+
+    auto* form = new QFormLayout;
+    const std::pair<const char*, std::pair<const char*, const QString*>> rows[] = {
+        {"나이 :", {"age", &texts.age}},
+        {"적경 :", {"rightAscension", &texts.rightAscension}},
+        {"적위 :", {"declination", &texts.declination}},
+        {"거리 :", {"distance", &texts.distance}},
+        {"지름 :", {"diameter", &texts.diameter}},
+        {"시차 :", {"parallax", &texts.parallax}},
+        {"위상 :", {"phase", &texts.phase}},
+        {"뜨는 시각 :", {"rising", &texts.rising}},
+        {"지는 시각 :", {"setting", &texts.setting}},
+    };
+    for (const auto& [caption, field] : rows) {
+        auto* value = new QLabel(*field.second);
+        value->setObjectName(QString::fromLatin1(field.first));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        form->addRow(QString::fromUtf8(caption), value);
+    }
+
+    auto* okButton = new QPushButton(QStringLiteral("확인"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    auto* cancelButton = new QPushButton(QStringLiteral("취소"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addSpacing(kPictureTop + 2 * kPictureRadius + 8);  // the phase picture
+    layout->addLayout(form);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CMoonInfoDlg::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    // The Moon as seen from the northern hemisphere: lit on the right while waxing.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QPointF centre(width() / 2.0, kPictureTop + kPictureRadius);
+    const double r = kPictureRadius;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(40, 40, 48));
+    painter.drawEllipse(centre, r, r);
+
+    const bool waxing = elongation < kPi;
+    // Terminator: an ellipse of half-width |1 - 2k| r; the lit limb is a half disc.
+    const double terminator = (1.0 - 2.0 * illuminated) * r;
+    QPainterPath lit;
+    const QRectF disc(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+    lit.moveTo(centre.x(), centre.y() - r);
+    lit.arcTo(disc, 90.0, waxing ? -180.0 : 180.0);
+    const QRectF inner(centre.x() - std::fabs(terminator), centre.y() - r, 2 * std::fabs(terminator), 2 * r);
+    // Back along the terminator from the bottom to the top; it bulges toward the lit limb
+    // while the Moon is a crescent and away from it past the quarter.
+    const bool bulgeTowardLimb = illuminated < 0.5;
+    const double sweep = (waxing == bulgeTowardLimb) ? 180.0 : -180.0;
+    lit.arcTo(inner, 270.0, sweep);
+    lit.closeSubpath();
+    painter.setBrush(QColor(235, 235, 220));
+    painter.drawPath(lit);
+}

@@ -1,0 +1,454 @@
+#include "astro/frames.h"
+#include "catalog/constellationname.h"
+#include "planetarium/cfindconstellationdlg.h"
+#include "planetarium/cplanetariumview.h"
+#include "planetarium/findbody.h"
+#include "testsky.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr double kDegToRad = 0.017453292519943295;
+constexpr double kHoursToRad = 0.2617993877991494;
+constexpr double kSeoulLocalNoon = 2460483.0;       // 2024-06-21 12:00 in Seoul's civil time
+constexpr double kSeoulLocal2100 = 2460325.375;     // 2024-01-15 21:00, the TestSky default
+// GL keeps its matrices in single precision: unprojected directions agree to about 1e-6.
+constexpr double kUnprojectToleranceRad = 2e-5;
+// A modal window no test step has dealt with is closed after this long, so no test hangs.
+constexpr qint64 kStuckModalMs = 10000;
+
+// Answers every message box that opens (modal, so it sits on top of the modal stack) by
+// clicking its OK button, and records its text, its parent and what was visible then. A
+// modal dialog left open by a test that went wrong is rejected after kStuckModalMs.
+class MessageBoxCatcher {
+public:
+    struct Seen {
+        QString text;
+        QWidget* parent = nullptr;
+        bool hadOkButton = false;
+        bool dialogVisible = false;  // the watched dialog, when one is set
+    };
+
+    MessageBoxCatcher()
+    {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+        timer_.start();
+    }
+
+    void WatchDialog(QWidget* dialog) { dialog_ = dialog; }
+    const std::vector<Seen>& Boxes() const { return seen_; }
+    bool StuckModalClosed() const { return stuckClosed_; }
+
+private:
+    void Poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            stuckSince_.invalidate();
+            return;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            Seen seen;
+            seen.text = box->text();
+            seen.parent = box->parentWidget();
+            QAbstractButton* ok = box->button(QMessageBox::Ok);
+            seen.hadOkButton = ok != nullptr && box->buttons().size() == 1;
+            seen.dialogVisible = dialog_ && dialog_->isVisible();
+            seen_.push_back(seen);
+            if (ok)
+                QTest::mouseClick(ok, Qt::LeftButton);
+            else
+                box->reject();
+            return;
+        }
+        if (!stuckSince_.isValid())
+            stuckSince_.start();
+        if (stuckSince_.elapsed() > kStuckModalMs) {
+            stuckClosed_ = true;
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
+        }
+    }
+
+    QTimer timer_;
+    std::vector<Seen> seen_;
+    QWidget* dialog_ = nullptr;
+    QElapsedTimer stuckSince_;
+    bool stuckClosed_ = false;
+};
+
+// A shown sky view over the fixed test sky (Seoul, 2024-01-15 21:00 local time).
+class FindInView : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        view = std::make_unique<CPlanetariumView>(sky.scene);
+        view->resize(400, 300);
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        QCoreApplication::processEvents();
+    }
+
+    // Direction of the device pixel at the middle of the 400 x 300 view after a paint.
+    SphericalCoord CentreOfPicture()
+    {
+        view->RenderImage();
+        SphericalCoord d;
+        // Window row 150 of 300 counted from the bottom is pixel row 149 from the top.
+        EXPECT_TRUE(view->ScreenToSky(200.0, 149.0, &d));
+        return d;
+    }
+
+    TestSky sky;
+    std::unique_ptr<CPlanetariumView> view;
+    MessageBoxCatcher catcher;
+};
+
+TEST_F(FindInView, SunAtNightShowsTheMessageOverTheViewAndLeavesTheView)
+{
+    const BodyPlace sun = FindBody(sky.scene, kFindSun);
+    ASSERT_TRUE(sun.known);
+    ASSERT_LT(sun.horizontal.lat, -20.0 * kDegToRad);  // 21:00 in January
+    const SphericalCoord before = view->ViewCentre();
+    const double fieldBefore = view->FieldOfView();
+
+    EXPECT_FALSE(FindBodyInView(*view, kFindSun));
+
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    EXPECT_EQ(catcher.Boxes()[0].text, QStringLiteral("지평선 아래에 있습니다."));
+    EXPECT_EQ(catcher.Boxes()[0].parent, view.get());
+    EXPECT_TRUE(catcher.Boxes()[0].hadOkButton);
+    EXPECT_EQ(view->ViewCentre().lon, before.lon);
+    EXPECT_EQ(view->ViewCentre().lat, before.lat);
+    EXPECT_EQ(view->FieldOfView(), fieldBefore);
+    EXPECT_FALSE(catcher.StuckModalClosed());
+}
+
+TEST_F(FindInView, SunAtNoonBecomesTheExactCentreWithTheSameField)
+{
+    sky.SetLocalTime(kSeoulLocalNoon);
+    view->OnZoomIn();  // a field other than the initial one must survive too
+    const double fieldBefore = view->FieldOfView();
+    const BodyPlace sun = FindBody(sky.scene, kFindSun);
+    ASSERT_TRUE(sun.AboveHorizon());
+    ASSERT_GT(sun.horizontal.lat, 70.0 * kDegToRad);  // midsummer noon at 37.6 N: about 76
+
+    EXPECT_TRUE(FindBodyInView(*view, kFindSun));
+
+    EXPECT_TRUE(catcher.Boxes().empty());
+    EXPECT_EQ(view->ViewCentre().lon, sun.horizontal.lon);
+    EXPECT_EQ(view->ViewCentre().lat, sun.horizontal.lat);
+    EXPECT_EQ(view->FieldOfView(), fieldBefore);
+    const SphericalCoord middle = CentreOfPicture();
+    EXPECT_NEAR(middle.lon, sun.horizontal.lon, kUnprojectToleranceRad);
+    EXPECT_NEAR(middle.lat, sun.horizontal.lat, kUnprojectToleranceRad);
+}
+
+TEST_F(FindInView, JupiterHighInTheEveningBecomesTheExactCentre)
+{
+    const BodyPlace jupiter = FindBody(sky.scene, kJupiter);
+    ASSERT_TRUE(jupiter.AboveHorizon());
+    ASSERT_GT(jupiter.horizontal.lat, 40.0 * kDegToRad);
+    const double fieldBefore = view->FieldOfView();
+
+    EXPECT_TRUE(FindBodyInView(*view, kJupiter));
+
+    EXPECT_TRUE(catcher.Boxes().empty());
+    EXPECT_EQ(view->ViewCentre().lon, jupiter.horizontal.lon);
+    EXPECT_EQ(view->ViewCentre().lat, jupiter.horizontal.lat);
+    EXPECT_EQ(view->FieldOfView(), fieldBefore);
+    const SphericalCoord middle = CentreOfPicture();
+    EXPECT_NEAR(middle.lon, jupiter.horizontal.lon, kUnprojectToleranceRad);
+    EXPECT_NEAR(middle.lat, jupiter.horizontal.lat, kUnprojectToleranceRad);
+}
+
+TEST_F(FindInView, FindingNeverChangesTheShownInstantOrTheBodies)
+{
+    const double utBefore = sky.ut.JD();
+    const double lstBefore = sky.lst.Hours();
+    const Vector3 moonBefore = sky.moon.Geocentric();
+    for (int body : {kFindSun, kFindMoon, int(kMercury), int(kVenus), int(kMars),
+                     int(kJupiter), int(kSaturn), int(kUranus), int(kNeptune), int(kPluto)})
+        FindBodyInView(*view, body);
+    EXPECT_EQ(sky.ut.JD(), utBefore);
+    EXPECT_EQ(sky.lst.Hours(), lstBefore);
+    EXPECT_EQ(sky.moon.Geocentric().x, moonBefore.x);
+    // Every refusal was answered, and each was the below-horizon message.
+    for (const auto& box : catcher.Boxes())
+        EXPECT_EQ(box.text, QStringLiteral("지평선 아래에 있습니다."));
+    EXPECT_FALSE(catcher.StuckModalClosed());
+}
+
+TEST_F(FindInView, TheEarthAndUnknownIdsDoNothing)
+{
+    const SphericalCoord before = view->ViewCentre();
+    for (int body : {int(kEarth), -1, kFindMoon + 1, 1000}) {
+        EXPECT_FALSE(FindBody(sky.scene, body).known) << body;
+        EXPECT_FALSE(FindBodyInView(*view, body)) << body;
+    }
+    EXPECT_TRUE(catcher.Boxes().empty());
+    EXPECT_EQ(view->ViewCentre().lon, before.lon);
+    EXPECT_EQ(view->ViewCentre().lat, before.lat);
+}
+
+TEST(FindBodyPlace, AltitudeZeroCountsAsAboveTheHorizon)
+{
+    BodyPlace place;
+    place.known = true;
+    place.horizontal = SphericalCoord(1.0, 0.0);
+    EXPECT_TRUE(place.AboveHorizon());
+    place.horizontal = SphericalCoord(1.0, -0.0);
+    EXPECT_TRUE(place.AboveHorizon());
+    place.horizontal = SphericalCoord(1.0, -1e-300);
+    EXPECT_FALSE(place.AboveHorizon());
+    place.known = false;
+    place.horizontal = SphericalCoord(1.0, 0.5);
+    EXPECT_FALSE(place.AboveHorizon());
+}
+
+// ---------------------------------------------------------------------------------------
+// The find-constellation dialog.
+
+// Seoul at 21:00 local time on 2024-01-15: local sidereal time about 4.1 h, so Orion's label
+// (5.5 h, +3 degrees) stands high in the south-east and the Southern Cross (12.4 h, -60
+// degrees) never rises.
+class FindConstellation : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Add("Andromeda", 0.8, 38.0);
+        Add("Orion", 5.5, 3.0);
+        Add("Crux", 12.4, -60.0);
+        Add("오리온자리", 5.6, 5.0);
+        Add("", 0.0, 0.0);
+        Add("Aquila", 19.7, 3.0);  // after an unnamed entry, out of alphabetical order
+    }
+
+    void Add(const char* name, double raHours, double decDegrees)
+    {
+        sky.catalogs.constellationNames.push_back(std::make_unique<ConstellationName>(
+            name, SphericalCoord(raHours * kHoursToRad, decDegrees * kDegToRad)));
+    }
+
+    SphericalCoord Horizontal(std::size_t index) const
+    {
+        return EquatorialToHorizontal(sky.catalogs.constellationNames[index]->position,
+                                      sky.lst, double(sky.observer.latitude));
+    }
+
+    // Opens the dialog (modal, as the command does) and types text over the edit field.
+    std::unique_ptr<CFindConstellationDlg> Open()
+    {
+        auto dialog = std::make_unique<CFindConstellationDlg>(sky.scene);
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        catcher.WatchDialog(dialog.get());
+        return dialog;
+    }
+
+    static void Type(CFindConstellationDlg& dialog, const QString& text)
+    {
+        QLineEdit* edit = dialog.NameBox()->lineEdit();
+        ASSERT_NE(edit, nullptr);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+
+    TestSky sky;
+    MessageBoxCatcher catcher;
+};
+
+TEST_F(FindConstellation, ListsEveryNameInCatalogOrderAndSelectsTheFirst)
+{
+    auto dialog = Open();
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("별자리 찾기"));
+    QComboBox* box = dialog->NameBox();
+    EXPECT_TRUE(box->isEditable());
+    ASSERT_EQ(box->count(), 6);
+    const char* expected[] = {"Andromeda", "Orion", "Crux", "오리온자리", "", "Aquila"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(box->itemText(i), QString::fromUtf8(expected[i])) << i;
+    EXPECT_EQ(box->currentIndex(), 0);
+    EXPECT_EQ(box->currentText(), QStringLiteral("Andromeda"));
+    EXPECT_EQ(dialog->OkButton()->text(), QStringLiteral("확인"));
+    EXPECT_EQ(dialog->CancelButton()->text(), QStringLiteral("취소"));
+}
+
+TEST_F(FindConstellation, NameInAnotherLetterCaseIsFoundAndRemembered)
+{
+    ASSERT_GE(Horizontal(1).lat, 20.0 * kDegToRad);
+    for (const char* typed : {"orion", "ORION", "oRiOn"}) {
+        auto dialog = Open();
+        Type(*dialog, QString::fromUtf8(typed));
+        QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+        EXPECT_TRUE(catcher.Boxes().empty()) << typed;
+        EXPECT_FALSE(dialog->isVisible()) << typed;
+        EXPECT_EQ(dialog->result(), QDialog::Accepted) << typed;
+        EXPECT_EQ(dialog->FoundPosition().lon, Horizontal(1).lon) << typed;
+        EXPECT_EQ(dialog->FoundPosition().lat, Horizontal(1).lat) << typed;
+    }
+    // Typing must not have added rows to the list.
+    auto dialog = Open();
+    EXPECT_EQ(dialog->NameBox()->count(), 6);
+}
+
+TEST_F(FindConstellation, TheReturnKeyActsAsOk)
+{
+    auto dialog = Open();
+    Type(*dialog, QStringLiteral("오리온자리"));
+    QTest::keyClick(dialog->NameBox()->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(catcher.Boxes().empty());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->FoundPosition().lon, Horizontal(3).lon);
+    EXPECT_EQ(dialog->FoundPosition().lat, Horizontal(3).lat);
+    EXPECT_EQ(dialog->NameBox()->count(), 6);
+}
+
+TEST_F(FindConstellation, UnknownOrPartialNameSaysSoAndKeepsTheDialogOpen)
+{
+    auto dialog = Open();
+    for (const char* typed : {"Orio", "Orion ", "Pegasus", "오리온"}) {
+        Type(*dialog, QString::fromUtf8(typed));
+        QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+        EXPECT_TRUE(dialog->isVisible()) << typed;
+    }
+    ASSERT_EQ(catcher.Boxes().size(), 4u);
+    for (const auto& box : catcher.Boxes()) {
+        EXPECT_EQ(box.text, QStringLiteral("그런 별자리는 없습니다."));
+        EXPECT_EQ(box.parent, dialog.get());
+        EXPECT_TRUE(box.dialogVisible);
+        EXPECT_TRUE(box.hadOkButton);
+    }
+    EXPECT_EQ(dialog->FoundPosition().lon, 0.0);
+    EXPECT_EQ(dialog->FoundPosition().lat, 0.0);
+
+    // The dialog is still usable: a real name now closes it.
+    Type(*dialog, QStringLiteral("Orion"));
+    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(catcher.Boxes().size(), 4u);
+}
+
+TEST_F(FindConstellation, BelowTheHorizonKeepsTheDialogOpenUntilAnotherIsChosen)
+{
+    ASSERT_LT(Horizontal(2).lat, 0.0);
+    auto dialog = Open();
+    dialog->NameBox()->setCurrentIndex(2);  // picked from the list
+    ASSERT_EQ(dialog->NameBox()->currentText(), QStringLiteral("Crux"));
+    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+    EXPECT_TRUE(dialog->isVisible());
+    Type(*dialog, QStringLiteral("crux"));
+    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+    EXPECT_TRUE(dialog->isVisible());
+    ASSERT_EQ(catcher.Boxes().size(), 2u);
+    for (const auto& box : catcher.Boxes()) {
+        EXPECT_EQ(box.text, QStringLiteral("지평선 아래에 있습니다."));
+        EXPECT_EQ(box.parent, dialog.get());
+        EXPECT_TRUE(box.dialogVisible);
+    }
+    EXPECT_EQ(dialog->FoundPosition().lat, 0.0);
+
+    dialog->NameBox()->setCurrentIndex(1);
+    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->FoundPosition().lon, Horizontal(1).lon);
+    EXPECT_EQ(dialog->FoundPosition().lat, Horizontal(1).lat);
+}
+
+TEST_F(FindConstellation, CancelClosesAndRemembersNothing)
+{
+    auto dialog = Open();
+    Type(*dialog, QStringLiteral("Orion"));
+    QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(dialog->FoundPosition().lon, 0.0);
+    EXPECT_EQ(dialog->FoundPosition().lat, 0.0);
+    EXPECT_TRUE(catcher.Boxes().empty());
+}
+
+TEST_F(FindConstellation, LabelPointExactlyOnTheHorizonIsAccepted)
+{
+    // On the equator at sidereal time 3 h, the label point on the celestial equator a
+    // quarter turn east of the meridian is on the horizon. Of the neighbouring doubles, take
+    // one whose computed altitude is exactly zero.
+    sky.observer.latitude = 0.0f;
+    sky.lst = SkyTime(sky.lst.date, 3.0);
+    const double quarterEast = 3.0 * kHoursToRad + 1.5707963267948966;
+    double ra = quarterEast;
+    bool onHorizon = false;
+    for (int step = 0; step < 4096 && !onHorizon; ++step) {
+        ra = std::nextafter(ra, 10.0);
+        onHorizon = EquatorialToHorizontal(SphericalCoord(ra, 0.0), sky.lst, 0.0).lat == 0.0;
+    }
+    ASSERT_TRUE(onHorizon);
+    sky.catalogs.constellationNames.push_back(
+        std::make_unique<ConstellationName>("Horizon", SphericalCoord(ra, 0.0)));
+
+    auto dialog = Open();
+    Type(*dialog, QStringLiteral("horizon"));
+    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+    EXPECT_TRUE(catcher.Boxes().empty());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->FoundPosition().lat, 0.0);
+}
+
+TEST_F(FindConstellation, TheCommandTurnsTheViewOnlyOnOk)
+{
+    CPlanetariumView view(sky.scene);
+    view.resize(400, 300);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const double fieldBefore = view.FieldOfView();
+
+    // The command runs the dialog modally; answer it from the event loop it runs.
+    auto answer = [](const QString& text, bool ok) {
+        QTimer::singleShot(0, [text, ok] {
+            auto* dialog = qobject_cast<CFindConstellationDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            Type(*dialog, text);
+            QTest::mouseClick(ok ? dialog->OkButton() : dialog->CancelButton(), Qt::LeftButton);
+        });
+    };
+
+    answer(QStringLiteral("Orion"), false);
+    const SphericalCoord before = view.ViewCentre();
+    EXPECT_FALSE(CFindConstellationDlg::FindInView(view));
+    EXPECT_EQ(view.ViewCentre().lon, before.lon);
+    EXPECT_EQ(view.ViewCentre().lat, before.lat);
+
+    answer(QStringLiteral("ORION"), true);
+    EXPECT_TRUE(CFindConstellationDlg::FindInView(view));
+    EXPECT_EQ(view.ViewCentre().lon, Horizontal(1).lon);
+    EXPECT_EQ(view.ViewCentre().lat, Horizontal(1).lat);
+    EXPECT_EQ(view.FieldOfView(), fieldBefore);
+    EXPECT_TRUE(catcher.Boxes().empty());
+    EXPECT_FALSE(catcher.StuckModalClosed());
+}
+
+}  // namespace

@@ -1,0 +1,288 @@
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <cmath>
+
+#include "astro/juliandate.h"
+#include "astro/timescales.h"
+#include "planetarium/cmooninfodlg.h"
+#include "planetarium/csuninfodlg.h"
+
+namespace {
+
+constexpr double kRadiansPerDegree = 0.017453292519943295;
+constexpr double kToleranceSunArcMinutes = 2.0;   // the unperturbed Kepler Sun
+constexpr double kToleranceSunDiameterArcMinutes = 0.1;
+constexpr double kToleranceMoonAgeDays = 0.4;     // the Moon model has no perturbations
+constexpr double kToleranceFraction = 0.06;
+
+SkyTime UT(int year, int month, int day, int hour, int minute)
+{
+    return SkyTime(JulianDateFromCalendar(year, month, day), hour + minute / 60.0);
+}
+
+Observer Seoul()
+{
+    return Observer("서울특별시", "서울", static_cast<float>(126.978 * kRadiansPerDegree),
+                    static_cast<float>(37.5665 * kRadiansPerDegree), 9.0f);
+}
+
+Observer Tromso()
+{
+    return Observer("노르웨이", "트롬쇠", static_cast<float>(18.956 * kRadiansPerDegree),
+                    static_cast<float>(69.649 * kRadiansPerDegree), 1.0f);
+}
+
+// "06h 00m 12s" -> hours.
+double ParseHms(const QString& text)
+{
+    static const QRegularExpression re(QStringLiteral("^(\\d+)h (\\d+)m (\\d+)s$"));
+    const QRegularExpressionMatch m = re.match(text);
+    EXPECT_TRUE(m.hasMatch()) << text.toStdString();
+    return m.captured(1).toDouble() + m.captured(2).toDouble() / 60 + m.captured(3).toDouble() / 3600;
+}
+
+// "+23° 26′ 05″" -> degrees.
+double ParseDms(const QString& text)
+{
+    static const QRegularExpression re(QStringLiteral("^([+-])(\\d+)° (\\d+)′ (\\d+)″$"));
+    const QRegularExpressionMatch m = re.match(text);
+    EXPECT_TRUE(m.hasMatch()) << text.toStdString();
+    const double v = m.captured(2).toDouble() + m.captured(3).toDouble() / 60 + m.captured(4).toDouble() / 3600;
+    return m.captured(1) == QStringLiteral("-") ? -v : v;
+}
+
+// The leading number of a text: "32.5′" -> 32.5, "369,834 km" -> 369834.
+double LeadingNumber(const QString& text)
+{
+    static const QRegularExpression re(QStringLiteral("^[-0-9.,]+"));
+    return re.match(text).captured(0).remove(QLatin1Char(',')).toDouble();
+}
+
+QString Field(QWidget& dlg, const char* name)
+{
+    auto* label = dlg.findChild<QLabel*>(QString::fromLatin1(name));
+    EXPECT_NE(label, nullptr) << name;
+    return label ? label->text() : QString();
+}
+
+bool HasCaption(QWidget& dlg, const QString& caption)
+{
+    for (QLabel* label : dlg.findChildren<QLabel*>())
+        if (label->text() == caption)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(InfoFormats, RightAscensionAndDeclination)
+{
+    EXPECT_EQ(CSunInfoDlg::FormatRightAscension(0.0), QStringLiteral("00h 00m 00s"));
+    EXPECT_EQ(CSunInfoDlg::FormatRightAscension(M_PI / 2), QStringLiteral("06h 00m 00s"));
+    EXPECT_EQ(CSunInfoDlg::FormatRightAscension(2 * M_PI - 1e-9), QStringLiteral("00h 00m 00s"));
+    EXPECT_EQ(CSunInfoDlg::FormatRightAscension((19.0 + 45.0 / 60 + 12.0 / 3600) * M_PI / 12), QStringLiteral("19h 45m 12s"));
+    EXPECT_EQ(CSunInfoDlg::FormatDeclination(23.4392911 * kRadiansPerDegree), QStringLiteral("+23° 26′ 21″"));
+    EXPECT_EQ(CSunInfoDlg::FormatDeclination(-(5.0 + 1.0 / 60) * kRadiansPerDegree), QStringLiteral("-05° 01′ 00″"));
+    EXPECT_EQ(CSunInfoDlg::FormatDeclination(-1e-12), QStringLiteral("+00° 00′ 00″"));
+    EXPECT_EQ(CSunInfoDlg::FormatArcMinutes(0.5 * kRadiansPerDegree), QStringLiteral("30.0′"));
+    EXPECT_EQ(CSunInfoDlg::FormatGrouped(147098074.4), QStringLiteral("147,098,074"));
+    EXPECT_EQ(CSunInfoDlg::FormatGrouped(999.6), QStringLiteral("1,000"));
+    EXPECT_EQ(CSunInfoDlg::FormatGrouped(12.0), QStringLiteral("12"));
+}
+
+TEST(InfoFormats, EventsOfTheDay)
+{
+    RiseSetResult r;
+    r.status = RiseSetStatus::Normal;
+    r.begin = 7.5;
+    r.end = 17.0 + 59.0 / 60;
+    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, true), QStringLiteral("07:30:00"));
+    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, false), QStringLiteral("17:59:00"));
+    r.begin = -0.5;
+    r.end = 24.25;
+    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, true), QStringLiteral("23:30:00 (전날)"));
+    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, false), QStringLiteral("00:15:00 (다음날)"));
+    r.begin = 5.0;
+    r.beginStatus = EventStatus::NotThisDay;
+    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, true), QStringLiteral("없음 (이 날에는 없음)"));
+    r.status = RiseSetStatus::NeverRises;
+    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, false), QStringLiteral("없음 (종일 지평선 아래)"));
+    r.status = RiseSetStatus::NeverSets;
+    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, true), QStringLiteral("없음 (종일 지평선 위)"));
+}
+
+TEST(SunInfoDlg, ShowsEveryFieldWithItsCaption)
+{
+    const Sun sun(UT(2003, 2, 6, 3, 0));
+    const SkyTime local = UTToLocal(sun.time, 9.0);
+    CSunInfoDlg dlg(sun, local, Seoul());
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("태양 정보"));
+    for (const char* caption : {"적경 :", "적위 :", "거리 :", "지름 :", "뜨는 시각 :", "지는 시각 :"})
+        EXPECT_TRUE(HasCaption(dlg, QString::fromUtf8(caption))) << caption;
+    for (const char* field : {"rightAscension", "declination", "distance", "diameter", "rising", "setting"})
+        EXPECT_FALSE(Field(dlg, field).isEmpty()) << field;
+    EXPECT_EQ(Field(dlg, "rightAscension"), dlg.Values().rightAscension);
+    const SunEventSet events = SunEvents(local.date, Seoul());
+    EXPECT_EQ(Field(dlg, "rising"), CSunInfoDlg::FormatEvent(events.riseSet, true));
+    EXPECT_EQ(Field(dlg, "setting"), CSunInfoDlg::FormatEvent(events.riseSet, false));
+    // Seoul, 6 February 2003: sunrise about 07:3x, sunset about 18:0x (local, +9).
+    EXPECT_TRUE(Field(dlg, "rising").startsWith(QStringLiteral("07:"))) << Field(dlg, "rising").toStdString();
+    EXPECT_TRUE(Field(dlg, "setting").startsWith(QStringLiteral("17:")) ||
+                Field(dlg, "setting").startsWith(QStringLiteral("18:")));
+
+    QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+}
+
+TEST(SunInfoDlg, PositionAtTheEquinoxAndTheSolstice)
+{
+    // March equinox 2003-03-21 01:00 UT: RA 0h, Dec 0. June solstice 2003-06-21 19:10 UT:
+    // RA 6h, Dec +23 26.3'.
+    const Sun equinox(UT(2003, 3, 21, 1, 0));
+    const CSunInfoDlg::Texts a = CSunInfoDlg::Describe(equinox, equinox.time.date, Seoul());
+    double ra = ParseHms(a.rightAscension);
+    if (ra > 12)
+        ra -= 24;
+    EXPECT_NEAR(ra * 15 * 60 * std::cos(0.0), 0.0, kToleranceSunArcMinutes * 1.1);
+    EXPECT_NEAR(ParseDms(a.declination) * 60, 0.0, kToleranceSunArcMinutes);
+
+    const Sun solstice(UT(2003, 6, 21, 19, 10));
+    const CSunInfoDlg::Texts b = CSunInfoDlg::Describe(solstice, solstice.time.date, Seoul());
+    EXPECT_NEAR((ParseHms(b.rightAscension) - 6.0) * 15 * 60 * std::cos(23.44 * kRadiansPerDegree), 0.0,
+                kToleranceSunArcMinutes);
+    EXPECT_NEAR(ParseDms(b.declination) * 60, 23.0 * 60 + 26.3, kToleranceSunArcMinutes);
+}
+
+TEST(SunInfoDlg, DistanceAndDiameterAtPerihelionAndAphelion)
+{
+    // 2003: perihelion 4 January, 0.98324 AU; aphelion 4 July, 1.01671 AU. The apparent
+    // diameter then is 32' 32" and 31' 27".
+    const Sun perihelion(UT(2003, 1, 4, 5, 0));
+    const CSunInfoDlg::Texts p = CSunInfoDlg::Describe(perihelion, perihelion.time.date, Seoul());
+    EXPECT_NEAR(LeadingNumber(p.distance), 0.98324, 0.0002);
+    EXPECT_TRUE(p.distance.endsWith(QStringLiteral(" km)")));
+    const double km = LeadingNumber(p.distance.section(QLatin1Char('('), 1));
+    EXPECT_NEAR(km, LeadingNumber(p.distance) * 149597870.7, 750.0);  // the AU text has 5 decimals
+    EXPECT_NEAR(LeadingNumber(p.diameter), 32.0 + 32.0 / 60, kToleranceSunDiameterArcMinutes);
+
+    const Sun aphelion(UT(2003, 7, 4, 6, 0));
+    const CSunInfoDlg::Texts q = CSunInfoDlg::Describe(aphelion, aphelion.time.date, Seoul());
+    EXPECT_NEAR(LeadingNumber(q.distance), 1.01671, 0.0002);
+    EXPECT_NEAR(LeadingNumber(q.diameter), 31.0 + 27.0 / 60, kToleranceSunDiameterArcMinutes);
+}
+
+TEST(SunInfoDlg, PolarNightAndMidnightSun)
+{
+    const Sun winter(UT(2003, 12, 21, 11, 0));
+    const CSunInfoDlg::Texts w = CSunInfoDlg::Describe(winter, JulianDateFromCalendar(2003, 12, 21), Tromso());
+    EXPECT_EQ(w.rising, QStringLiteral("없음 (종일 지평선 아래)"));
+    EXPECT_EQ(w.setting, QStringLiteral("없음 (종일 지평선 아래)"));
+    const Sun summer(UT(2003, 6, 21, 11, 0));
+    const CSunInfoDlg::Texts s = CSunInfoDlg::Describe(summer, JulianDateFromCalendar(2003, 6, 21), Tromso());
+    EXPECT_EQ(s.rising, QStringLiteral("없음 (종일 지평선 위)"));
+}
+
+TEST(MoonInfo, PhaseNames)
+{
+    const std::pair<double, const char*> cases[] = {
+        {0.0, "삭"},        {11.9, "삭"},           {12.0, "초승달"},  {45.0, "초승달"},
+        {90.0, "상현달"},    {135.0, "상현망간의 달"}, {180.0, "보름달"}, {225.0, "하현망간의 달"},
+        {270.0, "하현달"},   {300.0, "그믐달"},       {348.0, "삭"},     {359.9, "삭"},
+    };
+    for (const auto& [degrees, name] : cases)
+        EXPECT_EQ(CMoonInfoDlg::PhaseName(degrees * kRadiansPerDegree), QString::fromUtf8(name)) << degrees;
+}
+
+TEST(MoonInfo, AgeFromThePublishedNewMoon)
+{
+    // New moon 2003-01-02 20:23 UT; full moon 2003-01-18 10:48 UT.
+    EXPECT_NEAR(CMoonInfoDlg::AgeDays(UT(2003, 1, 7, 20, 23)), 5.0, kToleranceMoonAgeDays);
+    EXPECT_NEAR(CMoonInfoDlg::AgeDays(UT(2003, 1, 18, 10, 48)), 15.60, kToleranceMoonAgeDays);
+    EXPECT_NEAR(CMoonInfoDlg::AgeDays(UT(2003, 1, 31, 20, 0)), 29.0, kToleranceMoonAgeDays);
+    const double age = CMoonInfoDlg::AgeDays(UT(2003, 2, 6, 3, 0));
+    EXPECT_GE(age, 0.0);
+    EXPECT_LT(age, 29.9);
+}
+
+TEST(MoonInfo, PhasesAtThePublishedQuartersAndFull)
+{
+    struct Case {
+        SkyTime ut;
+        const char* name;
+        double fraction;
+    };
+    const Case cases[] = {
+        {UT(2003, 1, 10, 13, 15), "상현달", 0.5},
+        {UT(2003, 1, 18, 10, 48), "보름달", 1.0},
+        {UT(2003, 1, 25, 8, 33), "하현달", 0.5},
+        {UT(2003, 1, 5, 8, 0), "초승달", 0.15},
+        {UT(2003, 1, 29, 12, 0), "그믐달", 0.1},
+    };
+    for (const Case& c : cases) {
+        const Moon moon(c.ut);
+        const CMoonInfoDlg::Texts t = CMoonInfoDlg::Describe(moon, c.ut.date, Seoul());
+        EXPECT_TRUE(t.phase.endsWith(QStringLiteral("(") + QString::fromUtf8(c.name) + QStringLiteral(")")))
+            << t.phase.toStdString();
+        EXPECT_NEAR(LeadingNumber(t.phase) / 100.0, c.fraction, c.fraction == 1.0 ? 0.02 : kToleranceFraction + 0.1)
+            << t.phase.toStdString();
+    }
+}
+
+TEST(MoonInfoDlg, ShowsEveryFieldAndConsistentSizes)
+{
+    const Moon moon(UT(2003, 2, 6, 3, 0));
+    const SkyTime local = UTToLocal(moon.time, 9.0);
+    CMoonInfoDlg dlg(moon, local, Seoul());
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("달 정보"));
+    for (const char* caption : {"나이 :", "적경 :", "적위 :", "거리 :", "지름 :", "시차 :", "위상 :", "뜨는 시각 :", "지는 시각 :"})
+        EXPECT_TRUE(HasCaption(dlg, QString::fromUtf8(caption))) << caption;
+    for (const char* field : {"age", "rightAscension", "declination", "distance", "diameter", "parallax", "phase",
+                              "rising", "setting"})
+        EXPECT_FALSE(Field(dlg, field).isEmpty()) << field;
+
+    const double km = LeadingNumber(Field(dlg, "distance"));
+    EXPECT_GT(km, 356000.0);
+    EXPECT_LT(km, 407000.0);
+    EXPECT_NEAR(km, moon.DistanceEarthRadii() * 6378.14, 1.0);
+    EXPECT_NEAR(LeadingNumber(Field(dlg, "parallax")), std::asin(6378.14 / km) * 3437.7467707849396, 0.06);
+    EXPECT_NEAR(LeadingNumber(Field(dlg, "diameter")), 2 * std::asin(1737.4 / km) * 3437.7467707849396, 0.06);
+    EXPECT_TRUE(Field(dlg, "age").endsWith(QStringLiteral("일")));
+    const RiseSetResult events = MoonEvents(local.date, Seoul());
+    EXPECT_EQ(Field(dlg, "rising"), CSunInfoDlg::FormatEvent(events, true));
+    EXPECT_EQ(Field(dlg, "setting"), CSunInfoDlg::FormatEvent(events, false));
+
+    QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+}
+
+TEST(MoonInfoDlg, PhasePictureIsLitOnTheRightWhileWaxing)
+{
+    const Moon crescent(UT(2003, 1, 6, 0, 0));  // about 3 days old
+    CMoonInfoDlg dlg(crescent, UTToLocal(crescent.time, 9.0), Seoul());
+    dlg.resize(320, 420);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    const QImage shot = dlg.grab().toImage();
+    const int cx = dlg.width() / 2;
+    const int cy = 12 + 36;
+    EXPECT_GT(shot.pixelColor(cx + 33, cy).lightness(), 180);  // lit limb
+    EXPECT_LT(shot.pixelColor(cx - 30, cy).lightness(), 80);   // dark side
+    EXPECT_LT(shot.pixelColor(cx, cy).lightness(), 80);        // a thin crescent leaves the centre dark
+
+    const Moon full(UT(2003, 1, 18, 10, 48));
+    CMoonInfoDlg fullDlg(full, UTToLocal(full.time, 9.0), Seoul());
+    fullDlg.resize(320, 420);
+    fullDlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fullDlg));
+    const QImage fullShot = fullDlg.grab().toImage();
+    EXPECT_GT(fullShot.pixelColor(cx - 30, cy).lightness(), 180);
+    EXPECT_GT(fullShot.pixelColor(cx + 30, cy).lightness(), 180);
+}
