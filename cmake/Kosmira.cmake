@@ -37,7 +37,9 @@ function(kosmira_test name)
   endif()
   target_compile_definitions(${name} PRIVATE
     KOSMIRA_SOURCE_DIR="${PROJECT_SOURCE_DIR}" KOSMIRA_BINARY_DIR="${PROJECT_BINARY_DIR}")
-  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  if(TARGET Qt6::Core)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  endif()
   include(GoogleTest)
   gtest_discover_tests(${name}
     TEST_PREFIX "${name}."
@@ -60,6 +62,8 @@ function(kosmira_bench name)
   target_link_libraries(${name} PRIVATE ${K_LIBS} benchmark::benchmark)
   target_compile_definitions(${name} PRIVATE
     KOSMIRA_SOURCE_DIR="${PROJECT_SOURCE_DIR}" KOSMIRA_BINARY_DIR="${PROJECT_BINARY_DIR}")
-  set_target_properties(${name} PROPERTIES AUTOMOC ON
-    RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bench)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bench)
+  if(TARGET Qt6::Core)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  endif()
 endfunction()
