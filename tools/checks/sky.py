@@ -147,6 +147,9 @@ def check_conline(root):
             assert 0 <= ra < TWO_PI and abs(dec) <= math.pi / 2, f"{where}: position out of range"
         length = angle_between((ra1, dec1), (ra2, dec2))
         assert 0 < length < math.radians(45), f"{where}: figure line {math.degrees(length):.1f} deg long"
+    # the lines are added to the sky: a segment written twice would be drawn twice as bright
+    keys = [tuple(sorted((line[0:24], line[24:48]))) for line in lines]
+    assert len(set(keys)) == len(keys), "conline.dat: a figure segment is written twice"
     sys.path.insert(0, str(root / "tools" / "sky"))
     import make_conline
     sample = (TWO_PI - 1e-9, -math.pi / 2, 0.0, 1.2345678912)
