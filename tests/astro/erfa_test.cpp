@@ -277,7 +277,8 @@ void PreciseEvents(bool moon, const SkyDate& date, const Observer& obs,
     auto f = [&](double localHours) {
         return PreciseAboveThreshold(moon, date.jd + (localHours - obs.timeZone) / 24.0, obs, sky);
     };
-    const double step = 10 * kMinute;
+    // The Sun's rise and set are hours apart; the Moon can graze its altitude.
+    const double step = moon ? 10 * kMinute : 60 * kMinute;
     double t0 = 0.0, f0 = f(t0);
     for (double t1 = step; t1 <= 24.0 + 1e-9; t1 += step) {
         const double f1 = f(t1);
