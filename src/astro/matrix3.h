@@ -55,6 +55,7 @@ Matrix3 GalacticToHorizontalMatrix(const SkyTime& lst, double latitude);
 Matrix3 EclipticToHorizontalMatrix(const SkyTime& lst, double latitude, const SkyTime& t);
 
 // Precession of equatorial vectors from epoch fromYear to epoch toYear (fractional years):
-// zeta, z, theta polynomials in thousands of years from 1900 (Lieske-style angles in the
-// form of Meeus' older rigorous method); identity when both years are equal.
+// Newcomb's angles zeta, z, theta as polynomials in thousands of years, with the starting
+// epoch counted from 1900 (within 2.5" of the IAU 1976 precession over 1875-2100);
+// identity when both years are equal.
 Matrix3 PrecessionMatrix(double fromYear, double toYear);
