@@ -272,7 +272,14 @@ protected:
         ASSERT_NE(edit, nullptr);
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
+        // QTest types only Latin-1 keys; Hangul goes in as an input method would put it.
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80)
+                QTest::keyClick(edit, c.toLatin1());
+            else
+                edit->insert(QString(c));
+        }
+        ASSERT_EQ(edit->text(), text);
     }
 
     TestSky sky;
@@ -393,17 +400,22 @@ TEST_F(FindConstellation, CancelClosesAndRemembersNothing)
 
 TEST_F(FindConstellation, LabelPointExactlyOnTheHorizonIsAccepted)
 {
-    // On the equator at sidereal time 3 h, the label point on the celestial equator a
-    // quarter turn east of the meridian is on the horizon. Of the neighbouring doubles, take
-    // one whose computed altitude is exactly zero.
+    // On the equator, a label point on the celestial equator a quarter turn east of the
+    // meridian is on the horizon. Rounding rarely gives exactly zero, so try sidereal times
+    // from 2 h in steps of 0.1 h and, for each, the doubles next to that quarter turn.
     sky.observer.latitude = 0.0f;
-    sky.lst = SkyTime(sky.lst.date, 3.0);
-    const double quarterEast = 3.0 * kHoursToRad + 1.5707963267948966;
-    double ra = quarterEast;
+    double ra = 0.0;
     bool onHorizon = false;
-    for (int step = 0; step < 4096 && !onHorizon; ++step) {
-        ra = std::nextafter(ra, 10.0);
-        onHorizon = EquatorialToHorizontal(SphericalCoord(ra, 0.0), sky.lst, 0.0).lat == 0.0;
+    for (int k = 0; k < 40 && !onHorizon; ++k) {
+        sky.lst = SkyTime(sky.lst.date, 2.0 + 0.1 * k);
+        ra = sky.lst.Hours() * kHoursToRad + 1.5707963267948966;
+        for (int step = 0; step < 32; ++step)
+            ra = std::nextafter(ra, 0.0);
+        for (int step = 0; step < 64 && !onHorizon; ++step) {
+            ra = std::nextafter(ra, 10.0);
+            onHorizon =
+                EquatorialToHorizontal(SphericalCoord(ra, 0.0), sky.lst, 0.0).lat == 0.0;
+        }
     }
     ASSERT_TRUE(onHorizon);
     sky.catalogs.constellationNames.push_back(

@@ -17,10 +17,10 @@ namespace {
 
 constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kHalfPi = 1.5707963267948966;
-constexpr double kSunToleranceDeg = 0.05;     // Schlyter's Sun, aberration ignored
-constexpr double kMoonToleranceDeg = 2.5;     // no evection, variation or annual equation
-constexpr double kPlanetToleranceDeg = 0.6;   // 2024: about 0.34 degree of precession in longitude
-constexpr double kPlutoToleranceDeg = 1.0;
+constexpr double kSunToleranceDeg = 0.03;    // Schlyter's Sun, aberration ignored (found: 0.011)
+constexpr double kMoonToleranceDeg = 2.5;    // no evection, variation or annual equation (found: 2.05)
+constexpr double kPlanetToleranceDeg = 0.5;  // 2024: about 0.34 degree of precession in longitude (found: 0.39)
+constexpr double kPlutoToleranceDeg = 0.5;  // found: 0.16
 
 // Seoul local civil times (Julian dates) spread over a year and over the day.
 constexpr double kLocalInstants[] = {
