@@ -1,17 +1,28 @@
 #pragma once
 
 #include "astro/sphericalcoord.h"
+#include "astro/vector3.h"
+#include "planetarium/labelatlas.h"
 #include "planetarium/layerflags.h"
 #include "planetarium/skyscene.h"
 
 #include <QSize>
 
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
 class Matrix3;
+struct DibImage;
 
 // Draws the planetarium sky with the context of its view current: every paint draws the
-// whole sky from the toggles, the camera, the shown instant and the site. Two modes give the
-// same picture: immediate mode issues every primitive one by one; the default batched mode
-// draws the same primitives from arrays built once and labels from textures.
+// whole sky from the toggles, the camera, the shown instant and the site, layer by layer in
+// a fixed order (grids, NGC symbols, Milky Way, stars, star names, bodies, figures,
+// boundaries, constellation names, Messier labels, reference points, ground, horizon).
+// Two modes give the same picture: immediate mode issues every primitive and label one by
+// one; the default batched mode draws each layer from arrays built once and its labels from
+// textures uploaded once.
 class SkyRenderer {
 public:
     explicit SkyRenderer(const SkyScene& scene);
@@ -24,7 +35,8 @@ public:
     // about y and minus its azimuth about z (degrees at the GL calls).
     static void ApplyViewOrientation(const SphericalCoord& centre);
 
-    // One-time set-up with the new context current (star texture, name image).
+    // One-time set-up with the new context current: the star texture from "images/Star.bmp"
+    // (mipmapped) and, when that loaded, the constellation-name image "images/connames.bmp".
     void OnContextCreated();
     // Frees what lives in the context; called with it current before the view goes.
     void ReleaseGL();
@@ -35,13 +47,70 @@ public:
     void SetImmediateMode(bool immediate) { immediate_ = immediate; }
     bool ImmediateMode() const { return immediate_; }
 
+    bool HasStarTexture() const { return starTexture_ != 0; }
+    bool HasNameImage() const { return nameImage_ != nullptr; }
+
+    // The ten solar-system labels in drawing order, with the index into DisplayColors:
+    // -2 the Sun, -1 the Moon, else the planet index (the Earth is skipped).
+    static constexpr int kBodyCount = 10;
+    static const char* const kBodyNames[kBodyCount];
+    static const int kBodyIndex[kBodyCount];
+    // Equatorial position (RA, Dec) of body i of that list for the shown instant.
+    SphericalCoord BodyPosition(int i) const;
+
 private:
+    struct Picture {  // a label or image placed at a direction of the current frame
+        int slot;
+        Vector3 at;
+    };
+
+    std::string ImagePath(const char* relative) const;
+    void BuildStaticGeometry();
+    void DrawSegments(const std::vector<float>& vertices, GLenum mode);
+    void DrawGrid();
+    void DrawNgc();
+    void DrawMilkyWay();
+    void DrawStars();
+    void DrawStarNames();
+    void DrawBodies();
+    void DrawFigures();
+    void DrawBoundaries();
+    void DrawConstellationNames();
+    void DrawMessier();
     void DrawLabel(const char* text, Colour colour, const SphericalCoord& at);
     void DrawEclipticPoints(const Matrix3& horizontal);
     void DrawHorizonPoints();
     void DrawGround();
     void DrawHorizonLine();
+    // Batched labels: slot of a per-paint label (built once per text and colour).
+    int CachedLabelSlot(const char* text, Colour colour);
+    void QueueAt(int slot, const Vector3& at);
+    void QueueRowsAt(int slot, int rowOffset, int rows, const Vector3& at);
+    void FlushPictures();
 
     const SkyScene scene_;  // a copy of the references
     bool immediate_ = false;
+    GLuint starTexture_ = 0;
+    std::unique_ptr<DibImage> nameImage_;
+    int viewport_[4] = {0, 0, 0, 0};
+    double modelView_[16] = {};
+    double projection_[16] = {};
+
+    // Batched mode: built once per context (the catalogs do not change after loading).
+    bool built_ = false;
+    LabelAtlas atlas_;
+    std::vector<float> grid_;
+    std::vector<float> ground_;
+    std::vector<float> horizon_;
+    std::vector<float> milkyWay_;
+    std::vector<float> figures_;
+    std::vector<float> boundaries_;  // equinox 1875, drawn under the precession matrix
+    std::vector<float> starVertices_;
+    std::vector<float> starTexCoords_;
+    std::vector<std::uint8_t> starColours_;
+    std::vector<int> starNameSlots_;
+    std::vector<int> messierSlots_;
+    std::vector<int> nameBandSlots_;
+    std::vector<int> ngcSlots_;
+    std::map<std::pair<std::string, Colour>, int> cachedLabels_;
 };

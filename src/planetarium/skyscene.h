@@ -2,7 +2,10 @@
 
 #include "planetarium/displaycolors.h"
 
+#include <string>
+
 class CatalogSet;
+class MessageSink;
 class Moon;
 class Observer;
 class Planet;
@@ -13,7 +16,8 @@ class Sun;
 // Everything a sky view reads from the application, by reference: the shown instant, the
 // site, the bodies computed for that instant, the catalogs, the colours and the fonts.
 // The application fills one from its own members; tests build one around a state of their
-// own. The referenced objects must outlive every view built on the scene.
+// own. Views keep a copy of the scene, so the scene value itself may be a temporary; the
+// objects it refers to must outlive every view built on it.
 struct SkyScene {
     const SkyTime& localTime;  // shown local civil time
     const SkyTime& ut;         // shown Universal Time
@@ -26,4 +30,9 @@ struct SkyScene {
     const DisplayColors& colours;
     const QFont& labelFont;    // Arial, 14-pixel cell: body and reference-point labels
     const QFont& messierFont;  // Arial, 12-pixel cell: the Messier labels of the catalog
+    // Directory holding images/ ("images/Star.bmp", "images/connames.bmp", the NGC symbols);
+    // empty means the directory of the running executable.
+    std::string moduleDirectory = {};
+    // Where failures to load those images are reported; null drops the reports.
+    MessageSink* messages = nullptr;
 };

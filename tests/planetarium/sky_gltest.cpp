@@ -91,4 +91,33 @@ TEST_F(SkyRender, AllTogglesOffGiveABlackSkyAboveTheOrangeHorizonWithReferenceLa
     EXPECT_TRUE(IsBlack(image.pixelColor(380, 60)));
 }
 
+TEST_F(SkyRender, DefaultSkyLooksTheSameInBothModes)
+{
+    ASSERT_TRUE(LoadShippedCatalogs(sky));
+    Open(800, 600);
+    view->OnViewSouth();
+    view->OnZoomOut();
+    const QImage batched = view->RenderImage().copy();
+    view->SetImmediateMode(true);
+    const QImage immediate = view->RenderImage().copy();
+    Keep(batched, "default_batched.png");
+    Keep(immediate, "default_immediate.png");
+    ASSERT_EQ(batched.size(), immediate.size());
+    constexpr int kLevelTolerance = 8;
+    int differing = 0;
+    for (int y = 0; y < batched.height(); ++y) {
+        const QRgb* a = reinterpret_cast<const QRgb*>(batched.constScanLine(y));
+        const QRgb* b = reinterpret_cast<const QRgb*>(immediate.constScanLine(y));
+        for (int x = 0; x < batched.width(); ++x) {
+            const int d = std::max({std::abs(qRed(a[x]) - qRed(b[x])),
+                                    std::abs(qGreen(a[x]) - qGreen(b[x])),
+                                    std::abs(qBlue(a[x]) - qBlue(b[x]))});
+            differing += d > kLevelTolerance ? 1 : 0;
+        }
+    }
+    const double fraction = double(differing) / (batched.width() * batched.height());
+    constexpr double kMaxDifferingFraction = 0.001;  // 0.1 % of the pixels
+    EXPECT_LT(fraction, kMaxDifferingFraction) << differing << " pixels differ";
+}
+
 }  // namespace

@@ -1,6 +1,8 @@
 #include "testsky.h"
 
 #include "astro/timescales.h"
+#include "catalog/loadcatalogs.h"
+#include "image/messagesink.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -27,6 +29,7 @@ TestSky::TestSky()
       scene{localTime, ut,      lst,      observer, sun,         moon,
             planets.data(), catalogs, colours, labelFont, messierFont}
 {
+    scene.moduleDirectory = KOSMIRA_SOURCE_DIR;
     SetLocalTime(kSeoulLocal2100);
 }
 
@@ -51,4 +54,10 @@ void SendMouseMove(QWidget* widget, const QPointF& position)
     QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &move);
+}
+
+bool LoadShippedCatalogs(TestSky& sky)
+{
+    SilentMessageSink sink;
+    return LoadCatalogs(sky.catalogs, KOSMIRA_SOURCE_DIR, sink, sky.labelFont, sky.messierFont);
 }

@@ -37,6 +37,9 @@ struct TestSky {
     SkyScene scene;
 };
 
+// Fills the sky's catalogs from the shipped data/ (labels rendered with its fonts).
+bool LoadShippedCatalogs(TestSky& sky);
+
 // Directory of the sources (data/ and images/ live there).
 const char* SourceDir();
 
