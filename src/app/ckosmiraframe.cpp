@@ -74,7 +74,11 @@ CKosmiraFrame::CKosmiraFrame(CommandMap* applicationCommands, QWidget* parent)
 
 CKosmiraFrame::~CKosmiraFrame()
 {
+    // Closing the children while the window goes away must not reach this half-destroyed
+    // object through its signal connections.
     qApp->removeEventFilter(this);
+    disconnect(mdiArea, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 QAction* CKosmiraFrame::MakeAction(int id, const QString& text)

@@ -31,7 +31,7 @@ QImage PaintKosmiraIcon(int size)
 
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255));
-    const QPointF stars[] = {{12, 12}, {22, 34}, {52, 44}, {10, 40}, {54, 10}, {30, 10}};
+    const QPointF stars[] = {{12, 12}, {10, 32}, {52, 44}, {18, 42}, {54, 10}, {24, 7}};
     const qreal radii[] = {2.6, 1.6, 2.0, 1.3, 1.5, 1.2};
     for (int i = 0; i < 6; ++i)
         p.drawEllipse(stars[i], radii[i], radii[i]);

@@ -1,0 +1,213 @@
+// Start-up of the application on a copy of the shipped data: launcher, catalogs and their
+// messages, default site, main frame.
+
+#include "apptestsupport.h"
+
+#include "app/ckosmiraapp.h"
+#include "app/ckosmiraframe.h"
+#include "app/csplashwnd.h"
+#include "catalog/catalogset.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kDegreesToRadians = 0.017453292519943295;
+// Single-precision rounding of an angle in radians.
+constexpr double kToleranceRad = 1e-6;
+
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        app = CKosmiraApp::Instance();
+        ASSERT_NE(app, nullptr);
+        desktop = home.filePath(QStringLiteral("Desktop"));
+        ASSERT_TRUE(QDir().mkpath(desktop));
+        qputenv("XDG_DESKTOP_DIR", desktop.toUtf8());
+        messages.clear();
+        app->SetMessageSink([this](const QString& text) { messages.append(text); });
+    }
+
+    void TearDown() override
+    {
+        app->SetMessageSink({});
+        app->SetModuleDirectory(QFileInfo(app->ExecutablePath()).absolutePath());
+        qunsetenv("XDG_DESKTOP_DIR");
+        if (app->MainFrame())
+            app->MainFrame()->hide();
+    }
+
+    bool Start(const ModuleCopy& module)
+    {
+        app->SetModuleDirectory(module.Path());
+        return app->InitInstance();
+    }
+
+    CKosmiraApp* app = nullptr;
+    QTemporaryDir home;
+    QString desktop;
+    QStringList messages;
+};
+
+TEST_F(StartupTest, ShippedDataLoadsSilentlyAndCity35IsTheSite)
+{
+    ModuleCopy module;
+    ASSERT_TRUE(module.IsValid());
+    ASSERT_TRUE(Start(module));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+
+    const QStringList city = CatalogLine(module.File(QStringLiteral("data/city.dat")), 35);
+    ASSERT_GE(city.size(), 5);
+    const Observer& site = app->GetObserver();
+    EXPECT_EQ(QString::fromStdString(site.region), city[0]);
+    EXPECT_EQ(QString::fromStdString(site.name), city[1]);
+    EXPECT_NEAR(site.longitude, city[2].toDouble() * kDegreesToRadians, kToleranceRad);
+    EXPECT_NEAR(site.latitude, city[3].toDouble() * kDegreesToRadians, kToleranceRad);
+    EXPECT_FLOAT_EQ(site.timeZone, city[4].toFloat());
+
+    EXPECT_FALSE(app->Catalogs().stars.empty());
+    EXPECT_FALSE(app->Catalogs().ngc.empty());
+    ASSERT_NE(app->MainFrame(), nullptr);
+    EXPECT_TRUE(app->MainFrame()->isVisible());
+    EXPECT_TRUE(app->MainFrame()->windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(StartupTest, LauncherIsWrittenAndRewrittenAtEveryStart)
+{
+    ModuleCopy module;
+    ASSERT_TRUE(module.IsValid());
+    const QString launcher = QDir(desktop).filePath(QStringLiteral("Kosmira.desktop"));
+    {
+        QFile stale(launcher);
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.write("stale\n");
+    }
+    ASSERT_TRUE(Start(module));
+    QFile file(launcher);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.startsWith(QStringLiteral("[Desktop Entry]\n")));
+    EXPECT_FALSE(text.contains(QStringLiteral("stale")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Exec=\"") + app->ExecutablePath() + QLatin1Char('"')))
+        << text.toStdString();
+    EXPECT_TRUE(QFileInfo(launcher).permissions() & QFileDevice::ExeOwner);
+}
+
+TEST_F(StartupTest, MissingDesktopDirectoryIsNotCreated)
+{
+    ModuleCopy module;
+    ASSERT_TRUE(module.IsValid());
+    const QString absent = home.filePath(QStringLiteral("NoDesktop"));
+    qputenv("XDG_DESKTOP_DIR", absent.toUtf8());
+    ASSERT_TRUE(Start(module));
+    EXPECT_FALSE(QFileInfo::exists(absent));
+    EXPECT_NE(app->MainFrame(), nullptr);
+}
+
+TEST_F(StartupTest, MissingMessierFileShowsItsMessageAndStopsTheLoad)
+{
+    ModuleCopy module({QStringLiteral("m.dat"), QStringLiteral("m.dat.gz")});
+    ASSERT_TRUE(module.IsValid());
+    ASSERT_TRUE(Start(module));
+    EXPECT_EQ(messages, QStringList{QStringLiteral("메시에 데이터를 읽을 수 없습니다.")});
+    EXPECT_FALSE(app->Catalogs().stars.empty());
+    EXPECT_TRUE(app->Catalogs().messier.empty());
+    EXPECT_TRUE(app->Catalogs().ngc.empty());
+    EXPECT_TRUE(app->Catalogs().zones.empty());
+    // Start-up goes on: the site is still city 35 and the main frame is up.
+    const QStringList city = CatalogLine(module.File(QStringLiteral("data/city.dat")), 35);
+    ASSERT_GE(city.size(), 2);
+    EXPECT_EQ(QString::fromStdString(app->GetObserver().name), city[1]);
+    ASSERT_NE(app->MainFrame(), nullptr);
+    EXPECT_TRUE(app->MainFrame()->isVisible());
+}
+
+TEST_F(StartupTest, MissingFigureFileIsReportedAndLoadingGoesOn)
+{
+    ModuleCopy module({QStringLiteral("conline.dat"), QStringLiteral("conline.dat.gz")});
+    ASSERT_TRUE(module.IsValid());
+    ASSERT_TRUE(Start(module));
+    EXPECT_EQ(messages, QStringList{QStringLiteral("별자리 모양 데이터를 읽을 수 없습니다.")});
+    EXPECT_TRUE(app->Catalogs().constellationLines.empty());
+    EXPECT_FALSE(app->Catalogs().messier.empty());
+    EXPECT_FALSE(app->Catalogs().zones.empty());
+}
+
+TEST_F(StartupTest, ShortCityListKeepsTheZeroedObserver)
+{
+    ModuleCopy module;
+    ASSERT_TRUE(module.IsValid());
+    const QString cityPath = module.File(QStringLiteral("data/city.dat"));
+    QFile city(cityPath);
+    ASSERT_TRUE(city.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = city.readAll().split('\n');
+    city.close();
+    ASSERT_GT(lines.size(), 35);
+    ASSERT_TRUE(city.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    for (int i = 0; i < 35; ++i)
+        city.write(lines[i] + '\n');
+    city.close();
+
+    ASSERT_TRUE(Start(module));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(app->Catalogs().cities.size(), 35u);
+    const Observer& site = app->GetObserver();
+    EXPECT_TRUE(site.region.empty());
+    EXPECT_TRUE(site.name.empty());
+    EXPECT_EQ(site.longitude, 0.0f);
+    EXPECT_EQ(site.latitude, 0.0f);
+    EXPECT_EQ(site.timeZone, 0.0f);
+}
+
+TEST_F(StartupTest, MissingCityFileStopsBeforeEveryOtherCatalog)
+{
+    ModuleCopy module({QStringLiteral("city.dat"), QStringLiteral("city.dat.gz")});
+    ASSERT_TRUE(module.IsValid());
+    ASSERT_TRUE(Start(module));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(app->Catalogs().cities.empty());
+    EXPECT_TRUE(app->Catalogs().stars.empty());
+    EXPECT_TRUE(app->GetObserver().name.empty());
+    EXPECT_NE(app->MainFrame(), nullptr);
+}
+
+TEST_F(StartupTest, SplashIsClosedOnceTheMainFrameIsUp)
+{
+    ModuleCopy module;
+    ASSERT_TRUE(module.IsValid());
+    ASSERT_TRUE(Start(module));
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* splash = qobject_cast<CSplashWnd*>(widget)) {
+            EXPECT_FALSE(splash->isVisible());
+        }
+    }
+    EXPECT_TRUE(app->MainFrame()->isVisible());
+}
+
+TEST_F(StartupTest, MessagesFromTheWorkerArriveInOrderOnTheGuiThread)
+{
+    ModuleCopy module({QStringLiteral("conline.dat"), QStringLiteral("conline.dat.gz"),
+                       QStringLiteral("ngc.dat"), QStringLiteral("ngc.dat.gz")});
+    ASSERT_TRUE(module.IsValid());
+    QList<bool> onGuiThread;
+    app->SetMessageSink([&](const QString& text) {
+        messages.append(text);
+        onGuiThread.append(QThread::currentThread() == app->thread());
+    });
+    ASSERT_TRUE(Start(module));
+    EXPECT_EQ(messages, (QStringList{QStringLiteral("별자리 모양 데이터를 읽을 수 없습니다."),
+                                     QStringLiteral("NGC 데이터를 읽을 수 없습니다.")}));
+    EXPECT_EQ(onGuiThread, (QList<bool>{true, true}));
+}
+
+}  // namespace
