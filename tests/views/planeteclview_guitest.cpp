@@ -199,7 +199,8 @@ TEST_F(EclipticViewTest, FrameLineAndLabels)
     EXPECT_EQ(image.pixel(300, kCentreY + 1), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(300, kCentreY - 1), qRgb(255, 255, 255));
     // The label "sun" is written to the right of and below its dot.
-    const EclipticMark* s = FindMark(view.Marks({kClientWidth, kClientHeight}), "sun");
+    const auto marks = view.Marks({kClientWidth, kClientHeight});
+    const EclipticMark* s = FindMark(marks, "sun");
     ASSERT_NE(s, nullptr);
     int dark = 0;
     for (int y = s->y + 1; y < s->y + 18; ++y)
