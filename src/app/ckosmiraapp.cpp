@@ -16,6 +16,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QScreen>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
@@ -298,6 +299,9 @@ bool CKosmiraApp::InitInstance()
     mainFrame->setWindowIcon(KosmiraIcon());
     connect(this, &CKosmiraApp::shownStateChanged, mainFrame.get(), &CKosmiraFrame::RefreshViews);
     ReportMainWindowShown();
+    // Covers the work area even where no window manager carries out the maximising.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        mainFrame->setGeometry(screen->availableGeometry());
     mainFrame->showMaximized();
 
     if (splash) {

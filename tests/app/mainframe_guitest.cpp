@@ -314,3 +314,34 @@ TEST_F(MainFrameTest, RefreshViewsReachesEveryChild)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainFrameTest, MessagePaneShowsPromptsOnlyForFrameworkCommands)
+{
+    frame->Action(AppAbout)->showStatusText(frame.get());
+    EXPECT_EQ(frame->StatusPaneTexts()[0], frame->Action(AppAbout)->statusTip());
+    EXPECT_FALSE(frame->StatusPaneTexts()[0].isEmpty());
+    // The program's own commands have no prompt; with no menu open the pane reads "준비".
+    frame->Action(NewPlanetarium)->showStatusText(frame.get());
+    EXPECT_EQ(frame->StatusPaneTexts()[0], QStringLiteral("준비"));
+}
+
+TEST_F(MainFrameTest, AcceleratorsWithoutHandlerLeaveEditingKeysToTheView)
+{
+    auto* child = new TestChildFrame(MenuSet::Main);
+    frame->AddChild(child);
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    auto* edit = qobject_cast<QLineEdit*>(child->View());
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("abc"));
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), QString());
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), QStringLiteral("abc"));
+}
+
+}  // namespace
