@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <thread>
 
 namespace {
 
@@ -151,6 +152,30 @@ TEST_F(LoadCatalogsTest, LabelsAreRenderedWithTheirFontsAndColours)
     };
     expectTextColour(vega, kStarNameLabelColour);
     expectTextColour(m110, kMessierLabelColour);
+}
+
+TEST_F(LoadCatalogsTest, WorkerThreadGivesTheSameLabels)
+{
+    ASSERT_TRUE(Load());
+    CatalogSet other;
+    CollectingSink otherSink;
+    bool loaded = false;
+    std::thread worker([&] {
+        loaded = LoadCatalogs(other, module, otherSink, PixelFont("NanumGothic", 14),
+                              PixelFont("Liberation Sans", 12));
+    });
+    worker.join();
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(otherSink.texts.empty());
+    ASSERT_EQ(other.starNames.size(), catalogs.starNames.size());
+    for (std::size_t i = 0; i < other.starNames.size(); ++i) {
+        const TextBitmap& a = catalogs.starNames[i]->label;
+        const TextBitmap& b = other.starNames[i]->label;
+        ASSERT_EQ(a.DataSize(), b.DataSize());
+        EXPECT_TRUE(std::equal(a.Data(), a.Data() + a.DataSize(), b.Data())) << i;
+    }
+    ASSERT_EQ(other.messier.size(), 110u);
+    EXPECT_EQ(other.messier[42]->label.DataSize(), catalogs.messier[42]->label.DataSize());
 }
 
 struct StopCase {

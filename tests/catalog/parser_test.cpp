@@ -1,9 +1,11 @@
 #include "catalog/catalogparser.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -271,15 +273,32 @@ TEST(ReadNumber, BehavesLikeAtofInTheCLocale)
 
 TEST(ReadNumber, IgnoresTheProcessLocale)
 {
+    // The application runs in the user's locale; build one with a decimal comma if the
+    // system has none installed.
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
     const char* chosen = nullptr;
-    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8"}) {
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
         if (std::setlocale(LC_NUMERIC, name)) {
             chosen = name;
             break;
         }
     }
+    if (!chosen) {
+        const std::string command =
+            "localedef -i de_DE -f UTF-8 '" + folder + "/de_DE.UTF-8' >/dev/null 2>&1";
+        if (std::system(command.c_str()) == 0) {
+            setenv("LOCPATH", folder.c_str(), 1);
+            if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+                chosen = "de_DE.UTF-8";
+            unsetenv("LOCPATH");
+        }
+    }
     if (!chosen)
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
+        GTEST_SKIP() << "no locale with a decimal comma could be set";
+    EXPECT_EQ(std::atof("1,5"), 1.5) << "the locale is not in effect";
     EXPECT_EQ(ReadNumber("1.5"), 1.5);
+    EXPECT_EQ(ReadNumber("1,5"), 1.0);
+    EXPECT_EQ(NumberAt(" 0.0013892821 -0.7730167977", 14), -0.7730167977);
     std::setlocale(LC_NUMERIC, "C");
 }
