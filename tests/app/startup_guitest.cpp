@@ -5,6 +5,7 @@
 
 #include "app/ckosmiraapp.h"
 #include "app/ckosmiraframe.h"
+#include "app/commandids.h"
 #include "app/csplashwnd.h"
 #include "catalog/catalogset.h"
 
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QAction>
 #include <QTest>
 #include <QThread>
 
@@ -208,6 +210,53 @@ TEST_F(StartupTest, MessagesFromTheWorkerArriveInOrderOnTheGuiThread)
     EXPECT_EQ(messages, (QStringList{QStringLiteral("별자리 모양 데이터를 읽을 수 없습니다."),
                                      QStringLiteral("NGC 데이터를 읽을 수 없습니다.")}));
     EXPECT_EQ(onGuiThread, (QList<bool>{true, true}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StartupTest, RegisteredChildFrameCommandOpensAnActiveChild)
+{
+    ModuleCopy module;
+    ASSERT_TRUE(module.IsValid());
+    ASSERT_TRUE(Start(module));
+    CKosmiraFrame* frame = app->MainFrame();
+    ASSERT_NE(frame, nullptr);
+    constexpr int kCommand = CommandId::NewPlanetarium;
+    if (app->Commands().Contains(kCommand))
+        GTEST_SKIP() << "the planetarium command is wired; covered by its own tests";
+
+    int created = 0;
+    app->RegisterChildFrame(kCommand, [&] {
+        ++created;
+        return new TestChildFrame(MenuSet::Planetarium);
+    });
+    EXPECT_TRUE(frame->Action(kCommand)->isEnabled());
+    frame->Action(kCommand)->trigger();
+    frame->Action(kCommand)->trigger();
+    EXPECT_EQ(created, 2);
+    ASSERT_EQ(frame->Children().size(), 2);
+    EXPECT_EQ(frame->ActiveChild(), frame->Children().last());
+    EXPECT_EQ(frame->CurrentMenus(), MenuSet::Planetarium);
+
+    // The views repaint when the shown state changes.
+    auto* child = static_cast<TestChildFrame*>(frame->ActiveChild());
+    const int before = child->refreshCount;
+    app->RecomputeBodies();
+    EXPECT_EQ(child->refreshCount, before + 1);
+    app->Commands().Remove(kCommand);
+}
+
+TEST_F(StartupTest, ExitCommandClosesTheMainFrame)
+{
+    ModuleCopy module;
+    ASSERT_TRUE(module.IsValid());
+    ASSERT_TRUE(Start(module));
+    ASSERT_TRUE(app->MainFrame()->isVisible());
+    EXPECT_TRUE(app->MainFrame()->Action(CommandId::AppExit)->isEnabled());
+    app->MainFrame()->Action(CommandId::AppExit)->trigger();
+    EXPECT_FALSE(app->MainFrame()->isVisible());
 }
 
 }  // namespace
