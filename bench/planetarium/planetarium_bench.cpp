@@ -1,6 +1,12 @@
 // Frame times of the planetarium's off-screen surface and sky on this machine's renderer.
 // Needs a display: run under xvfb-run -a -s "-screen 0 1920x1200x24".
+#include "astro/moon.h"
+#include "astro/observer.h"
+#include "astro/planet.h"
+#include "astro/skytime.h"
+#include "astro/sun.h"
 #include "astro/timescales.h"
+#include "catalog/catalogset.h"
 #include "catalog/loadcatalogs.h"
 #include "image/messagesink.h"
 #include "planetarium/copenglwnd.h"
@@ -40,7 +46,7 @@ void BM_ClearReadBack(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(w.RenderImage().constBits());
 }
-BENCHMARK(BM_ClearReadBack)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClearReadBack)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_EmptySceneResizeAndPaint(benchmark::State& state)
 {
@@ -55,7 +61,8 @@ void BM_EmptySceneResizeAndPaint(benchmark::State& state)
     state.SetLabel(std::to_string(w.SurfaceSize().width()) + "x" +
                    std::to_string(w.SurfaceSize().height()));
 }
-BENCHMARK(BM_EmptySceneResizeAndPaint)->Args({1920, 1080})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EmptySceneResizeAndPaint)->Args({1920, 1080})->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_EmptySceneReadBack(benchmark::State& state)
 {
@@ -66,7 +73,7 @@ void BM_EmptySceneReadBack(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(w.RenderImage().constBits());
 }
-BENCHMARK(BM_EmptySceneReadBack)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EmptySceneReadBack)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_SurfaceResize(benchmark::State& state)
 {
@@ -81,12 +88,94 @@ void BM_SurfaceResize(benchmark::State& state)
         w.repaint();
     }
 }
-BENCHMARK(BM_SurfaceResize)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SurfaceResize)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The application's state for the default sky: Seoul, 21:00 local time, shipped catalogs.
+struct BenchSky {
+    BenchSky()
+        : observer("서울특별시", "서울", float(126.98 * kDegToRad), float(37.57 * kDegToRad),
+                   9.0f),
+          local(2460325.375), ut(LocalToUT(local, observer.timeZone)),
+          lst(UTToLST(ut, observer.longitude)), sun(ut), moon(ut), planets(MakePlanets()),
+          scene{local,          ut,       lst,     observer,  sun,        moon,
+                planets.data(), catalogs, colours, labelFont, messierFont}
+    {
+        labelFont = QFont(QStringLiteral("Arial"));
+        labelFont.setPixelSize(14);
+        messierFont = QFont(QStringLiteral("Arial"));
+        messierFont.setPixelSize(12);
+        for (Planet& p : planets)
+            p.UpdateElements(ut);
+        SilentMessageSink sink;
+        LoadCatalogs(catalogs, KOSMIRA_SOURCE_DIR, sink, labelFont, messierFont);
+        scene.moduleDirectory = KOSMIRA_SOURCE_DIR;
+    }
+    static constexpr double kDegToRad = 0.017453292519943295;
+    Observer observer;
+    SkyTime local, ut, lst;
+    Sun sun;
+    Moon moon;
+    std::array<Planet, kPlanetCount> planets;
+    CatalogSet catalogs;
+    DisplayColors colours;
+    QFont labelFont, messierFont;
+    SkyScene scene;
+};
+
+BenchSky& Sky()
+{
+    static BenchSky sky;
+    return sky;
+}
+
+void DefaultSky(benchmark::State& state, bool immediate)
+{
+    CPlanetariumView view(Sky().scene);
+    view.SetImmediateMode(immediate);
+    view.resize(int(state.range(0)), int(state.range(1)));
+    view.show();
+    Settle(view);
+    view.repaint();
+    for (auto _ : state)
+        view.repaint();  // the whole sky, read back and painted
+    state.counters["stars"] = double(Sky().catalogs.stars.size());
+}
+
+void BM_DefaultSky(benchmark::State& state)
+{
+    DefaultSky(state, false);
+}
+BENCHMARK(BM_DefaultSky)->Args({1920, 1080})->Args({1280, 720})->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+void BM_DefaultSkyImmediateMode(benchmark::State& state)
+{
+    DefaultSky(state, true);
+}
+BENCHMARK(BM_DefaultSkyImmediateMode)->Args({1920, 1080})->Args({1280, 720})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A new planetarium window up to its first finished paint: context, star texture, name
+// image, arrays and label textures, then the frame.
+void BM_FirstPaintOfANewWindow(benchmark::State& state)
+{
+    Sky();
+    for (auto _ : state) {
+        CPlanetariumView view(Sky().scene);
+        view.resize(1920, 1080);
+        view.show();
+        QCoreApplication::processEvents();
+        view.repaint();
+    }
+}
+BENCHMARK(BM_FirstPaintOfANewWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // As the application does (its browser window needs it).
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -18,7 +18,8 @@ public:
         int height = 0;
     };
 
-    static constexpr int kWidth = 2048;
+    // Room for every catalog label, name band and per-paint label about twice over.
+    static constexpr int kWidth = 1024;
     static constexpr int kHeight = 1024;
 
     LabelAtlas() = default;

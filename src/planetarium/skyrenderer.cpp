@@ -140,9 +140,18 @@ SphericalCoord SkyRenderer::BodyPosition(int i) const
 
 // ----- Static geometry of the batched mode -----
 
+std::vector<std::size_t> SkyRenderer::CatalogSizes() const
+{
+    const CatalogSet& c = scene_.catalogs;
+    return {c.stars.size(),      c.starNames.size(),          c.messier.size(),
+            c.ngc.size(),        c.constellationNames.size(), c.constellationLines.size(),
+            c.boundaries.size(), c.milkyWay.triangles.size()};
+}
+
 void SkyRenderer::BuildStaticGeometry()
 {
     built_ = true;
+    builtSizes_ = CatalogSizes();
     grid_.clear();
     for (const Vector3& v : SkyGeometry::GridSegments(4))
         Append(grid_, v);
@@ -265,8 +274,12 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     viewport_[1] = 0;
     viewport_[2] = viewport.width();
     viewport_[3] = viewport.height();
-    if (!immediate_ && !built_)
+    // The catalogs are read-only once loaded; should they still change, build again.
+    if (!immediate_ && (!built_ || builtSizes_ != CatalogSizes())) {
+        atlas_.Release();
+        cachedLabels_.clear();
         BuildStaticGeometry();
+    }
     glGetDoublev(GL_PROJECTION_MATRIX, projection_);
 
     glEnable(GL_BLEND);

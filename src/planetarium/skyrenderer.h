@@ -66,6 +66,7 @@ private:
 
     std::string ImagePath(const char* relative) const;
     void BuildStaticGeometry();
+    std::vector<std::size_t> CatalogSizes() const;
     void DrawSegments(const std::vector<float>& vertices, GLenum mode);
     void DrawGrid();
     void DrawNgc();
@@ -98,6 +99,7 @@ private:
 
     // Batched mode: built once per context (the catalogs do not change after loading).
     bool built_ = false;
+    std::vector<std::size_t> builtSizes_;  // catalog sizes the arrays were built from
     LabelAtlas atlas_;
     std::vector<float> grid_;
     std::vector<float> ground_;

@@ -1,9 +1,18 @@
+#include "astro/frames.h"
+#include "astro/matrix3.h"
 #include "planetarium/cplanetariumview.h"
+#include "planetarium/skyrenderer.h"
 #include "testsky.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <array>
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -48,6 +57,37 @@ int CountReferenceBlue(const QImage& image, const QRect& r)
     return n;
 }
 
+// Window position (pixels from the bottom-left) of a horizontal direction through the camera
+// of the view's last paint.
+bool SkyToWindow(CPlanetariumView& view, const SphericalCoord& horizontal, double* x, double* y)
+{
+    if (!view.MakeCurrent())
+        return false;
+    GLint viewport[4];
+    GLdouble mv[16], pr[16];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glGetDoublev(GL_MODELVIEW_MATRIX, mv);
+    glGetDoublev(GL_PROJECTION_MATRIX, pr);
+    GLdouble z = 0;
+    return gluProject(horizontal.X(), horizontal.Y(), horizontal.Z(), mv, pr, viewport, x, y,
+                      &z) == GL_TRUE;
+}
+
+// Image pixel a few pixels up and to the right of a window position.
+QColor UpRightOf(const QImage& image, double wx, double wy, int dx, int dy)
+{
+    return image.pixelColor(int(std::floor(wx)) + dx, image.height() - 1 - int(std::floor(wy)) - dy);
+}
+
+int CountNonBlack(const QImage& image, const QRect& r)
+{
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += IsBlack(image.pixelColor(x, y)) ? 0 : 1;
+    return n;
+}
+
 class SkyRender : public testing::Test {
 protected:
     void Open(int width, int height)
@@ -58,8 +98,18 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
         QCoreApplication::processEvents();
     }
+    // Renders in both modes; the test's checks run on each.
+    std::array<QImage, 2> RenderBothModes()
+    {
+        view->SetImmediateMode(true);
+        QImage immediate = view->RenderImage().copy();
+        view->SetImmediateMode(false);
+        QImage batched = view->RenderImage().copy();
+        return {immediate, batched};
+    }
     TestSky sky;
     std::unique_ptr<CPlanetariumView> view;
+    LayerFlags flags = AllOff();
 };
 
 TEST_F(SkyRender, AllTogglesOffGiveABlackSkyAboveTheOrangeHorizonWithReferenceLabels)
@@ -118,6 +168,254 @@ TEST_F(SkyRender, DefaultSkyLooksTheSameInBothModes)
     const double fraction = double(differing) / (batched.width() * batched.height());
     constexpr double kMaxDifferingFraction = 0.001;  // 0.1 % of the pixels
     EXPECT_LT(fraction, kMaxDifferingFraction) << differing << " pixels differ";
+}
+
+TEST_F(SkyRender, AStarAtTheZenithIsASquareCentredOnTheZenith)
+{
+    QTemporaryDir noImages;  // no Star.bmp: an untextured square in the star's colour
+    sky.scene.moduleDirectory = noImages.path().toStdString();
+    const SphericalCoord zenith(sky.lst.time.hours * 0.26179938779914946,
+                                double(sky.observer.latitude));
+    sky.catalogs.stars.push_back(std::make_unique<Star>(zenith, 'A', 0.0f));
+    Open(400, 300);
+    flags.stars = 1;
+    view->SetLayerFlags(&flags);
+    view->OnViewZenith();
+    for (const QImage& image : RenderBothModes()) {
+        int left = 400, right = -1, top = 300, bottom = -1;
+        for (int y = 0; y < 300; ++y) {
+            for (int x = 0; x < 400; ++x) {
+                // The zenith's own label starts at the same point; it is never white.
+                if (image.pixelColor(x, y) != QColor(255, 255, 255))
+                    continue;
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+        // Half-width 0.015 at distance 1 with a 45-degree field over 300 rows: 5.4 pixels.
+        EXPECT_EQ(left + right + 1, 400);  // centred on the middle of the view
+        EXPECT_EQ(top + bottom + 1, 300);
+        EXPECT_EQ(right - left, bottom - top);
+        EXPECT_NEAR(right - left + 1, 2 * 0.015 * 150.0 / std::tan(22.5 * kDegToRad), 1.0);
+    }
+}
+
+TEST_F(SkyRender, TexturedStarIsBrightestAtItsCentreAndTintedByItsColour)
+{
+    const SphericalCoord zenith(sky.lst.time.hours * 0.26179938779914946,
+                                double(sky.observer.latitude));
+    sky.catalogs.stars.push_back(std::make_unique<Star>(zenith, 'M', -3.0f));  // orange
+    Open(400, 300);
+    flags.stars = 1;
+    view->SetLayerFlags(&flags);
+    view->OnViewZenith();
+    for (const QImage& image : RenderBothModes()) {
+        const QColor centre = image.pixelColor(200, 149);
+        EXPECT_GT(centre.red(), 100);
+        EXPECT_EQ(centre.blue(), 0);  // M stars are 255, 160, 0
+        EXPECT_TRUE(IsBlack(image.pixelColor(150, 149)));
+    }
+}
+
+TEST_F(SkyRender, ConstantDeclinationBoundaryFrom350To10DegreesPassesThroughZeroHours)
+{
+    sky.lst.time.hours = 0.0;  // 0h on the meridian
+    constexpr double kDec = 20.0 * kDegToRad;
+    sky.catalogs.boundaries.push_back(std::make_unique<BoundarySegment>());
+    sky.catalogs.boundaries.back()->start = SphericalCoord(350.0 * kDegToRad, kDec);
+    sky.catalogs.boundaries.back()->end = SphericalCoord(10.0 * kDegToRad, kDec);
+    const double lat = sky.observer.latitude;
+    auto horizontalOf = [&](double raDeg) {
+        const SphericalCoord p2000 =
+            Precess(SphericalCoord(raDeg * kDegToRad, kDec), 1875.0, 2000.0);
+        return EquatorialToHorizontal(p2000, sky.lst, lat);
+    };
+    Open(400, 300);
+    flags.boundaries = 1;
+    view->SetLayerFlags(&flags);
+    view->SetViewCentre(horizontalOf(0.0));
+    const QColor red(231, 0, 0);
+    for (const QImage& image : RenderBothModes()) {
+        for (double ra : {352.0, 356.0, 0.0, 4.0, 8.0}) {
+            double x = 0, y = 0;
+            ASSERT_TRUE(SkyToWindow(*view, horizontalOf(ra), &x, &y));
+            const QRect around(int(x) - 2, image.height() - 1 - int(y) - 2, 5, 5);
+            int hits = 0;
+            for (int yy = around.top(); yy <= around.bottom(); ++yy)
+                for (int xx = around.left(); xx <= around.right(); ++xx)
+                    hits += image.pixelColor(xx, yy) == red ? 1 : 0;
+            EXPECT_GT(hits, 0) << "no boundary near RA " << ra;
+        }
+    }
+}
+
+TEST_F(SkyRender, NameBandsComeFromTheTopOfTheImageDownward)
+{
+    // A name image of 88 bands 4 rows high, band i painted in its own colour.
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("images")));
+    ASSERT_TRUE(QFile::copy(QString::fromUtf8(SourceDir()) + "/images/Star.bmp",
+                            dir.filePath(QStringLiteral("images/Star.bmp"))));
+    QImage bands(8, 88 * 4, QImage::Format_RGB888);
+    for (int i = 0; i < 88; ++i)
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 8; ++x)
+                bands.setPixelColor(x, 4 * i + y, QColor(2 * i + 10, 100, 200));
+    ASSERT_TRUE(bands.save(dir.filePath(QStringLiteral("images/connames.bmp")), "BMP"));
+    sky.scene.moduleDirectory = dir.path().toStdString();
+
+    const double lat = sky.observer.latitude;
+    const SphericalCoord spots[3] = {SphericalCoord(2.3, 60 * kDegToRad),
+                                     SphericalCoord(2.5, 70 * kDegToRad),
+                                     SphericalCoord(2.7, 65 * kDegToRad)};
+    for (int i = 0; i < 89; ++i) {
+        // Constellations 0, 87 and 88 at the three spots, the others far below the horizon.
+        SphericalCoord h(1.0, -60 * kDegToRad);
+        if (i == 0)
+            h = spots[0];
+        else if (i == 87)
+            h = spots[1];
+        else if (i == 88)
+            h = spots[2];
+        sky.catalogs.constellationNames.push_back(std::make_unique<ConstellationName>(
+            "x", HorizontalToEquatorial(h, sky.lst, lat)));
+    }
+    Open(400, 300);
+    flags.constellationNames = 1;
+    view->SetLayerFlags(&flags);
+    view->SetViewCentre(SphericalCoord(2.5, 64 * kDegToRad));
+    view->OnZoomOut();
+    for (const QImage& image : RenderBothModes()) {
+        double x = 0, y = 0;
+        ASSERT_TRUE(SkyToWindow(*view, spots[0], &x, &y));
+        EXPECT_EQ(UpRightOf(image, x, y, 3, 1), QColor(10, 100, 200));  // the top band
+        ASSERT_TRUE(SkyToWindow(*view, spots[1], &x, &y));
+        EXPECT_EQ(UpRightOf(image, x, y, 3, 1), QColor(2 * 87 + 10, 100, 200));  // the bottom
+        ASSERT_TRUE(SkyToWindow(*view, spots[2], &x, &y));
+        EXPECT_TRUE(IsBlack(UpRightOf(image, x, y, 3, 1)));  // no band for an 89th
+    }
+}
+
+TEST_F(SkyRender, ABodyBelowTheHorizonIsCoveredByTheGround)
+{
+    // Search the evening for the Sun 10 degrees above and 10 degrees below the horizon.
+    SkyRenderer bodies(sky.scene);
+    auto sunAltitudeAt = [&](double localJd) {
+        sky.SetLocalTime(localJd);
+        return EquatorialToHorizontal(bodies.BodyPosition(0), sky.lst, sky.observer.latitude);
+    };
+    double above = 0, below = 0;
+    for (double jd = 2460325.0; jd < 2460325.5; jd += 1.0 / 1440.0) {  // noon to midnight
+        const double alt = sunAltitudeAt(jd).lat / kDegToRad;
+        if (above == 0 && alt < 10.0)
+            above = jd;
+        if (below == 0 && alt < -10.0)
+            below = jd;
+    }
+    ASSERT_NE(above, 0.0);
+    ASSERT_NE(below, 0.0);
+    Open(400, 300);
+    flags.solarSystem = 1;
+    view->SetLayerFlags(&flags);
+    for (double jd : {above, below}) {
+        const SphericalCoord sun = sunAltitudeAt(jd);
+        view->SetViewCentre(SphericalCoord(sun.lon, 0.0));
+        for (const QImage& image : RenderBothModes()) {
+            const QRect label(200, jd == above ? 60 : 160, 60, 80);
+            if (jd == above) {
+                EXPECT_GT(CountNonBlack(image, label), 20);  // "태양" stands in the sky
+            } else {
+                EXPECT_EQ(CountNonBlack(image, QRect(0, 152, 400, 148)), 0);
+            }
+        }
+    }
+}
+
+TEST_F(SkyRender, OverlappingLabelsAddTheirColoursAndSaturate)
+{
+    Open(400, 300);
+    view->OnViewSouth();
+    view->RenderImage();
+    SphericalCoord h;
+    ASSERT_TRUE(view->ScreenToSky(150.0, 100.0, &h));
+    const SphericalCoord at =
+        HorizontalToEquatorial(h, sky.lst, double(sky.observer.latitude));
+    LabelStyle red{sky.labelFont, MakeColour(255, 0, 0), 0};
+    LabelStyle blue{sky.labelFont, MakeColour(0, 0, 255), 0};
+    LabelStyle orange{sky.labelFont, MakeColour(200, 100, 0), 0};
+    sky.catalogs.starNames.push_back(std::make_unique<StarName>("WWW", at, red));
+    sky.catalogs.starNames.push_back(std::make_unique<StarName>("WWW", at, blue));
+    sky.catalogs.starNames.push_back(std::make_unique<StarName>("MMM", at, orange));
+    sky.catalogs.starNames.push_back(std::make_unique<StarName>("MMM", at, orange));
+    flags.starNames = 1;
+    view->SetLayerFlags(&flags);
+    for (const QImage& image : RenderBothModes()) {
+        int magenta = 0, saturated = 0;
+        for (int y = 60; y < 110; ++y) {
+            for (int x = 140; x < 230; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                magenta += (c.red() > 200 && c.blue() > 200) ? 1 : 0;
+                saturated += (c.red() == 255 && c.green() == 200) ? 1 : 0;
+            }
+        }
+        EXPECT_GT(magenta, 5);
+        EXPECT_GT(saturated, 0);
+    }
+}
+
+TEST_F(SkyRender, EveryToggleSwitchesItsLayer)
+{
+    ASSERT_TRUE(LoadShippedCatalogs(sky));
+    Open(320, 240);
+    view->SetLayerFlags(&flags);
+    view->OnZoomOut();
+    view->OnZoomOut();
+    std::vector<QImage> dark;
+    const SphericalCoord centres[5] = {SphericalCoord(0, 0), SphericalCoord(1.5708, 0),
+                                       SphericalCoord(3.1416, 0), SphericalCoord(4.7124, 0),
+                                       SphericalCoord(0, 1.5707963267948966)};
+    for (const SphericalCoord& c : centres) {
+        view->SetViewCentre(c);
+        dark.push_back(view->RenderImage().copy());
+    }
+    int LayerFlags::*const toggles[13] = {
+        &LayerFlags::eclipticGrid, &LayerFlags::equatorialGrid, &LayerFlags::horizontalGrid,
+        &LayerFlags::messier,      &LayerFlags::solarSystem,    &LayerFlags::stars,
+        &LayerFlags::starNames,    &LayerFlags::boundaries,     &LayerFlags::figures,
+        &LayerFlags::constellationNames, &LayerFlags::galacticGrid, &LayerFlags::milkyWay,
+        &LayerFlags::ngc};
+    for (int t = 0; t < 13; ++t) {
+        flags = AllOff();
+        flags.*toggles[t] = 1;
+        bool changed = false;
+        for (int i = 0; i < 5 && !changed; ++i) {
+            view->SetViewCentre(centres[i]);
+            changed = view->RenderImage() != dark[i];
+        }
+        EXPECT_TRUE(changed) << "toggle " << t;
+    }
+}
+
+TEST_F(SkyRender, WithoutTheStarImageThereIsNoTextureAndNoNames)
+{
+    QTemporaryDir empty;
+    sky.scene.moduleDirectory = empty.path().toStdString();
+    SkyRenderer renderer(sky.scene);
+    Open(64, 48);
+    ASSERT_TRUE(view->MakeCurrent());
+    renderer.OnContextCreated();
+    EXPECT_FALSE(renderer.HasStarTexture());
+    EXPECT_FALSE(renderer.HasNameImage());
+    renderer.ReleaseGL();
+
+    TestSky shippedSky;  // images/ of the sources
+    SkyRenderer shipped(shippedSky.scene);
+    shipped.OnContextCreated();
+    EXPECT_TRUE(shipped.HasStarTexture());
+    EXPECT_TRUE(shipped.HasNameImage());
+    shipped.ReleaseGL();
 }
 
 }  // namespace

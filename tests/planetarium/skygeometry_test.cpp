@@ -1,0 +1,146 @@
+#include "planetarium/skygeometry.h"
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr double kDegToRad = 0.017453292519943295;
+constexpr double kTolerance = 1e-12;
+
+SphericalCoord Deg(double lonDeg, double latDeg)
+{
+    return SphericalCoord(lonDeg * kDegToRad, latDeg * kDegToRad);
+}
+
+double LonDeg(const Vector3& v)
+{
+    const double a = std::atan2(v.y, v.x) / kDegToRad;
+    return a < 0 ? a + 360.0 : a;
+}
+
+// Difference of two longitudes in degrees, folded into [-180, 180).
+double LonDiffDeg(double a, double b)
+{
+    return std::fmod(a - b + 540.0, 360.0) - 180.0;
+}
+
+double LatDeg(const Vector3& v)
+{
+    return std::asin(v.z / v.Length()) / kDegToRad;
+}
+
+TEST(SkyGeometry, GridHasMeridiansAndParallelsUpToEightyDegrees)
+{
+    const std::vector<Vector3> v = SkyGeometry::GridSegments(4);
+    // 36 meridians of 40 pieces, 17 parallels of 90 pieces, two vertices each.
+    ASSERT_EQ(v.size(), std::size_t(2 * (36 * 40 + 17 * 90)));
+    double maxLat = -90, minLat = 90;
+    for (const Vector3& p : v) {
+        EXPECT_NEAR(p.Length(), 1.0, kTolerance);
+        maxLat = std::max(maxLat, LatDeg(p));
+        minLat = std::min(minLat, LatDeg(p));
+    }
+    EXPECT_NEAR(maxLat, 80.0, 1e-9);
+    EXPECT_NEAR(minLat, -80.0, 1e-9);
+    // The first meridian piece runs from (0, -80) to (0, -76).
+    EXPECT_NEAR(LatDeg(v[0]), -80.0, 1e-9);
+    EXPECT_NEAR(LatDeg(v[1]), -76.0, 1e-9);
+}
+
+TEST(SkyGeometry, ParallelFrom350To10DegreesRunsThroughZeroHoursInFourPieces)
+{
+    std::vector<Vector3> v;
+    SkyGeometry::AppendBoundarySegments(Deg(350, 20), Deg(10, 20), v);
+    ASSERT_EQ(v.size(), 8u);
+    const double expected[5] = {350, 355, 0, 5, 10};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NEAR(LonDiffDeg(LonDeg(v[2 * i]), expected[i]), 0.0, 1e-9) << i;
+        EXPECT_NEAR(LonDiffDeg(LonDeg(v[2 * i + 1]), expected[i + 1]), 0.0, 1e-9) << i;
+        EXPECT_NEAR(LatDeg(v[2 * i]), 20.0, 1e-9);
+    }
+}
+
+TEST(SkyGeometry, ParallelPiecesEndExactlyAtTheTarget)
+{
+    std::vector<Vector3> v;
+    SkyGeometry::AppendBoundarySegments(Deg(10, -5), Deg(22, -5), v);
+    ASSERT_EQ(v.size(), 6u);  // 10-15, 15-20, 20-22
+    EXPECT_NEAR(LonDeg(v[4]), 20.0, 1e-9);
+    EXPECT_NEAR(LonDeg(v[5]), 22.0, 1e-9);
+}
+
+TEST(SkyGeometry, MeridianArcsStepNorthwardOrGoStraightSouthward)
+{
+    std::vector<Vector3> up;
+    SkyGeometry::AppendBoundarySegments(Deg(30, -10), Deg(30, 12), up);
+    ASSERT_EQ(up.size(), 10u);  // -10 -5 0 5 10 12
+    EXPECT_NEAR(LatDeg(up[8]), 10.0, 1e-9);
+    EXPECT_NEAR(LatDeg(up[9]), 12.0, 1e-9);
+    EXPECT_NEAR(LonDeg(up[9]), 30.0, 1e-9);
+
+    std::vector<Vector3> down;
+    SkyGeometry::AppendBoundarySegments(Deg(30, 12), Deg(30, -10), down);
+    ASSERT_EQ(down.size(), 2u);  // one straight piece
+    EXPECT_NEAR(LatDeg(down[0]), 12.0, 1e-9);
+    EXPECT_NEAR(LatDeg(down[1]), -10.0, 1e-9);
+}
+
+TEST(SkyGeometry, OtherEdgesAreNotDrawn)
+{
+    std::vector<Vector3> v;
+    SkyGeometry::AppendBoundarySegments(Deg(30, 12), Deg(40, -10), v);
+    EXPECT_TRUE(v.empty());
+}
+
+TEST(SkyGeometry, StarQuadIsCentredOnTheStarWithHalfWidthFromItsSize)
+{
+    const SphericalCoord star = Deg(123.0, 41.0);
+    Vector3 c[4];
+    SkyGeometry::StarCorners(star, 2.0, c);
+    const Vector3 mean = (c[0] + c[1] + c[2] + c[3]) * 0.25;
+    EXPECT_NEAR(mean.x, star.X(), kTolerance);
+    EXPECT_NEAR(mean.y, star.Y(), kTolerance);
+    EXPECT_NEAR(mean.z, star.Z(), kTolerance);
+    const double s = 2.0 * 0.015;
+    EXPECT_NEAR((c[1] - c[0]).Length(), 2 * s, kTolerance);
+    EXPECT_NEAR((c[2] - c[1]).Length(), 2 * s, kTolerance);
+    // The quad faces the observer: its sides are perpendicular to the star's direction.
+    EXPECT_NEAR((c[1] - c[0]).Dot(star.ToVector()), 0.0, kTolerance);
+    EXPECT_NEAR((c[2] - c[1]).Dot(star.ToVector()), 0.0, kTolerance);
+    // The first side runs eastward (increasing right ascension), the second northward.
+    EXPECT_GT(LonDeg(c[1]), LonDeg(c[0]));
+    EXPECT_GT(LatDeg(c[2]), LatDeg(c[1]));
+}
+
+TEST(SkyGeometry, GroundCoversTheHorizonFromBelow)
+{
+    const std::vector<Vector3> ground = SkyGeometry::GroundTriangles();
+    const std::vector<Vector3> horizon = SkyGeometry::HorizonSegments();
+    ASSERT_EQ(ground.size(), 108u);
+    ASSERT_EQ(horizon.size(), 72u);
+    for (int i = 0; i < 36; ++i) {
+        EXPECT_EQ(ground[3 * i].z, -0.1);
+        EXPECT_NEAR(LonDeg(ground[3 * i + 1]), 10.0 * i, 1e-9);
+        EXPECT_NEAR(horizon[2 * i + 1].x, ground[3 * i + 2].x, kTolerance);
+        EXPECT_NEAR(horizon[2 * i + 1].y, ground[3 * i + 2].y, kTolerance);
+    }
+}
+
+TEST(SkyGeometry, ProjectionMapsTheViewVolumeOntoTheViewport)
+{
+    const double identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    const int viewport[4] = {0, 0, 400, 300};
+    double x = -1, y = -1;
+    ASSERT_TRUE(SkyGeometry::ProjectToWindow({0, 0, 0}, identity, identity, viewport, &x, &y));
+    EXPECT_DOUBLE_EQ(x, 200.0);
+    EXPECT_DOUBLE_EQ(y, 150.0);
+    ASSERT_TRUE(SkyGeometry::ProjectToWindow({-1, 1, 0}, identity, identity, viewport, &x, &y));
+    EXPECT_DOUBLE_EQ(x, 0.0);
+    EXPECT_DOUBLE_EQ(y, 300.0);
+    EXPECT_FALSE(SkyGeometry::ProjectToWindow({1.01, 0, 0}, identity, identity, viewport, &x, &y));
+    EXPECT_FALSE(SkyGeometry::ProjectToWindow({0, 0, -1.5}, identity, identity, viewport, &x, &y));
+}
+
+}  // namespace
