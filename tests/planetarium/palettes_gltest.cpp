@@ -63,6 +63,20 @@ TEST(PointerBar, NorthCelestialPoleIsAtEclipticLatitudeNinetyMinusObliquity)
     EXPECT_NEAR(dec, 90.0, kToleranceDeg);
 }
 
+TEST(PointerBar, NamesTheConstellationUnderThePointer)
+{
+    TestSky sky;
+    ASSERT_TRUE(LoadShippedCatalogs(sky));
+    CPointerBar bar(sky.scene);
+    // Due north at the site's latitude: the celestial pole, in the Little Bear.
+    bar.Update(SphericalCoord(0.0, double(sky.observer.latitude)));
+    EXPECT_EQ(bar.ConstellationText(), QStringLiteral("작은곰자리"));
+    // The texts keep their last values until the next update fills all five.
+    const QString horizontal = bar.HorizontalText();
+    bar.Update(SphericalCoord(0.0, double(sky.observer.latitude)));
+    EXPECT_EQ(bar.HorizontalText(), horizontal);
+}
+
 struct BoxSpec {
     int id;
     const char* caption;
