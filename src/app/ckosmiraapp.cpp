@@ -1,8 +1,15 @@
 #include "app/ckosmiraapp.h"
 
 #include "app/caboutdlg.h"
+#include "app/cbrowserframe.h"
+#include "app/ccalendarframe.h"
 #include "app/cchildframe.h"
 #include "app/ckosmiraframe.h"
+#include "app/clocationdlg.h"
+#include "app/cplanet3dframe.h"
+#include "app/cplaneteclframe.h"
+#include "app/cplanetariumframe.h"
+#include "app/ctimesetdlg.h"
 #include "app/commandids.h"
 #include "app/csplashwnd.h"
 #include "app/desktoplauncher.h"
@@ -11,6 +18,12 @@
 #include "catalog/catalogset.h"
 #include "catalog/loadcatalogs.h"
 #include "image/messagesink.h"
+#include "planetarium/cmooninfodlg.h"
+#include "planetarium/csuninfodlg.h"
+#include "planetarium/skyscene.h"
+#include "timesync/cclocksyncdlg.h"
+#include "timesync/csystemclocksetter.h"
+#include "timesync/ctimeserverclient.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -219,6 +232,49 @@ void CKosmiraApp::RegisterApplicationCommands()
 // ---------------------------------------------------------------------------------------
 void CKosmiraApp::WireWindowCommands()
 {
+    viewMessages = std::make_unique<AppMessageSink>(*this);
+
+    RegisterChildFrame(CommandId::NewPlanetarium, [this] {
+        SkyScene scene{localTime, utTime,  lstTime,     observer,    sun,         moon,
+                       planets.data(), *catalogs, colours, labelFont_, messierFont_};
+        scene.moduleDirectory = moduleDirectory.toStdString();
+        scene.messages = viewMessages.get();
+        return new CPlanetariumFrame(scene);
+    });
+    RegisterChildFrame(CommandId::NewPlanet3d, [this] { return new CPlanet3dFrame(*this); });
+    RegisterChildFrame(CommandId::NewPlanetEcl, [this] { return new CPlanetEclFrame(*this); });
+    RegisterChildFrame(CommandId::NewCalendar, [this] { return new CCalendarFrame(*this); });
+    RegisterChildFrame(CommandId::NewBrowser, [this] { return new CBrowserFrame(HomeUrl()); });
+
+    RegisterDialog(CommandId::SetTime, [this](QWidget* parent) {
+        CTimeSetDlg dialog(GetShownLocalTime(), parent);
+        if (dialog.exec() == QDialog::Accepted) {
+            SetShownTime(dialog.Shown());
+            RecomputeBodies();
+        }
+    });
+    RegisterDialog(CommandId::SetLocation, [this](QWidget* parent) {
+        CLocationDlg dialog(GetObserver(), Catalogs().cities,
+                            ModulePath(QStringLiteral("images/location.bmp")), parent);
+        if (dialog.exec() == QDialog::Accepted) {
+            SetObserver(dialog.Site());
+            // The local clock reading stays; UT and sidereal time follow the new site.
+            SetShownTime(GetShownLocalTime());
+            RecomputeBodies();
+        }
+    });
+    RegisterDialog(CommandId::SyncClock, [this](QWidget* parent) {
+        CSystemClockSetter setter;
+        CClockSyncDlg(QString::fromStdString(TimeServer()), setter, CTimeServerClient(),
+                      CTimeServerClient::kNtpPort, parent)
+            .exec();
+    });
+    RegisterDialog(CommandId::InfoSun, [this](QWidget* parent) {
+        CSunInfoDlg(GetSun(), GetShownLocalTime(), GetObserver(), parent).exec();
+    });
+    RegisterDialog(CommandId::InfoMoon, [this](QWidget* parent) {
+        CMoonInfoDlg(GetMoon(), GetShownLocalTime(), GetObserver(), parent).exec();
+    });
 }
 
 void CKosmiraApp::SetMessageSink(std::function<void(const QString&)> sink)

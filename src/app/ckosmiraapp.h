@@ -21,6 +21,7 @@
 class CatalogSet;
 class CChildFrame;
 class CKosmiraFrame;
+class MessageSink;
 class CSplashWnd;
 
 // The application object: owner of everything that outlives a window (the shown instant in
@@ -136,5 +137,6 @@ private:
     CommandMap commands;
     std::unique_ptr<CKosmiraFrame> mainFrame;
     std::function<void(const QString&)> messageSink;
+    std::unique_ptr<MessageSink> viewMessages;  // what views report (missing pictures)
     bool splashEnabled = true;
 };

@@ -1,5 +1,7 @@
 #include "app/cplanetariumframe.h"
 
+#include "planetarium/findbody.h"
+
 #include "app/ckosmiraframe.h"
 #include "planetarium/cplanetariumview.h"
 #include "planetarium/cpointerbar.h"
@@ -77,6 +79,16 @@ void CPlanetariumFrame::MapCommands()
     ViewCommands().Add(CommandId::ViewZenith, [v] { v->OnViewZenith(); });
     ViewCommands().Add(CommandId::ZoomIn, [v] { v->OnZoomIn(); });
     ViewCommands().Add(CommandId::ZoomOut, [v] { v->OnZoomOut(); });
+    ViewCommands().Add(CommandId::FindConstellation, [v] { v->OnFindConstellation(); });
+    ViewCommands().Add(CommandId::FindSun, [v] { v->OnFindBody(kFindSun); });
+    ViewCommands().Add(CommandId::FindMoon, [v] { v->OnFindBody(kFindMoon); });
+    const std::pair<int, int> planetCommands[] = {
+        {CommandId::FindMercury, kMercury}, {CommandId::FindVenus, kVenus},
+        {CommandId::FindMars, kMars},       {CommandId::FindJupiter, kJupiter},
+        {CommandId::FindSaturn, kSaturn},   {CommandId::FindUranus, kUranus},
+        {CommandId::FindNeptune, kNeptune}, {CommandId::FindPluto, kPluto}};
+    for (const auto& [id, planet] : planetCommands)
+        ViewCommands().Add(id, [v, planet = planet] { v->OnFindBody(planet); });
     FrameCommands().Add(CommandId::FullScreen, [this] { ToggleFullScreen(); },
                         [this](CommandState& s) { s.checked = fullScreen_; });
     FrameCommands().Add(CommandId::PointerPalette, [this] { TogglePointerPalette(); },

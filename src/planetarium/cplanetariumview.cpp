@@ -1,5 +1,8 @@
 #include "planetarium/cplanetariumview.h"
 
+#include "planetarium/cfindconstellationdlg.h"
+#include "planetarium/findbody.h"
+
 #include "planetarium/skyrenderer.h"
 
 #include <QKeyEvent>
@@ -277,4 +280,14 @@ void CPlanetariumView::OnZoomOut()
     if (MakeCurrent())
         SetProjection();
     update();
+}
+
+void CPlanetariumView::OnFindBody(int body)
+{
+    FindBodyInView(*this, body);
+}
+
+void CPlanetariumView::OnFindConstellation()
+{
+    CFindConstellationDlg::FindInView(*this);
 }
