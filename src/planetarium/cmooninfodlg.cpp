@@ -1,12 +1,7 @@
 #include "planetarium/cmooninfodlg.h"
 
-#include <QFormLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <cmath>
 #include <cstdio>
 
@@ -15,6 +10,7 @@
 #include "astro/sphericalcoord.h"
 #include "astro/sun.h"
 #include "planetarium/csuninfodlg.h"
+#include "planetarium/infolayout.h"
 
 namespace {
 
@@ -120,42 +116,19 @@ CMoonInfoDlg::CMoonInfoDlg(const Moon& moon, const SkyTime& shownLocal, const Ob
     setWindowTitle(QStringLiteral("달 정보"));
     setFont(QFont(QStringLiteral("굴림"), 9));
 
-    auto* form = new QFormLayout;
-    const std::pair<const char*, std::pair<const char*, const QString*>> rows[] = {
-        {"나이 :", {"age", &texts.age}},
-        {"적경 :", {"rightAscension", &texts.rightAscension}},
-        {"적위 :", {"declination", &texts.declination}},
-        {"거리 :", {"distance", &texts.distance}},
-        {"지름 :", {"diameter", &texts.diameter}},
-        {"시차 :", {"parallax", &texts.parallax}},
-        {"위상 :", {"phase", &texts.phase}},
-        {"뜨는 시각 :", {"rising", &texts.rising}},
-        {"지는 시각 :", {"setting", &texts.setting}},
-    };
-    for (const auto& [caption, field] : rows) {
-        auto* value = new QLabel(*field.second);
-        value->setObjectName(QString::fromLatin1(field.first));
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        form->addRow(QString::fromUtf8(caption), value);
-    }
-
-    auto* okButton = new QPushButton(QStringLiteral("확인"));
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("취소"));
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addSpacing(kPictureTop + 2 * kPictureRadius + 8);  // the phase picture
-    layout->addLayout(form);
-    layout->addStretch(1);
-    layout->addLayout(buttons);
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    BuildInfoLayout(this,
+                    {
+                        {"나이 :", "age", &texts.age},
+                        {"적경 :", "rightAscension", &texts.rightAscension},
+                        {"적위 :", "declination", &texts.declination},
+                        {"거리 :", "distance", &texts.distance},
+                        {"지름 :", "diameter", &texts.diameter},
+                        {"시차 :", "parallax", &texts.parallax},
+                        {"위상 :", "phase", &texts.phase},
+                        {"뜨는 시각 :", "rising", &texts.rising},
+                        {"지는 시각 :", "setting", &texts.setting},
+                    },
+                    kPictureTop + 2 * kPictureRadius + 8);  // room for the phase picture
 }
 
 void CMoonInfoDlg::paintEvent(QPaintEvent* event)

@@ -1,16 +1,12 @@
 #include "planetarium/csuninfodlg.h"
 
-#include <QFormLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <cmath>
 #include <cstdio>
 
 #include "astro/frames.h"
 #include "astro/hours.h"
 #include "astro/sphericalcoord.h"
+#include "planetarium/infolayout.h"
 
 namespace {
 
@@ -112,36 +108,12 @@ CSunInfoDlg::CSunInfoDlg(const Sun& sun, const SkyTime& shownLocal, const Observ
     setWindowTitle(QStringLiteral("태양 정보"));
     setFont(QFont(QStringLiteral("굴림"), 9));
 
-    auto* form = new QFormLayout;
-    const std::pair<const char*, std::pair<const char*, const QString*>> rows[] = {
-        {"적경 :", {"rightAscension", &texts.rightAscension}},
-        {"적위 :", {"declination", &texts.declination}},
-        {"거리 :", {"distance", &texts.distance}},
-        {"지름 :", {"diameter", &texts.diameter}},
-        {"뜨는 시각 :", {"rising", &texts.rising}},
-        {"지는 시각 :", {"setting", &texts.setting}},
-    };
-    for (const auto& [caption, field] : rows) {
-        auto* value = new QLabel(*field.second);
-        value->setObjectName(QString::fromLatin1(field.first));
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        form->addRow(QString::fromUtf8(caption), value);
-    }
-
-    auto* okButton = new QPushButton(QStringLiteral("확인"));
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("취소"));
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addStretch(1);
-    layout->addLayout(buttons);
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    BuildInfoLayout(this, {
+                              {"적경 :", "rightAscension", &texts.rightAscension},
+                              {"적위 :", "declination", &texts.declination},
+                              {"거리 :", "distance", &texts.distance},
+                              {"지름 :", "diameter", &texts.diameter},
+                              {"뜨는 시각 :", "rising", &texts.rising},
+                              {"지는 시각 :", "setting", &texts.setting},
+                          });
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <initializer_list>
+
+class QDialog;
+class QString;
+
+// One row of an information dialog: caption, object name of the value label, its text.
+struct InfoField {
+    const char* caption;     // UTF-8
+    const char* objectName;  // Latin-1
+    const QString* text;
+};
+
+// Lays out an information dialog: the value fields as selectable labels beside their
+// captions, then "확인" and "취소" at the bottom right. topSpacing (pixels) leaves room
+// above the fields for a picture the dialog paints itself.
+void BuildInfoLayout(QDialog* dialog, std::initializer_list<InfoField> fields, int topSpacing = 0);
