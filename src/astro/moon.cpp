@@ -1,5 +1,6 @@
 #include "astro/moon.h"
 
+#include "astro/keplerorbit.h"
 #include "astro/sun.h"
 #include "astro/timescales.h"
 
@@ -8,14 +9,7 @@
 
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
 constexpr double kDegToRad = 0.017453292519943295;
-constexpr double kKeplerTolerance = 1e-7;  // radians
-
-double Reduce(double x)
-{
-    return x - kTwoPi * std::floor(x / kTwoPi);
-}
 
 }  // namespace
 
@@ -30,18 +24,16 @@ void Moon::Update(const SkyTime& ut)
 {
     time = ut;
     const double d = ut.date.jd + ut.time.hours * 0.041666666666666664 - 2451543.5;
-    ascendingNode = Reduce((125.1228 - 0.0529538083 * d) * kDegToRad);
+    ascendingNode = ReduceRadians((125.1228 - 0.0529538083 * d) * kDegToRad);
     inclination = 0.08980417133211624;
-    argPerihelion = Reduce(5.551253560087733 + 0.0028685764238964994 * d);  // 318.0634 deg
+    argPerihelion = ReduceRadians(5.551253560087733 + 0.0028685764238964994 * d);  // 318.0634 deg
     eccentricity = 0.0549;
     semiMajorAxis = 60.2666;
-    meanAnomaly = Reduce(2.0135060728802663 + 0.22802714374305486 * d);  // 115.3654 deg
+    meanAnomaly = ReduceRadians(2.0135060728802663 + 0.22802714374305486 * d);  // 115.3654 deg
 
     const double e = eccentricity;
     const double m = meanAnomaly;
-    double ea = m + e * std::sin(m) * (1.0 + e * std::cos(m));
-    while (std::fabs(ea - e * std::sin(ea) - m) >= kKeplerTolerance)
-        ea -= (ea - e * std::sin(ea) - m) / (1.0 - e * std::cos(ea));
+    const double ea = SolveKepler(m, e, m + e * std::sin(m) * (1.0 + e * std::cos(m)));
     eccentricAnomaly = ea;
 
     const double x = semiMajorAxis * (std::cos(ea) - e);

@@ -1,11 +1,10 @@
 #include "astro/planet.h"
 
+#include "astro/keplerorbit.h"
+
 #include <cmath>
 
 namespace {
-
-constexpr double kTwoPi = 6.283185307179586;
-constexpr double kKeplerTolerance = 1e-7;  // radians, on |E - e sin E - M|
 
 // Elements at J2000 and their rates per day, angles in radians (JPL's approximate
 // Keplerian elements, 1800-2050, Earth row = Earth-Moon barycentre).
@@ -57,11 +56,6 @@ constexpr Elements kElements[kPlanetCount] = {
      -1.2599182644773574e-08, 0.25939170609602324, 6.940436695502206e-05},
 };
 
-double Reduce(double x)
-{
-    return x - kTwoPi * std::floor(x / kTwoPi);
-}
-
 }  // namespace
 
 void Planet::UpdateElements(const SkyTime& ut)
@@ -76,7 +70,7 @@ void Planet::UpdateElements(const SkyTime& ut)
     inclination = el.i0 + el.iRate * d;
     ascendingNode = el.node0 + el.nodeRate * d;
     argPerihelion = el.peri0 + el.periRate * d;
-    meanAnomaly = Reduce(el.mean0 + el.meanRate * d);
+    meanAnomaly = ReduceRadians(el.mean0 + el.meanRate * d);
     ComputePosition();
 }
 
@@ -84,10 +78,7 @@ void Planet::ComputePosition()
 {
     const double e = eccentricity;
     const double m = meanAnomaly;
-    double ea = m;
-    while (std::fabs(ea - e * std::sin(ea) - m) >= kKeplerTolerance)
-        ea -= (ea - e * std::sin(ea) - m) / (1.0 - e * std::cos(ea));
-    eccentricAnomaly = Reduce(ea);
+    eccentricAnomaly = ReduceRadians(SolveKepler(m, e, m));
 
     const double x = semiMajorAxis * (std::cos(eccentricAnomaly) - e);
     const double y = semiMajorAxis * std::sqrt(1.0 - e * e) * std::sin(eccentricAnomaly);

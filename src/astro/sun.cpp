@@ -1,19 +1,13 @@
 #include "astro/sun.h"
 
+#include "astro/keplerorbit.h"
 #include "astro/timescales.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
 constexpr double kDegToRad = 0.017453292519943295;
-constexpr double kKeplerTolerance = 1e-7;  // radians
-
-double Reduce(double x)
-{
-    return x - kTwoPi * std::floor(x / kTwoPi);
-}
 
 }  // namespace
 
@@ -32,20 +26,18 @@ void Sun::Update(const SkyTime& ut)
     semiMajorAxis = 1.0;
     eccentricity = 0.016709 - 1.151e-9 * d;
     obliquity = (23.4393 - 3.563e-7 * d) * kDegToRad;
-    meanAnomaly = Reduce(6.214192441848251 + 0.01720196961933223 * d);  // 356.0470 deg
+    meanAnomaly = ReduceRadians(6.214192441848251 + 0.01720196961933223 * d);  // 356.0470 deg
 
     const double e = eccentricity;
     const double m = meanAnomaly;
-    double ea = m;
-    while (std::fabs(ea - e * std::sin(ea) - m) >= kKeplerTolerance)
-        ea -= (ea - e * std::sin(ea) - m) / (1.0 - e * std::cos(ea));
+    const double ea = SolveKepler(m, e, m);
     eccentricAnomaly = ea;
 
     const double x = std::cos(ea) - e;
     const double y = std::sqrt(1.0 - e * e) * std::sin(ea);
-    trueAnomaly = Reduce(std::atan2(y, x));
+    trueAnomaly = ReduceRadians(std::atan2(y, x));
     const double r = std::sqrt(x * x + y * y);
-    const double lon = Reduce(trueAnomaly + argPerihelion);
+    const double lon = ReduceRadians(trueAnomaly + argPerihelion);
     geoX = r * std::cos(lon);
     geoY = r * std::sin(lon);
     geoZ = 0.0;
