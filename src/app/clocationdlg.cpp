@@ -18,6 +18,7 @@
 #include <cstring>
 #include <qdrawutil.h>
 
+#include "app/dialogbuttons.h"
 #include "image/dibimage.h"
 #include "image/displaytext.h"
 #include "image/messagesink.h"
@@ -171,21 +172,12 @@ CLocationDlg::CLocationDlg(const Observer& observer, const CatalogList<Observer>
     grid->addWidget(new QLabel(QStringLiteral("시간")), 3, 3);
     grid->addWidget(aheadBehind, 3, 4, 1, 2);
 
-    auto* okButton = new QPushButton(QStringLiteral("확인"));
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("취소"));
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    const DialogButtons buttons = MakeOkCancelRow();
 
     auto* layout = new QVBoxLayout(this);
     layout->addSpacing(mapRect.bottom() + 1 + 4);  // the map is painted above the controls
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     setMinimumWidth(mapRect.right() + 1 + mapRect.left());
 
     // Only the user's choices run the handlers; filling the lists from code does not.
@@ -195,8 +187,8 @@ CLocationDlg::CLocationDlg(const Observer& observer, const CatalogList<Observer>
         connect(sign, &QComboBox::activated, this, [this] { OnCoordinateEdited(-1); });
     for (int f = 0; f < kNumberCount; ++f)
         connect(numberEdits[f], &QLineEdit::textEdited, this, [this, f] { OnCoordinateEdited(f); });
-    connect(okButton, &QPushButton::clicked, this, &CLocationDlg::OnOk);
-    connect(cancelButton, &QPushButton::clicked, this, &CLocationDlg::reject);
+    connect(buttons.ok, &QPushButton::clicked, this, &CLocationDlg::OnOk);
+    connect(buttons.cancel, &QPushButton::clicked, this, &CLocationDlg::reject);
 
     BuildRegionList();
     SelectInitialSite();

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "app/dialogbuttons.h"
 #include "astro/hours.h"
 #include "astro/juliandate.h"
 #include "astro/timescales.h"
@@ -103,25 +104,15 @@ CTimeSetDlg::CTimeSetDlg(const SkyTime& shownLocal, QWidget* parent, Clock clock
     auto* nowButton = new QPushButton(QStringLiteral("지금"));
     nowButton->setObjectName(QStringLiteral("nowButton"));
     nowButton->setAutoDefault(false);
-    auto* okButton = new QPushButton(QStringLiteral("확인"));
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("취소"));
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(nowButton);
-    buttons->addStretch(1);
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    const DialogButtons buttons = MakeOkCancelRow(nowButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     connect(nowButton, &QPushButton::clicked, this, &CTimeSetDlg::OnNow);
-    connect(okButton, &QPushButton::clicked, this, &CTimeSetDlg::OnOk);
-    connect(cancelButton, &QPushButton::clicked, this, &CTimeSetDlg::reject);
+    connect(buttons.ok, &QPushButton::clicked, this, &CTimeSetDlg::OnOk);
+    connect(buttons.cancel, &QPushButton::clicked, this, &CTimeSetDlg::reject);
 
     InstantToFields();
     julianDate = shown.JD();
