@@ -1,9 +1,11 @@
 #include "apptestsupport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace {
 
@@ -22,6 +24,20 @@ bool CopyFolder(const QString& from, const QString& to, const QStringList& omit)
 }
 
 }  // namespace
+
+MessageBoxLog::MessageBoxLog()
+{
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, this, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->property("seen").toBool())
+            return;
+        box->setProperty("seen", true);
+        texts.append(box->text());
+        box->accept();
+    });
+    timer.start();
+}
 
 ModuleCopy::ModuleCopy(const QStringList& omit)
 {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <functional>
 #include <vector>
@@ -35,4 +36,12 @@ public:
     using CChildFrame::ViewCommands;
     int refreshCount = 0;
     void RefreshView() override { ++refreshCount; CChildFrame::RefreshView(); }
+};
+
+// Closes each message box that opens while it lives with OK and keeps its text.
+class MessageBoxLog : public QObject {
+public:
+    MessageBoxLog();
+    QStringList texts;
+    QTimer timer;
 };

@@ -1,15 +1,13 @@
-#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
 #include "app/clocationdlg.h"
+#include "apptestsupport.h"
 #include "image/dibimage.h"
 #include "image/messagesink.h"
 
@@ -17,26 +15,6 @@ namespace {
 
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr double kToleranceRadians = 1e-6;
-
-// Closes each message box that opens while it lives with OK and keeps its text.
-class LocationMessageLog : public QObject {
-public:
-    LocationMessageLog()
-    {
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr || box->property("seen").toBool())
-                return;
-            box->setProperty("seen", true);
-            texts.append(box->text());
-            box->accept();
-        });
-        timer.start();
-    }
-    QStringList texts;
-    QTimer timer;
-};
 
 std::unique_ptr<Observer> City(const char* region, const char* name, double lonDeg, double latDeg, float zone)
 {
@@ -397,7 +375,7 @@ TEST(LocationDlg, BadNumbersShowAMessageAndKeepThePreviousValue)
     const CatalogList<Observer> cities = TestCities();
     Opened o(*cities[23], cities);
     const float before = o.dlg.Site().latitude;
-    LocationMessageLog log;
+    MessageBoxLog log;
     auto* minutes = o.dlg.findChild<QLineEdit*>(QStringLiteral("latMinutesEdit"));
     ASSERT_NE(minutes, nullptr);
     minutes->setFocus();
@@ -422,7 +400,7 @@ TEST(LocationDlg, OkRefusesAHalfTypedForm)
     const CatalogList<Observer> cities = TestCities();
     const Observer seoul = *cities[23];
     Opened o(seoul, cities);
-    LocationMessageLog log;
+    MessageBoxLog log;
     auto* seconds = o.dlg.findChild<QLineEdit*>(QStringLiteral("lonSecondsEdit"));
     seconds->setFocus();
     seconds->selectAll();

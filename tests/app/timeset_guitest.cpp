@@ -1,38 +1,16 @@
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/ctimesetdlg.h"
 #include "astro/juliandate.h"
+#include "apptestsupport.h"
 
 namespace {
 
 constexpr double kToleranceDays = 1e-9;
-
-// Closes each message box that opens while it lives with OK and keeps its text.
-class TimeSetMessageLog : public QObject {
-public:
-    TimeSetMessageLog()
-    {
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr || box->property("seen").toBool())
-                return;
-            box->setProperty("seen", true);
-            texts.append(box->text());
-            box->accept();
-        });
-        timer.start();
-    }
-    QStringList texts;
-    QTimer timer;
-};
 
 QLineEdit* Edit(QWidget& dlg, const char* name)
 {
@@ -171,7 +149,7 @@ TEST(TimeSetDlg, NonNumberShowsAMessageAndKeepsThePreviousValue)
 {
     Opened o(kFeb6Afternoon);
     const double before = o.dlg.JulianDate();
-    TimeSetMessageLog log;
+    MessageBoxLog log;
     QLineEdit* day = Edit(o.dlg, "dayEdit");
     ASSERT_NE(day, nullptr);
     day->setFocus();
@@ -199,7 +177,7 @@ TEST(TimeSetDlg, EmptyFieldWaitsAndOkRefusesIt)
 {
     Opened o(kFeb6Afternoon);
     const SkyTime before = o.dlg.Shown();
-    TimeSetMessageLog log;
+    MessageBoxLog log;
     QLineEdit* hour = Edit(o.dlg, "hourEdit");
     ASSERT_NE(hour, nullptr);
     hour->setFocus();
@@ -219,7 +197,7 @@ TEST(TimeSetDlg, HugeJulianDateIsRefused)
     Opened o(kFeb6Afternoon);
     const double before = o.dlg.JulianDate();
     const QString beforeText = TextOf(o.dlg, "julianDateEdit");
-    TimeSetMessageLog log;
+    MessageBoxLog log;
     QLineEdit* jd = Edit(o.dlg, "julianDateEdit");
     ASSERT_NE(jd, nullptr);
     jd->setFocus();
