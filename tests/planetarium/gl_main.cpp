@@ -12,6 +12,9 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
     qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
     qputenv("XDG_CACHE_HOME", (home.path() + "/cache").toUtf8());
+#ifdef KOSMIRA_TEST_SCALE_FACTOR
+    qputenv("QT_SCALE_FACTOR", KOSMIRA_TEST_SCALE_FACTOR);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Kosmira"));
     testing::InitGoogleTest(&argc, argv);
