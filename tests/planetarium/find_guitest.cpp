@@ -96,18 +96,9 @@ private:
     bool stuckClosed_ = false;
 };
 
-// A shown sky view over the fixed test sky (Seoul, 2024-01-15 21:00 local time).
-class FindInView : public testing::Test {
+// The sky view over the fixed test sky (Seoul, 2024-01-15 21:00 local time).
+class FindInView : public ShownSkyView {
 protected:
-    void SetUp() override
-    {
-        view = std::make_unique<CPlanetariumView>(sky.scene);
-        view->resize(400, 300);
-        view->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-        QCoreApplication::processEvents();
-    }
-
     // Direction of the device pixel at the middle of the 400 x 300 view after a paint.
     SphericalCoord CentreOfPicture()
     {
@@ -118,8 +109,6 @@ protected:
         return d;
     }
 
-    TestSky sky;
-    std::unique_ptr<CPlanetariumView> view;
     MessageBoxCatcher catcher;
 };
 

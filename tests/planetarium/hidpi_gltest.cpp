@@ -13,19 +13,13 @@ namespace {
 
 constexpr double kDegToRad = 0.017453292519943295;
 
-class HiDpi : public testing::Test {
+class HiDpi : public ShownSkyView {
 protected:
     void SetUp() override
     {
-        view = std::make_unique<CPlanetariumView>(sky.scene);
-        view->resize(400, 300);
-        view->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-        QCoreApplication::processEvents();
+        ASSERT_NO_FATAL_FAILURE(ShownSkyView::SetUp());
         ASSERT_DOUBLE_EQ(view->devicePixelRatioF(), 2.0);
     }
-    TestSky sky;
-    std::unique_ptr<CPlanetariumView> view;
 };
 
 TEST_F(HiDpi, SurfaceRendersInDevicePixels)

@@ -16,21 +16,9 @@ constexpr double kDegToRad = 0.017453292519943295;
 constexpr double kUnprojectToleranceRad = 2e-5;
 constexpr double kExactRad = 1e-12;
 
-class Navigation : public testing::Test {
+class Navigation : public ShownSkyView {
 protected:
-    void SetUp() override
-    {
-        view = std::make_unique<CPlanetariumView>(sky.scene);
-        view->resize(400, 300);
-        view->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-        QCoreApplication::processEvents();
-    }
-
     void Type(const char* keys) { QTest::keyClicks(view.get(), QString::fromLatin1(keys)); }
-
-    TestSky sky;
-    std::unique_ptr<CPlanetariumView> view;
 };
 
 TEST_F(Navigation, StartsFacingNorthAt37DegreesWith45DegreeField)

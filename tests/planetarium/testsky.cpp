@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWidget>
 
 namespace {
@@ -31,6 +32,15 @@ TestSky::TestSky()
 {
     scene.moduleDirectory = KOSMIRA_SOURCE_DIR;
     SetLocalTime(kSeoulLocal2100);
+}
+
+void ShownSkyView::SetUp()
+{
+    view = std::make_unique<CPlanetariumView>(sky.scene);
+    view->resize(400, 300);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    QCoreApplication::processEvents();
 }
 
 void TestSky::SetLocalTime(double localJulianDate)

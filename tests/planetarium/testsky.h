@@ -6,15 +6,18 @@
 #include "astro/skytime.h"
 #include "astro/sun.h"
 #include "catalog/catalogset.h"
+#include "planetarium/cplanetariumview.h"
 #include "planetarium/displaycolors.h"
 #include "planetarium/skyscene.h"
 
 #include <QFont>
 #include <QPointF>
+#include <gtest/gtest.h>
 
 class QWidget;
 
 #include <array>
+#include <memory>
 
 // A fixed shown state for the sky views: Seoul, 2024-01-15 21:00 local time (12:00 UT),
 // bodies computed for it, empty catalogs unless a test fills them.
@@ -35,6 +38,15 @@ struct TestSky {
     QFont labelFont;
     QFont messierFont;
     SkyScene scene;
+};
+
+// A 400 x 300 sky view over the fixed test sky, shown and exposed before each test.
+class ShownSkyView : public testing::Test {
+protected:
+    void SetUp() override;
+
+    TestSky sky;
+    std::unique_ptr<CPlanetariumView> view;
 };
 
 // Fills the sky's catalogs from the shipped data/ (labels rendered with its fonts).
