@@ -11,8 +11,10 @@ const DibImage* TypeImageCache::Get(NgcType type, const std::string& moduleDir, 
 {
     std::lock_guard<std::mutex> lock(mutex_);
     for (int slot = 0; slot < kSlots; ++slot) {
-        if (!slots_[slot])
-            slots_[slot] = LoadDibImage(JoinModulePath(moduleDir, kFileNames[slot]), sink);
+        if (tried_[slot])
+            continue;
+        tried_[slot] = true;
+        slots_[slot] = LoadDibImage(JoinModulePath(moduleDir, kFileNames[slot]), sink);
     }
     const auto index = static_cast<std::int32_t>(type);
     const int slot = index >= 0 && index <= 3 ? index : 4;

@@ -17,13 +17,16 @@ public:
     // "images/Galaxy.bmp" ... "images/DiffuseNebular.bmp", in type order.
     static const char* const kFileNames[kSlots];
 
-    // Loads every empty slot (in type order, reporting each failure again), then returns the
-    // slot of the type; null when that image did not load. Types above 3 share slot 4.
+    // Loads every slot not tried yet (in type order, reporting each failure once: the sky
+    // asks for every object on every paint, so a missing file would otherwise raise a
+    // message box per object), then returns the slot of the type; null when that image did
+    // not load. Types above 3 share slot 4.
     const DibImage* Get(NgcType type, const std::string& moduleDir, MessageSink& sink);
 
 private:
     std::mutex mutex_;
     std::array<std::unique_ptr<DibImage>, kSlots> slots_;
+    std::array<bool, kSlots> tried_{};
 };
 
 // The symbol image of the object's type from the process-wide cache; moduleDir is the
