@@ -1,13 +1,11 @@
-// The application with its planetarium command wired as the application object does it:
-// start-up, then "새 플라네타리움" (32827) through the main frame's router. Optional
+// The application as it starts, then "새 플라네타리움" (32827) through the main frame's
+// router: for looking at the sky and making the README screenshot. Optional
 // arguments: a local Julian date to show instead of the clock, a file to save the main
 // window to, and a time in milliseconds after which the program ends.
 //     planetarium_demo [localJD [screenshot.png [quitAfterMs]]]
 #include "app/ckosmiraapp.h"
 #include "app/ckosmiraframe.h"
 #include "app/commandids.h"
-#include "app/cplanetariumframe.h"
-#include "planetarium/skyscene.h"
 
 #include <QDir>
 #include <QTimer>
@@ -25,14 +23,6 @@ int main(int argc, char** argv)
     CKosmiraApp app(argc, argv);
     app.SetModuleDirectory(QStringLiteral(KOSMIRA_SOURCE_DIR));
     app.SetSplashEnabled(false);
-    app.RegisterChildFrame(CommandId::NewPlanetarium, [&app] {
-        SkyScene scene{app.GetShownLocalTime(), app.GetShownUT(), app.GetShownLST(),
-                       app.GetObserver(),       app.GetSun(),     app.GetMoon(),
-                       app.GetPlanets().data(), app.Catalogs(),   app.Colors(),
-                       app.labelFont(),         app.messierFont()};
-        scene.moduleDirectory = app.ModuleDirectory().toStdString();
-        return new CPlanetariumFrame(scene);
-    });
     if (!app.InitInstance())
         return 1;
     if (argc > 1) {
