@@ -1,12 +1,18 @@
 # Helpers shared by every subsystem's CMakeLists.txt.
 
-# kosmira_library(<subsystem> [QT <Qt components...>] [DEPS <targets...>] [PUBLIC_LIBS <libs...>])
-# One static library kosmira_<subsystem> from every .cpp in src/<subsystem>; headers are
-# included as "<subsystem>/<file>.h".
+# kosmira_library(<subsystem> [RECURSE] [QT <Qt components...>] [DEPS <targets...>]
+#                 [PUBLIC_LIBS <libs...>])
+# One static library kosmira_<subsystem> from every .cpp in src/<subsystem> (RECURSE: and in
+# its subfolders); headers are included as "<subsystem>/<file>.h" ("<subsystem>/<sub>/<file>.h").
 function(kosmira_library sub)
-  cmake_parse_arguments(K "" "" "QT;DEPS;PUBLIC_LIBS" ${ARGN})
-  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  file(GLOB hdrs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(K "RECURSE" "" "QT;DEPS;PUBLIC_LIBS" ${ARGN})
+  if(K_RECURSE)
+    file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    file(GLOB_RECURSE hdrs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  else()
+    file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    file(GLOB hdrs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  endif()
   add_library(kosmira_${sub} STATIC ${srcs} ${hdrs})
   target_include_directories(kosmira_${sub} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   if(K_QT)

@@ -1,14 +1,15 @@
 // What the views pay for the astronomy core: one change of the shown instant, one repaint
 // of the month calendar, one constellation lookup's precession.
 
-#include "astro/frames.h"
-#include "astro/juliandate.h"
-#include "astro/lunarcalendar.h"
-#include "astro/moon.h"
-#include "astro/planet.h"
-#include "astro/riseset.h"
-#include "astro/sun.h"
-#include "astro/timescales.h"
+#include "astro/sky/frames.h"
+#include "astro/math/angles.h"
+#include "astro/time/juliandate.h"
+#include "astro/sky/lunarcalendar.h"
+#include "astro/ephemeris/moon.h"
+#include "astro/ephemeris/planet.h"
+#include "astro/sky/riseset.h"
+#include "astro/ephemeris/sun.h"
+#include "astro/time/timescales.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943295;
 
 const Observer kSeoul("", "", static_cast<float>(126.978 * kDegToRad),
                       static_cast<float>(37.566 * kDegToRad), 9.0f);

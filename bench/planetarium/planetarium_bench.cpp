@@ -1,11 +1,13 @@
 // Frame times of the planetarium's off-screen surface and sky on this machine's renderer.
 // Needs a display: run under xvfb-run -a -s "-screen 0 1920x1200x24".
-#include "astro/moon.h"
-#include "astro/observer.h"
-#include "astro/planet.h"
-#include "astro/skytime.h"
-#include "astro/sun.h"
-#include "astro/timescales.h"
+#include "astro/sky/shownsky.h"
+#include "astro/ephemeris/moon.h"
+#include "astro/math/angles.h"
+#include "astro/sky/observer.h"
+#include "astro/ephemeris/planet.h"
+#include "astro/time/skytime.h"
+#include "astro/ephemeris/sun.h"
+#include "astro/time/timescales.h"
 #include "catalog/catalogset.h"
 #include "catalog/loadcatalogs.h"
 #include "image/messagesink.h"
@@ -93,29 +95,21 @@ BENCHMARK(BM_SurfaceResize)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The application's state for the default sky: Seoul, 21:00 local time, shipped catalogs.
 struct BenchSky {
     BenchSky()
-        : observer("서울특별시", "서울", float(126.98 * kDegToRad), float(37.57 * kDegToRad),
-                   9.0f),
-          local(2460325.375), ut(LocalToUT(local, observer.timeZone)),
-          lst(UTToLST(ut, observer.longitude)), sun(ut), moon(ut), planets(MakePlanets()),
-          scene{local,          ut,       lst,     observer,  sun,        moon,
-                planets.data(), catalogs, colours, labelFont, messierFont}
+        : sky(ComputeShownSky(SkyTime(2460325.375),
+                              Observer("서울특별시", "서울", float(126.98 * kDegToRad),
+                                       float(37.57 * kDegToRad), 9.0f),
+                              Model::Classic)),
+          scene{sky, catalogs, colours, labelFont, messierFont}
     {
         labelFont = QFont(QStringLiteral("Arial"));
         labelFont.setPixelSize(14);
         messierFont = QFont(QStringLiteral("Arial"));
         messierFont.setPixelSize(12);
-        for (Planet& p : planets)
-            p.UpdateElements(ut);
         SilentMessageSink sink;
         LoadCatalogs(catalogs, KOSMIRA_SOURCE_DIR, sink, labelFont, messierFont);
         scene.moduleDirectory = KOSMIRA_SOURCE_DIR;
     }
-    static constexpr double kDegToRad = 0.017453292519943295;
-    Observer observer;
-    SkyTime local, ut, lst;
-    Sun sun;
-    Moon moon;
-    std::array<Planet, kPlanetCount> planets;
+    ShownSky sky;
     CatalogSet catalogs;
     DisplayColors colours;
     QFont labelFont, messierFont;

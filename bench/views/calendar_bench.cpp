@@ -1,18 +1,18 @@
 // One full paint of a 31-day calendar month into an image at the page size: the month's
 // table recomputed for the site (what every repaint does) and drawn.
 #include <benchmark/benchmark.h>
+#include "astro/math/angles.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
 
-#include "astro/juliandate.h"
+#include "astro/time/juliandate.h"
 #include "views/ccalendarview.h"
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943295;
 
 void BM_CalendarPaint31Days(benchmark::State& state)
 {

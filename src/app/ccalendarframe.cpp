@@ -6,16 +6,28 @@
 #include "views/ccalendarview.h"
 
 CCalendarFrame::CCalendarFrame(const CKosmiraApp& app, QWidget* parent)
-    : CCalendarFrame(app.GetShownLocalTime(), app.GetObserver(), parent)
+    : CCalendarFrame(app.GetShownLocalTime(), app.GetObserver(), app.GetShownSky().model, parent)
 {
 }
 
 CCalendarFrame::CCalendarFrame(const SkyTime& shownLocalTime, const Observer& site,
                                QWidget* parent)
+    : CCalendarFrame(shownLocalTime, site, ClassicModel(), parent)
+{
+}
+
+const Model& CCalendarFrame::ClassicModel()
+{
+    static const Model classic = Model::Classic;
+    return classic;
+}
+
+CCalendarFrame::CCalendarFrame(const SkyTime& shownLocalTime, const Observer& site,
+                               const Model& model, QWidget* parent)
     : CChildFrame(MenuSet::Main, parent)
 {
     setWindowTitle(QStringLiteral("Kosmira"));
-    scrollArea = CCalendarView::CreateScrolling(shownLocalTime, site, this);
+    scrollArea = CCalendarView::CreateScrolling(shownLocalTime, site, model, this);
     calendar = qobject_cast<CCalendarView*>(scrollArea->widget());
     SetView(scrollArea);
 }

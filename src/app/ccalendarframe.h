@@ -7,6 +7,7 @@ class CKosmiraApp;
 class Observer;
 class QScrollArea;
 class SkyTime;
+enum class Model;
 
 // Child window "Kosmira" holding one astronomical calendar: the month of the shown instant
 // when the window opens, for the site as it is at every repaint. No commands of its own.
@@ -16,6 +17,9 @@ class CCalendarFrame : public CChildFrame {
 public:
     explicit CCalendarFrame(const CKosmiraApp& app, QWidget* parent = nullptr);
     CCalendarFrame(const SkyTime& shownLocalTime, const Observer& site, QWidget* parent = nullptr);
+    // The model is read at every paint, like the site.
+    CCalendarFrame(const SkyTime& shownLocalTime, const Observer& site, const Model& model,
+                   QWidget* parent = nullptr);
 
     CCalendarView* CalendarView() const { return calendar; }
     QScrollArea* ScrollArea() const { return scrollArea; }
@@ -24,6 +28,8 @@ public:
     void RefreshView() override;
 
 private:
+    static const Model& ClassicModel();
+
     QScrollArea* scrollArea = nullptr;
     CCalendarView* calendar = nullptr;
 };

@@ -14,7 +14,7 @@
 #include "app/csplashwnd.h"
 #include "app/desktoplauncher.h"
 #include "app/kosmiraicon.h"
-#include "astro/timescales.h"
+#include "astro/time/timescales.h"
 #include "catalog/catalogset.h"
 #include "catalog/loadcatalogs.h"
 #include "image/messagesink.h"
@@ -114,10 +114,8 @@ void CKosmiraApp::PrepareProcess()
 
 CKosmiraApp::CKosmiraApp(int& argc, char** argv)
     : QApplication(argc, argv),
-      localTime(NowLocal()),
-      utTime(NowUT()),
+      shownSky(ComputeShownSky(NowLocal(), Observer(), Model::Classic)),
       catalogs(std::make_unique<CatalogSet>()),
-      planets(MakePlanets()),
       timeServer(KOSMIRA_TIME_SERVER)
 {
     setApplicationName(QStringLiteral("Kosmira"));
@@ -171,21 +169,33 @@ QUrl CKosmiraApp::HomeUrl() const
     return QUrl::fromLocalFile(ModulePath(QStringLiteral("home/index.html")));
 }
 
+void CKosmiraApp::Recompute(const SkyTime& local, const Observer& site, Model model)
+{
+    shownSky = ComputeShownSky(local, site, model);
+    emit shownStateChanged();
+}
+
 void CKosmiraApp::SetShownTime(const SkyTime& local)
 {
-    localTime = local;
-    utTime = LocalToUT(local, observer.timeZone);
-    gstTime = UTToGST(utTime);
-    lstTime = GSTToLST(gstTime, observer.longitude);
+    Recompute(local, shownSky.site, shownSky.model);
+}
+
+void CKosmiraApp::SetObserver(const Observer& site)
+{
+    Recompute(shownSky.local, site, shownSky.model);
+}
+
+void CKosmiraApp::SetModel(Model model)
+{
+    if (model == shownSky.model)
+        return;
+    Recompute(shownSky.local, shownSky.site, model);
+    emit modelChanged();
 }
 
 void CKosmiraApp::RecomputeBodies()
 {
-    sun.Update(utTime);
-    moon.Update(utTime);
-    for (Planet& planet : planets)
-        planet.UpdateElements(utTime);
-    emit shownStateChanged();
+    Recompute(shownSky.local, shownSky.site, shownSky.model);
 }
 
 void CKosmiraApp::RegisterCommand(int id, CommandMap::Handler run, CommandMap::Updater update)
@@ -216,6 +226,10 @@ void CKosmiraApp::RegisterApplicationCommands()
         CAboutDlg dialog(HomeUrl(), parent);
         dialog.exec();
     });
+    RegisterCommand(
+        CommandId::PreciseModel,
+        [this] { SetModel(GetModel() == Model::Precise ? Model::Classic : Model::Precise); },
+        [this](CommandState& s) { s.checked = GetModel() == Model::Precise; });
     RegisterCommand(CommandId::AppExit, [this] {
         if (mainFrame)
             mainFrame->close();
@@ -235,8 +249,7 @@ void CKosmiraApp::WireWindowCommands()
     viewMessages = std::make_unique<AppMessageSink>(*this);
 
     RegisterChildFrame(CommandId::NewPlanetarium, [this] {
-        SkyScene scene{localTime, utTime,  lstTime,     observer,    sun,         moon,
-                       planets.data(), *catalogs, colours, labelFont_, messierFont_};
+        SkyScene scene{shownSky, *catalogs, colours, labelFont_, messierFont_};
         scene.moduleDirectory = moduleDirectory.toStdString();
         scene.messages = viewMessages.get();
         return new CPlanetariumFrame(scene);
@@ -248,19 +261,15 @@ void CKosmiraApp::WireWindowCommands()
 
     RegisterDialog(CommandId::SetTime, [this](QWidget* parent) {
         CTimeSetDlg dialog(GetShownLocalTime(), parent);
-        if (dialog.exec() == QDialog::Accepted) {
+        if (dialog.exec() == QDialog::Accepted)
             SetShownTime(dialog.Shown());
-            RecomputeBodies();
-        }
     });
     RegisterDialog(CommandId::SetLocation, [this](QWidget* parent) {
         CLocationDlg dialog(GetObserver(), Catalogs().cities,
                             ModulePath(QStringLiteral("images/location.bmp")), parent);
         if (dialog.exec() == QDialog::Accepted) {
-            SetObserver(dialog.Site());
             // The local clock reading stays; UT and sidereal time follow the new site.
-            SetShownTime(GetShownLocalTime());
-            RecomputeBodies();
+            SetObserver(dialog.Site());
         }
     });
     RegisterDialog(CommandId::SyncClock, [this](QWidget* parent) {
@@ -270,10 +279,10 @@ void CKosmiraApp::WireWindowCommands()
             .exec();
     });
     RegisterDialog(CommandId::InfoSun, [this](QWidget* parent) {
-        CSunInfoDlg(GetSun(), GetShownLocalTime(), GetObserver(), parent).exec();
+        CSunInfoDlg(shownSky, parent).exec();
     });
     RegisterDialog(CommandId::InfoMoon, [this](QWidget* parent) {
-        CMoonInfoDlg(GetMoon(), GetShownLocalTime(), GetObserver(), parent).exec();
+        CMoonInfoDlg(shownSky, parent).exec();
     });
 }
 
@@ -327,16 +336,17 @@ void CKosmiraApp::ChooseDefaultSite()
 {
     // The 36th city is the default site; a shorter list keeps the zeroed observer.
     constexpr std::size_t kDefaultCity = 35;
+    Observer site;
     if (catalogs->cities.size() > kDefaultCity)
-        observer = *catalogs->cities[kDefaultCity];
+        site = *catalogs->cities[kDefaultCity];
+    shownSky.site = site;
 }
 
 bool CKosmiraApp::InitInstance()
 {
     mainFrame.reset();
-    observer = Observer();
+    shownSky = ShownSky();
     catalogs = std::make_unique<CatalogSet>();
-    planets = MakePlanets();
 
     WriteDesktopLauncher(executablePath, ModulePath(QStringLiteral("kosmira.png")));
 
@@ -349,7 +359,6 @@ bool CKosmiraApp::InitInstance()
     LoadCatalogsWhileSplashShows();
     ChooseDefaultSite();
     SetShownTime(NowLocal());
-    RecomputeBodies();
 
     mainFrame = std::make_unique<CKosmiraFrame>(&commands);
     mainFrame->setWindowIcon(KosmiraIcon());

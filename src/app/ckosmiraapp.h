@@ -1,11 +1,9 @@
 #pragma once
 
 #include "app/commandmap.h"
-#include "astro/moon.h"
-#include "astro/observer.h"
-#include "astro/planet.h"
-#include "astro/skytime.h"
-#include "astro/sun.h"
+#include "astro/sky/observer.h"
+#include "astro/sky/shownsky.h"
+#include "astro/time/skytime.h"
 #include "planetarium/displaycolors.h"
 
 #include <QApplication>
@@ -24,11 +22,12 @@ class CKosmiraFrame;
 class MessageSink;
 class CSplashWnd;
 
-// The application object: owner of everything that outlives a window (the shown instant in
-// four time scales, the observing site, the catalogs, the Sun, the Moon and the nine planets,
-// the display colours and label fonts, the time-server host) and of the application-level
-// commands. Views and dialogs get this state by reference from their frames; they change it
-// only through SetShownTime, SetObserver and RecomputeBodies.
+// The application object: owner of everything that outlives a window (the shown sky: the
+// instant in four time scales, the observing site, the model and every body, computed whole;
+// the catalogs, the display colours and label fonts, the time-server host) and of the
+// application-level commands. Views and dialogs get this state by reference from their
+// frames; they change it only through SetShownTime, SetObserver and SetModel, each of which
+// recomputes the whole shown sky and repaints the views.
 class CKosmiraApp : public QApplication {
     Q_OBJECT
 
@@ -47,23 +46,26 @@ public:
     bool InitInstance();
 
     // The shown instant: local civil time, UT, local and Greenwich sidereal time.
-    const SkyTime& GetShownLocalTime() const { return localTime; }
-    const SkyTime& GetShownUT() const { return utTime; }
-    const SkyTime& GetShownLST() const { return lstTime; }
-    const SkyTime& GetShownGST() const { return gstTime; }
-    // localTime := local; UT from the observer's zone; GST of that UT; LST = GST plus the
-    // observer's longitude. Bodies are not recomputed (call RecomputeBodies).
+    const SkyTime& GetShownLocalTime() const { return shownSky.local; }
+    const SkyTime& GetShownUT() const { return shownSky.ut; }
+    const SkyTime& GetShownLST() const { return shownSky.lst; }
+    const SkyTime& GetShownGST() const { return shownSky.gst; }
+    // The shown sky for a new local civil time at the current site and model.
     void SetShownTime(const SkyTime& local);
 
-    const Observer& GetObserver() const { return observer; }
-    // Replaces the site; callers then call SetShownTime and RecomputeBodies.
-    void SetObserver(const Observer& site) { observer = site; }
+    const Observer& GetObserver() const { return shownSky.site; }
+    // The shown sky for a new site; the local clock reading stays.
+    void SetObserver(const Observer& site);
 
-    // Sun, Moon, then planets 0..8 for utTime; then shownStateChanged() repaints the views.
+    // Classic (start-up) or precise; the shown sky is recomputed and every view repaints.
+    Model GetModel() const { return shownSky.model; }
+    void SetModel(Model model);
+
+    // The shown sky, replaced whole (never in parts) when the instant, site or model change;
+    // the object itself stays, so views may keep a reference.
+    const ShownSky& GetShownSky() const { return shownSky; }
+    // Recomputes the shown sky for its own instant, site and model and repaints the views.
     void RecomputeBodies();
-    const Sun& GetSun() const { return sun; }
-    const Moon& GetMoon() const { return moon; }
-    const std::array<Planet, kPlanetCount>& GetPlanets() const { return planets; }
 
     // Catalog lists, filled once by start-up and read-only afterwards.
     CatalogSet& Catalogs() { return *catalogs; }
@@ -106,8 +108,10 @@ public:
     void SetSplashEnabled(bool enabled) { splashEnabled = enabled; }
 
 signals:
-    // The shown instant, the site or the bodies changed: open views repaint.
+    // The shown sky changed (instant, site or model): open views repaint.
     void shownStateChanged();
+    // The model changed: windows that keep a snapshot take the new sky.
+    void modelChanged();
 
 private:
     void InstallFonts();
@@ -118,15 +122,10 @@ private:
     void ShowMessageOnGuiThread(const QString& text);
     void ReportMainWindowShown();
 
-    SkyTime localTime;
-    SkyTime utTime;
-    SkyTime lstTime;
-    SkyTime gstTime;
-    Observer observer;
+    void Recompute(const SkyTime& local, const Observer& site, Model model);
+
+    ShownSky shownSky;
     std::unique_ptr<CatalogSet> catalogs;
-    Sun sun;
-    Moon moon;
-    std::array<Planet, kPlanetCount> planets;
     DisplayColors colours;
     QFont labelFont_;
     QFont messierFont_;

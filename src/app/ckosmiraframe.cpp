@@ -106,6 +106,8 @@ void CKosmiraFrame::CreateActions()
         QStringLiteral("프로그램을 끝냅니다."));
     MakeAction(SetTime, QStringLiteral("시간"));
     MakeAction(SetLocation, QStringLiteral("위치"));
+    MakeAction(PreciseModel, QStringLiteral("정밀 계산"))->setStatusTip(
+        QStringLiteral("행성과 달의 위치, 뜨고 지는 시각을 정밀한 천체력으로 계산합니다."));
     MakeAction(SyncClock, QStringLiteral("컴퓨터 시간 맞추기"));
     MakeAction(ToggleToolBar, QStringLiteral("도구 모음"));
     MakeAction(ToggleStatusBar, QStringLiteral("상태 표시줄"));
@@ -141,7 +143,8 @@ void CKosmiraFrame::CreateActions()
     for (int id : {ViewEast, ViewWest, ViewSouth, ViewNorth, ViewZenith, ZoomIn, ZoomOut})
         MakeAction(id, QString());
 
-    for (int id : {ToggleToolBar, ToggleStatusBar, FullScreen, PointerPalette, DisplayPalette})
+    for (int id : {ToggleToolBar, ToggleStatusBar, FullScreen, PointerPalette, DisplayPalette,
+                   PreciseModel})
         actions[id]->setCheckable(true);
 
     // The accelerator table. Only F11 has a handler anywhere; the others stay disabled.
@@ -187,7 +190,7 @@ void CKosmiraFrame::CreateMenus()
     // Menu 128: the main frame and every child window but the planetarium.
     AddCommands(makeMenu(mainMenus, QStringLiteral("파일")),
                 {NewPlanetarium, NewPlanet3d, NewPlanetEcl, NewCalendar, NewBrowser, 0, AppExit});
-    AddCommands(makeMenu(mainMenus, QStringLiteral("설정")), {SetTime, SetLocation});
+    AddCommands(makeMenu(mainMenus, QStringLiteral("설정")), {SetTime, SetLocation, 0, PreciseModel});
     AddCommands(makeMenu(mainMenus, QStringLiteral("도구")), {SyncClock});
     AddCommands(makeMenu(mainMenus, QStringLiteral("보기")),
                 {ToggleToolBar, ToggleStatusBar, 0, FullScreen});
@@ -196,7 +199,7 @@ void CKosmiraFrame::CreateMenus()
     // Menu 129: planetarium windows.
     AddCommands(makeMenu(childMenus, QStringLiteral("파일")),
                 {NewPlanetarium, FileClose, 0, AppExit});
-    AddCommands(makeMenu(childMenus, QStringLiteral("설정")), {SetTime, SetLocation});
+    AddCommands(makeMenu(childMenus, QStringLiteral("설정")), {SetTime, SetLocation, 0, PreciseModel});
     QMenu* find = makeMenu(childMenus, QStringLiteral("찾기"));
     AddCommands(find, {FindConstellation, FindSun, FindMoon});
     AddCommands(makeSubmenu(find, QStringLiteral("행성")),

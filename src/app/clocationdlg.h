@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "astro/observer.h"
+#include "astro/sky/observer.h"
 #include "catalog/catalogset.h"
 
 class QComboBox;

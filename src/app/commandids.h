@@ -1,8 +1,8 @@
 #pragma once
 
-// Command identifiers of the menus, the toolbar and the accelerator table. The numbers are
-// those of the original resources, so that every command keeps one stable id across the
-// menus, the router and the tests.
+// Command identifiers of the menus, the toolbar and the accelerator table. Every command
+// keeps one stable id across the menus, the router and the tests; new commands take ids
+// from 32900 on.
 namespace CommandId {
 
 // File
@@ -18,6 +18,7 @@ constexpr int AppExit = 57665;         // "종료"
 // Settings
 constexpr int SetTime = 32817;      // "시간"
 constexpr int SetLocation = 32818;  // "위치"
+constexpr int PreciseModel = 32900; // "정밀 계산" (checked: the precise model)
 
 // Tools
 constexpr int SyncClock = 32821;      // "컴퓨터 시간 맞추기"

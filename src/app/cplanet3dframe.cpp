@@ -4,15 +4,16 @@
 #include "views/cplanet3dview.h"
 
 CPlanet3dFrame::CPlanet3dFrame(const CKosmiraApp& app, QWidget* parent)
-    : CPlanet3dFrame(app.GetSun(), app.GetMoon(), app.GetPlanets(), app.Colors(), parent)
+    : CPlanet3dFrame(app.GetShownSky(), app.Colors(), parent)
 {
+    // The view keeps a snapshot of the instant; a change of model replaces it.
+    connect(&app, &CKosmiraApp::modelChanged, this,
+            [this, &app] { solarSystem->SetSky(app.GetShownSky()); });
 }
 
-CPlanet3dFrame::CPlanet3dFrame(const Sun& sun, const Moon& moon,
-                               const std::array<Planet, kPlanetCount>& planets,
-                               const DisplayColors& colours, QWidget* parent)
+CPlanet3dFrame::CPlanet3dFrame(const ShownSky& sky, const DisplayColors& colours, QWidget* parent)
     : CChildFrame(MenuSet::Main, parent)
 {
-    solarSystem = new CPlanet3dView(sun, moon, planets, colours, this);
+    solarSystem = new CPlanet3dView(sky, colours, this);
     SetView(solarSystem);
 }

@@ -1,14 +1,10 @@
 #pragma once
 
-#include <array>
-
 #include "app/cchildframe.h"
-#include "astro/planet.h"
+#include "astro/sky/shownsky.h"
 
 class CKosmiraApp;
 class CPlanet3dView;
-class Moon;
-class Sun;
 struct DisplayColors;
 
 // Child window holding the 3D view of the solar system, a snapshot of the bodies taken when
@@ -18,9 +14,7 @@ class CPlanet3dFrame : public CChildFrame {
 
 public:
     explicit CPlanet3dFrame(const CKosmiraApp& app, QWidget* parent = nullptr);
-    CPlanet3dFrame(const Sun& sun, const Moon& moon,
-                   const std::array<Planet, kPlanetCount>& planets, const DisplayColors& colours,
-                   QWidget* parent = nullptr);
+    CPlanet3dFrame(const ShownSky& sky, const DisplayColors& colours, QWidget* parent = nullptr);
 
     CPlanet3dView* SolarSystemView() const { return solarSystem; }
 

@@ -80,15 +80,14 @@ void CPlanetariumFrame::MapCommands()
     ViewCommands().Add(CommandId::ZoomIn, [v] { v->OnZoomIn(); });
     ViewCommands().Add(CommandId::ZoomOut, [v] { v->OnZoomOut(); });
     ViewCommands().Add(CommandId::FindConstellation, [v] { v->OnFindConstellation(); });
-    ViewCommands().Add(CommandId::FindSun, [v] { v->OnFindBody(kFindSun); });
-    ViewCommands().Add(CommandId::FindMoon, [v] { v->OnFindBody(kFindMoon); });
-    const std::pair<int, int> planetCommands[] = {
-        {CommandId::FindMercury, kMercury}, {CommandId::FindVenus, kVenus},
-        {CommandId::FindMars, kMars},       {CommandId::FindJupiter, kJupiter},
-        {CommandId::FindSaturn, kSaturn},   {CommandId::FindUranus, kUranus},
-        {CommandId::FindNeptune, kNeptune}, {CommandId::FindPluto, kPluto}};
-    for (const auto& [id, planet] : planetCommands)
-        ViewCommands().Add(id, [v, planet = planet] { v->OnFindBody(planet); });
+    const std::pair<int, Body> bodyCommands[] = {
+        {CommandId::FindSun, Body::Sun},         {CommandId::FindMoon, Body::Moon},
+        {CommandId::FindMercury, Body::Mercury}, {CommandId::FindVenus, Body::Venus},
+        {CommandId::FindMars, Body::Mars},       {CommandId::FindJupiter, Body::Jupiter},
+        {CommandId::FindSaturn, Body::Saturn},   {CommandId::FindUranus, Body::Uranus},
+        {CommandId::FindNeptune, Body::Neptune}, {CommandId::FindPluto, Body::Pluto}};
+    for (const auto& [id, body] : bodyCommands)
+        ViewCommands().Add(id, [v, body = body] { v->OnFindBody(body); });
     FrameCommands().Add(CommandId::FullScreen, [this] { ToggleFullScreen(); },
                         [this](CommandState& s) { s.checked = fullScreen_; });
     FrameCommands().Add(CommandId::PointerPalette, [this] { TogglePointerPalette(); },

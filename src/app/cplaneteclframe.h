@@ -1,15 +1,11 @@
 #pragma once
 
-#include <array>
-
 #include "app/cchildframe.h"
-#include "astro/planet.h"
+#include "astro/sky/shownsky.h"
 
 class CKosmiraApp;
 class CPlanetEclView;
-class Moon;
 class QFont;
-class Sun;
 struct DisplayColors;
 
 // Child window holding the chart of the bodies along the ecliptic; it repaints from the
@@ -19,9 +15,7 @@ class CPlanetEclFrame : public CChildFrame {
 
 public:
     explicit CPlanetEclFrame(const CKosmiraApp& app, QWidget* parent = nullptr);
-    CPlanetEclFrame(const Sun& sun, const Moon& moon,
-                    const std::array<Planet, kPlanetCount>& planets,
-                    const DisplayColors& colours, const QFont& labelFont,
+    CPlanetEclFrame(const ShownSky& sky, const DisplayColors& colours, const QFont& labelFont,
                     QWidget* parent = nullptr);
 
     CPlanetEclView* EclipticView() const { return chart; }

@@ -13,9 +13,9 @@
 #include <cmath>
 
 #include "app/dialogbuttons.h"
-#include "astro/hours.h"
-#include "astro/juliandate.h"
-#include "astro/timescales.h"
+#include "astro/time/hours.h"
+#include "astro/time/juliandate.h"
+#include "astro/time/timescales.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "astro/skytime.h"
+#include "astro/time/skytime.h"
 
 class QLineEdit;
 

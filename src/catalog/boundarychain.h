@@ -1,6 +1,6 @@
 #pragma once
 
-#include "astro/sphericalcoord.h"
+#include "astro/math/sphericalcoord.h"
 #include "catalog/boundarysegment.h"
 
 #include <memory>

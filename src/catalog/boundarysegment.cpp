@@ -1,8 +1,8 @@
 #include "catalog/boundarysegment.h"
+#include "astro/math/angles.h"
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 
 }  // namespace
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "astro/sphericalcoord.h"
+#include "astro/math/sphericalcoord.h"
 
 // One edge of a constellation boundary (equinox 1875.0). An edge along a meridian runs from
 // its southern end; an edge along a parallel runs eastward from `start` along the shorter

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "astro/observer.h"
-#include "astro/sphericalcoord.h"
+#include "astro/math/angles.h"
+
+#include "astro/sky/observer.h"
+#include "astro/math/sphericalcoord.h"
 #include "catalog/constellationline.h"
 #include "catalog/constellationname.h"
 #include "catalog/constellationzone.h"
@@ -20,7 +22,6 @@
 // outside the line. Numbers are read like atof in the C locale. Hours convert to radians by
 // pi/12, degrees by pi/180.
 
-constexpr double kHoursToRad = 0.26179938779914946;
 constexpr double kDegreesToRad = 0.017453292519943295;
 // Name fields of data/conname.dat and data/city.dat hold at most this many bytes.
 constexpr std::size_t kMaxNameBytes = 127;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "astro/observer.h"
+#include "astro/sky/observer.h"
 #include "catalog/boundarysegment.h"
 #include "catalog/constellationline.h"
 #include "catalog/constellationname.h"

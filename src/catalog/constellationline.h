@@ -1,6 +1,6 @@
 #pragma once
 
-#include "astro/sphericalcoord.h"
+#include "astro/math/sphericalcoord.h"
 
 // One line of "data/conline.dat": a stick-figure segment.
 class ConstellationLine {

@@ -1,6 +1,6 @@
 #include "catalog/constellationlookup.h"
 
-#include "astro/frames.h"
+#include "astro/sky/frames.h"
 
 const char* FindConstellationAt1875(
     const std::vector<std::unique_ptr<ConstellationZone>>& zones, const SphericalCoord& position)

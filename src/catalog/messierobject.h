@@ -1,6 +1,6 @@
 #pragma once
 
-#include "astro/sphericalcoord.h"
+#include "astro/math/sphericalcoord.h"
 #include "image/labelstyle.h"
 #include "image/textbitmap.h"
 

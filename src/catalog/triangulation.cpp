@@ -1,6 +1,6 @@
 #include "catalog/triangulation.h"
 
-#include "astro/vector3.h"
+#include "astro/math/vector3.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "image/textbitmap.h"
 
-#include "astro/vector3.h"
+#include "astro/math/vector3.h"
 #include "image/displaytext.h"
 
 #include <GL/gl.h>

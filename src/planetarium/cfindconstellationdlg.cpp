@@ -1,7 +1,8 @@
 #include "planetarium/cfindconstellationdlg.h"
+#include "astro/sky/shownsky.h"
 
-#include "astro/frames.h"
-#include "astro/observer.h"
+#include "astro/sky/frames.h"
+#include "astro/sky/observer.h"
 #include "catalog/catalogset.h"
 #include "image/displaytext.h"
 #include "planetarium/cplanetariumview.h"
@@ -61,9 +62,11 @@ void CFindConstellationDlg::OnOk()
         ShowFindMessage(this, QString::fromUtf8(kNoSuchConstellationMessage));
         return;
     }
-    const SphericalCoord horizontal = EquatorialToHorizontal(
-        names[static_cast<std::size_t>(index)]->position, scene_.lst,
-        double(scene_.observer.latitude));
+    const ShownSky& sky = scene_.sky;
+    const SphericalCoord ofDate = SphericalCoord::FromVector(
+        sky.j2000ToDate.Apply(names[static_cast<std::size_t>(index)]->position.ToVector()));
+    const SphericalCoord horizontal =
+        EquatorialToHorizontal(ofDate, sky.lst, double(sky.site.latitude));
     if (horizontal.lat < 0.0) {
         ShowFindMessage(this, QString::fromUtf8(kBelowHorizonMessage));
         return;

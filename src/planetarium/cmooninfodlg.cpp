@@ -1,67 +1,34 @@
 #include "planetarium/cmooninfodlg.h"
+#include "astro/math/angles.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
 #include <cstdio>
 
-#include "astro/frames.h"
-#include "astro/riseset.h"
-#include "astro/sphericalcoord.h"
-#include "astro/sun.h"
+#include "astro/sky/dayevents.h"
 #include "planetarium/csuninfodlg.h"
 #include "planetarium/infolayout.h"
 
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
-constexpr double kPi = 3.141592653589793;
-constexpr double kSynodicMonthDays = 29.530588853;     // mean, Meeus ch. 49
+constexpr double kKilometresPerAU = 149597870.7;       // IAU 2012
 constexpr double kKilometresPerEarthRadius = 6378.14;  // equatorial radius of the models
 constexpr double kMoonRadiusKm = 1737.4;               // IAU mean radius
-constexpr double kElongationToleranceRadians = 1e-7;
 constexpr double kPrincipalPhaseHalfWidthDegrees = 12.0;
 constexpr int kPictureTop = 12;
 constexpr int kPictureRadius = 36;
 
-double Reduce(double x)
-{
-    return x - kTwoPi * std::floor(x / kTwoPi);
-}
-
 }  // namespace
 
-double CMoonInfoDlg::LongitudeElongation(const SkyTime& ut)
+double CMoonInfoDlg::LongitudeElongation(const ShownSky& sky)
 {
-    const Moon moon(ut);
-    const Sun sun(ut);
-    const double moonLongitude = SphericalCoord::FromVector(moon.Geocentric()).lon;
-    const double sunLongitude = SphericalCoord::FromVector(sun.Geocentric()).lon;
-    return Reduce(moonLongitude - sunLongitude);
-}
-
-double CMoonInfoDlg::AgeDays(const SkyTime& ut)
-{
-    const double rate = kTwoPi / kSynodicMonthDays;  // radians per day
-    const double jd = ut.JD();
-    double newMoon = jd - LongitudeElongation(ut) / rate;
-    // The elongation grows monotonically (the Moon always outruns the Sun), so stepping by
-    // the signed remainder converges on the one new moon before the instant.
-    for (int step = 0; step < 20; ++step) {
-        double remainder = LongitudeElongation(SkyTime(newMoon));
-        if (remainder > kPi)
-            remainder -= kTwoPi;
-        newMoon -= remainder / rate;
-        if (std::fabs(remainder) < kElongationToleranceRadians)
-            break;
-    }
-    const double age = jd - newMoon;
-    return age < 0.0 ? 0.0 : age;
+    return ReduceRadians(sky[Body::Moon].ecliptic.lon - sky[Body::Sun].ecliptic.lon);
 }
 
 QString CMoonInfoDlg::PhaseName(double elongationRad)
 {
-    const double d = Reduce(elongationRad) * 57.29577951308232;
+    const double d = ReduceRadians(elongationRad) * kRadToDeg;
     const double w = kPrincipalPhaseHalfWidthDegrees;
     if (d < w || d >= 360.0 - w)
         return QStringLiteral("삭");
@@ -80,38 +47,37 @@ QString CMoonInfoDlg::PhaseName(double elongationRad)
     return QStringLiteral("그믐달");
 }
 
-CMoonInfoDlg::Texts CMoonInfoDlg::Describe(const Moon& moon, const SkyDate& localDate, const Observer& site)
+CMoonInfoDlg::Texts CMoonInfoDlg::Describe(const ShownSky& sky)
 {
     Texts t;
     char text[64];
-    std::snprintf(text, sizeof text, "%.1f일", AgeDays(moon.time));
+    std::snprintf(text, sizeof text, "%.1f일", sky.moonAgeDays);
     t.age = QString::fromUtf8(text);
 
-    const SphericalCoord ecliptic = SphericalCoord::FromVector(moon.Geocentric());
-    const SphericalCoord equatorial = EclipticToEquatorial(ecliptic, moon.time);
-    t.rightAscension = CSunInfoDlg::FormatRightAscension(equatorial.lon);
-    t.declination = CSunInfoDlg::FormatDeclination(equatorial.lat);
+    const BodyState& moon = sky[Body::Moon];
+    t.rightAscension = CSunInfoDlg::FormatRightAscension(moon.equatorial.lon);
+    t.declination = CSunInfoDlg::FormatDeclination(moon.equatorial.lat);
 
-    const double radii = moon.DistanceEarthRadii();
-    const double km = radii * kKilometresPerEarthRadius;
+    const double km = moon.distanceAU * kKilometresPerAU;
+    const double radii = km / kKilometresPerEarthRadius;
     std::snprintf(text, sizeof text, " km (지구 반지름의 %.2f배)", radii);
     t.distance = CSunInfoDlg::FormatGrouped(km) + QString::fromUtf8(text);
     t.diameter = CSunInfoDlg::FormatArcMinutes(2.0 * std::asin(kMoonRadiusKm / km));
-    t.parallax = CSunInfoDlg::FormatArcMinutes(moon.HorizontalParallax());
+    t.parallax = CSunInfoDlg::FormatArcMinutes(std::asin(1.0 / radii));
 
-    std::snprintf(text, sizeof text, "%.1f%% ", moon.PhaseFraction() * 100.0);
-    t.phase = QString::fromLatin1(text) + QStringLiteral("(") + PhaseName(LongitudeElongation(moon.time)) +
+    std::snprintf(text, sizeof text, "%.1f%% ", moon.illuminated * 100.0);
+    t.phase = QString::fromLatin1(text) + QStringLiteral("(") + PhaseName(LongitudeElongation(sky)) +
               QStringLiteral(")");
 
-    const RiseSetResult events = MoonEvents(localDate, site);
+    const RiseSetResult events = ComputeDayEvents(sky.local.date, sky.site, sky.model).moon;
     t.rising = CSunInfoDlg::FormatEvent(events, true);
     t.setting = CSunInfoDlg::FormatEvent(events, false);
     return t;
 }
 
-CMoonInfoDlg::CMoonInfoDlg(const Moon& moon, const SkyTime& shownLocal, const Observer& site, QWidget* parent)
-    : QDialog(parent), texts(Describe(moon, shownLocal.date, site)), illuminated(moon.PhaseFraction()),
-      elongation(LongitudeElongation(moon.time))
+CMoonInfoDlg::CMoonInfoDlg(const ShownSky& sky, QWidget* parent)
+    : QDialog(parent), texts(Describe(sky)), illuminated(sky[Body::Moon].illuminated),
+      elongation(LongitudeElongation(sky))
 {
     setWindowTitle(QStringLiteral("달 정보"));
     setFont(QFont(QStringLiteral("굴림"), 9));

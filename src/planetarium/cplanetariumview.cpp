@@ -1,4 +1,5 @@
 #include "planetarium/cplanetariumview.h"
+#include "astro/math/angles.h"
 
 #include "planetarium/cfindconstellationdlg.h"
 #include "planetarium/findbody.h"
@@ -16,10 +17,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-constexpr double kTwoPi = 6.283185307179586;
-constexpr double kHalfPi = 1.5707963267948966;
-constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kNearPlane = 0.10000000149011612;  // 0.1f widened, as the camera always had
 constexpr double kFarPlane = 2.0;
 
@@ -282,7 +279,7 @@ void CPlanetariumView::OnZoomOut()
     update();
 }
 
-void CPlanetariumView::OnFindBody(int body)
+void CPlanetariumView::OnFindBody(Body body)
 {
     FindBodyInView(*this, body);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "astro/sphericalcoord.h"
+#include "astro/ephemeris/body.h"
+#include "astro/math/sphericalcoord.h"
 #include "planetarium/copenglwnd.h"
 #include "planetarium/layerflags.h"
 #include "planetarium/skyscene.h"
@@ -49,7 +50,7 @@ public:
     void OnViewZenith();  // 32811, "Z": altitude 90 degrees, azimuth kept
     void OnZoomIn();      // 32812, "+": field of view x 2/3, not below 0.1 degree
     void OnZoomOut();     // 32813, "-": field of view x 1.5, not above pi/2 - 0.001
-    void OnFindBody(int body);   // 32794 .. 32805: kFindSun, kFindMoon or a PlanetIndex
+    void OnFindBody(Body body);  // 32794 .. 32805
     void OnFindConstellation();  // 32793
 
     // Immediate mode draws every primitive as the classic renderer did; the default batched

@@ -1,8 +1,11 @@
 #include "planetarium/cpointerbar.h"
+#include "astro/math/matrix3.h"
+#include "astro/sky/shownsky.h"
+#include "astro/math/angles.h"
 
-#include "astro/frames.h"
-#include "astro/observer.h"
-#include "astro/skytime.h"
+#include "astro/sky/frames.h"
+#include "astro/sky/observer.h"
+#include "astro/time/skytime.h"
 #include "catalog/catalogset.h"
 #include "catalog/constellationlookup.h"
 #include "image/displaytext.h"
@@ -12,8 +15,6 @@
 
 namespace {
 
-constexpr double kRadToHours = 3.819718634205488;  // 12 / pi
-constexpr double kRadToDeg = 57.29577951308232;
 
 QLabel* AddLabel(QWidget* parent, const DialogUnits& units, const QString& text, int y, int h)
 {
@@ -65,15 +66,21 @@ QString CPointerBar::FormatPair(const char* lonCaption, const char* latCaption,
 
 void CPointerBar::Update(const SphericalCoord& horizontal)
 {
-    const double latitude = scene_.observer.latitude;
-    const SphericalCoord equatorial = HorizontalToEquatorial(horizontal, scene_.lst, latitude);
-    const SphericalCoord ecliptic = EquatorialToEcliptic(equatorial, scene_.ut);
-    const SphericalCoord galactic = EquatorialToGalactic(equatorial);
+    // The sky is drawn on the equator of date; the constellation zones and the galactic
+    // pole are J2000 facts.
+    const ShownSky& sky = scene_.sky;
+    const SphericalCoord equatorial =
+        HorizontalToEquatorial(horizontal, sky.lst, double(sky.site.latitude));
+    const Vector3 ofDate = equatorial.ToVector();
+    const Vector3 j2000 = sky.j2000ToDate.Transposed().Apply(ofDate);
+    const SphericalCoord ecliptic =
+        SphericalCoord::FromVector(sky.eclipticToEquatorial.Transposed().Apply(ofDate));
+    const SphericalCoord galactic = SphericalCoord::FromVector(GalacticJ2000Matrix().Apply(j2000));
     horizontalText_ = FormatPair("방위각", "고도", horizontal);
     equatorialText_ = FormatPair("적경", "적위", equatorial);
     eclipticText_ = FormatPair("황경", "황위", ecliptic);
     galacticText_ = FormatPair("은경", "은위", galactic);
-    const char* found = FindConstellationAt(scene_.catalogs.zones, equatorial);
+    const char* found = FindConstellationAt(scene_.catalogs.zones, SphericalCoord::FromVector(j2000));
     constellationText_ = found ? DisplayText(found) : QString();
     ShowTexts();
 }

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstdio>
 
-#include "astro/frames.h"
-#include "astro/hours.h"
-#include "astro/sphericalcoord.h"
+#include "astro/sky/dayevents.h"
+#include "astro/time/hours.h"
+#include "astro/math/sphericalcoord.h"
 #include "planetarium/infolayout.h"
 
 namespace {
@@ -81,29 +81,28 @@ QString CSunInfoDlg::FormatEvent(const RiseSetResult& result, bool rise)
     return QString::fromStdString(FormatHours(hours)) + note;
 }
 
-CSunInfoDlg::Texts CSunInfoDlg::Describe(const Sun& sun, const SkyDate& localDate, const Observer& site)
+CSunInfoDlg::Texts CSunInfoDlg::Describe(const ShownSky& sky)
 {
     Texts t;
-    const SphericalCoord ecliptic = SphericalCoord::FromVector(sun.Geocentric());
-    const SphericalCoord equatorial = EclipticToEquatorial(ecliptic, sun.time);
-    t.rightAscension = FormatRightAscension(equatorial.lon);
-    t.declination = FormatDeclination(equatorial.lat);
+    const BodyState& sun = sky[Body::Sun];
+    t.rightAscension = FormatRightAscension(sun.equatorial.lon);
+    t.declination = FormatDeclination(sun.equatorial.lat);
 
-    const double distanceAU = sun.DistanceAU();
+    const double distanceAU = sun.distanceAU;
     const double distanceKm = distanceAU * kKilometresPerAU;
     char au[32];
     std::snprintf(au, sizeof au, "%.5f AU", distanceAU);
     t.distance = QString::fromLatin1(au) + QStringLiteral(" (") + FormatGrouped(distanceKm) + QStringLiteral(" km)");
     t.diameter = FormatArcMinutes(2.0 * std::asin(kSunRadiusKm / distanceKm));
 
-    const SunEventSet events = SunEvents(localDate, site);
+    const SunEventSet events = ComputeDayEvents(sky.local.date, sky.site, sky.model).sun;
     t.rising = FormatEvent(events.riseSet, true);
     t.setting = FormatEvent(events.riseSet, false);
     return t;
 }
 
-CSunInfoDlg::CSunInfoDlg(const Sun& sun, const SkyTime& shownLocal, const Observer& site, QWidget* parent)
-    : QDialog(parent), texts(Describe(sun, shownLocal.date, site))
+CSunInfoDlg::CSunInfoDlg(const ShownSky& sky, QWidget* parent)
+    : QDialog(parent), texts(Describe(sky))
 {
     setWindowTitle(QStringLiteral("태양 정보"));
     setFont(QFont(QStringLiteral("굴림"), 9));

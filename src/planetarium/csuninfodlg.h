@@ -3,10 +3,8 @@
 #include <QDialog>
 #include <QString>
 
-#include "astro/observer.h"
-#include "astro/riseset.h"
-#include "astro/skytime.h"
-#include "astro/sun.h"
+#include "astro/sky/riseset.h"
+#include "astro/sky/shownsky.h"
 
 class QLabel;
 
@@ -24,14 +22,14 @@ public:
         QString setting;
     };
 
-    // sun: computed for the shown UT; shownLocal: the shown local civil instant (its date is
-    // the day whose rising and setting are shown); site: the observer.
-    CSunInfoDlg(const Sun& sun, const SkyTime& shownLocal, const Observer& site, QWidget* parent = nullptr);
+    // The Sun of the shown sky; its rising and setting on the shown local day at its site,
+    // in its model.
+    explicit CSunInfoDlg(const ShownSky& sky, QWidget* parent = nullptr);
 
     const Texts& Values() const { return texts; }
 
-    // The field texts for a Sun, a local day and a site.
-    static Texts Describe(const Sun& sun, const SkyDate& localDate, const Observer& site);
+    // The field texts for a shown sky.
+    static Texts Describe(const ShownSky& sky);
 
     // Shared formats of the two information dialogs.
     // Right ascension (radians) as "19h 45m 12s", rounded to the second.

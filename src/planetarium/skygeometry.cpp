@@ -1,4 +1,5 @@
 #include "planetarium/skygeometry.h"
+#include "astro/math/angles.h"
 
 #include <cmath>
 
@@ -6,7 +7,6 @@ namespace SkyGeometry {
 
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
 
 Vector3 UnitVector(double lon, double lat)
 {

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "astro/sphericalcoord.h"
-#include "astro/vector3.h"
+#include "astro/math/angles.h"
+
+#include "astro/math/sphericalcoord.h"
+#include "astro/math/vector3.h"
 
 #include <vector>
 
@@ -12,7 +14,6 @@ class Star;
 // segment (GL_LINES order); triangles three, quadrilaterals four.
 namespace SkyGeometry {
 
-constexpr double kDegToRad = 0.017453292519943295;
 constexpr double kBoundaryStepRad = 0.08726646259971647;  // 5 degrees
 
 // One coordinate net: meridians every 10 degrees of longitude in pieces of `stepDeg`

@@ -1,12 +1,14 @@
 #include "planetarium/skyrenderer.h"
+#include "astro/sky/shownsky.h"
+#include "astro/math/angles.h"
 
-#include "astro/frames.h"
-#include "astro/matrix3.h"
-#include "astro/moon.h"
-#include "astro/observer.h"
-#include "astro/planet.h"
-#include "astro/skytime.h"
-#include "astro/sun.h"
+#include "astro/sky/frames.h"
+#include "astro/math/matrix3.h"
+#include "astro/ephemeris/moon.h"
+#include "astro/sky/observer.h"
+#include "astro/ephemeris/planet.h"
+#include "astro/time/skytime.h"
+#include "astro/ephemeris/sun.h"
 #include "catalog/catalogset.h"
 #include "catalog/typeimagecache.h"
 #include "image/dibimage.h"
@@ -23,8 +25,6 @@
 
 namespace {
 
-constexpr double kRadToDeg = 57.29577951308232;
-constexpr double kDegToRad = 0.017453292519943295;
 constexpr int kNamedConstellations = 88;  // bands in the name image
 
 void SetColour(Colour c)
@@ -125,17 +125,7 @@ void SkyRenderer::ReleaseGL()
 
 SphericalCoord SkyRenderer::BodyPosition(int i) const
 {
-    const int index = kBodyIndex[i];
-    Vector3 v;
-    if (index == -2)
-        v = scene_.sun.Geocentric();
-    else if (index == -1)
-        v = scene_.moon.Geocentric();
-    else
-        v = scene_.planets[index].GeocentricVector();
-    if (v.Length() == 0.0)
-        return SphericalCoord(0.0, 0.0);
-    return EclipticToEquatorial(SphericalCoord::FromVector(v), scene_.ut);
+    return scene_.sky.bodies[i].topocentric;
 }
 
 // ----- Static geometry of the batched mode -----
@@ -290,33 +280,40 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     glClear(GL_COLOR_BUFFER_BIT);
     ApplyViewOrientation(centre);
 
-    const Matrix3 horizontal = HorizontalMatrix(scene_.lst, scene_.observer.latitude);
+    const ShownSky& sky = scene_.sky;
+    const Matrix3 horizontal = sky.EquatorialToHorizontal();
+    // Catalogue positions are J2000: carried to the equator of date before the sidereal
+    // time of date meets them.
+    const Matrix3 catalogue = horizontal * sky.j2000ToDate;
     if (flags.horizontalGrid) {
         SetColour(scene_.colours.grids[0]);
         DrawGrid();
     }
     if (flags.eclipticGrid) {
         glPushMatrix();
-        MultMatrix(horizontal * EclipticToEquatorialMatrix(scene_.ut));
+        MultMatrix(horizontal * sky.eclipticToEquatorial);
         SetColour(scene_.colours.grids[2]);
         DrawGrid();
         glPopMatrix();
     }
     if (flags.galacticGrid) {
         glPushMatrix();
-        MultMatrix(horizontal * GalacticToEquatorialMatrix());
+        MultMatrix(catalogue * GalacticToJ2000Matrix());
         SetColour(scene_.colours.grids[3]);
         DrawGrid();
         glPopMatrix();
     }
 
-    glPushMatrix();
-    MultMatrix(horizontal);
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView_);
     if (flags.equatorialGrid) {
+        glPushMatrix();
+        MultMatrix(horizontal);
         SetColour(scene_.colours.grids[1]);
         DrawGrid();
+        glPopMatrix();
     }
+    glPushMatrix();
+    MultMatrix(catalogue);
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView_);
     if (flags.ngc)
         DrawNgc();
     if (flags.milkyWay)
@@ -470,14 +467,15 @@ void SkyRenderer::DrawBodies()
 {
     glDisable(GL_TEXTURE_2D);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    if (!scene_.planets)
-        return;
     const DisplayColors& colours = scene_.colours;
+    // Bodies are of date; this pass draws in the catalogue's J2000 frame.
+    const Matrix3 toCatalogue = scene_.sky.j2000ToDate.Transposed();
     for (int i = 0; i < kBodyCount; ++i) {
         const int index = kBodyIndex[i];
         // The Moon's label takes Mercury's colour (its own is for the planet views).
         const Colour colour = index == -2 ? colours.sun : colours.planets[index < 0 ? 0 : index];
-        const SphericalCoord at = BodyPosition(i);
+        const SphericalCoord at =
+            SphericalCoord::FromVector(toCatalogue.Apply(BodyPosition(i).ToVector()));
         if (immediate_)
             DrawLabel(kBodyNames[i], colour, at);
         else
@@ -580,7 +578,7 @@ void SkyRenderer::DrawEclipticPoints(const Matrix3& horizontal)
     glDisable(GL_TEXTURE_2D);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPushMatrix();
-    MultMatrix(horizontal * EclipticToEquatorialMatrix(scene_.ut));
+    MultMatrix(horizontal * scene_.sky.eclipticToEquatorial);
     if (!immediate_)
         glGetDoublev(GL_MODELVIEW_MATRIX, modelView_);
     const Colour c = scene_.colours.points;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "astro/sphericalcoord.h"
-#include "astro/vector3.h"
+#include "astro/math/sphericalcoord.h"
+#include "astro/math/vector3.h"
 #include "planetarium/labelatlas.h"
 #include "planetarium/layerflags.h"
 #include "planetarium/skyscene.h"

@@ -1,14 +1,15 @@
 #include "views/calendarmonth.h"
+#include "astro/sky/dayevents.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "astro/hours.h"
-#include "astro/juliandate.h"
-#include "astro/lunarcalendar.h"
-#include "astro/moon.h"
-#include "astro/riseset.h"
-#include "astro/timescales.h"
+#include "astro/time/hours.h"
+#include "astro/time/juliandate.h"
+#include "astro/sky/lunarcalendar.h"
+#include "astro/ephemeris/moon.h"
+#include "astro/sky/riseset.h"
+#include "astro/time/timescales.h"
 
 namespace {
 
@@ -69,16 +70,16 @@ int CalendarMonth::TimeX(double hours) const
     return TableLeft() + kTimeLineOffset + static_cast<int>(hours * kPixelsPerHour);
 }
 
-std::vector<CalendarDay> CalendarMonth::Compute(const Observer& site) const
+std::vector<CalendarDay> CalendarMonth::Compute(const Observer& site, Model model) const
 {
     std::vector<CalendarDay> days;
     days.reserve(dayCount_);
     for (int d = 1; d <= dayCount_; ++d)
-        days.push_back(ComputeDay(d, site));
+        days.push_back(ComputeDay(d, site, model));
     return days;
 }
 
-CalendarDay CalendarMonth::ComputeDay(int day, const Observer& site) const
+CalendarDay CalendarMonth::ComputeDay(int day, const Observer& site, Model model) const
 {
     CalendarDay out;
     out.day = day;
@@ -93,18 +94,18 @@ CalendarDay CalendarMonth::ComputeDay(int day, const Observer& site) const
     out.bars.push_back({CalendarBrush::Night, lineLeft, sunTop, lineRight, moonBottom});
 
     const SkyDate date = JulianDateFromCalendar(year_, month_, day);
-    const SkyTime midnightUT = LocalToUT(SkyTime(date, 0.0), static_cast<double>(site.timeZone));
 
     out.cells[0][0] = {DayText(day), false};
     LunarDate lunar;
     if (ToLunar(date, lunar))
         out.cells[0][1] = {FormatLunarDate(lunar), false};
 
-    const Moon moon(midnightUT);
-    out.cells[1][0] = {Printf("%6.1f%%", moon.PhaseFraction() * 100.0), false};
+    out.cells[1][0] = {Printf("%6.1f%%", MoonIlluminatedAtMidnight(date, site, model) * 100.0),
+                       false};
 
     // Columns 5 to 2, darkest band first, so that each brush paints over the one before.
-    const SunEventSet sun = SunEvents(date, site);
+    const DayEvents events = ComputeDayEvents(date, site, model);
+    const SunEventSet& sun = events.sun;
     const struct {
         const RiseSetResult* result;
         int column;
@@ -139,7 +140,7 @@ CalendarDay CalendarMonth::ComputeDay(int day, const Observer& site) const
         }
     }
 
-    const RiseSetResult moonEvents = MoonEvents(date, site);
+    const RiseSetResult& moonEvents = events.moon;
     auto& moonCells = out.cells[6];
     switch (moonEvents.status) {
     case RiseSetStatus::Normal: {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "astro/sky/model.h"
+
 #include <vector>
 
-#include "astro/observer.h"
-#include "astro/skytime.h"
+#include "astro/sky/observer.h"
+#include "astro/time/skytime.h"
 #include "views/calendarday.h"
 
 // One month of the astronomical calendar: which month it is, the geometry of its page and
@@ -47,9 +49,9 @@ public:
     // Page x of a local time on a day's time line; hours outside [0, 24) land beside it.
     int TimeX(double hours) const;
 
-    // The content of every day for the site: local civil times of its zone.
-    std::vector<CalendarDay> Compute(const Observer& site) const;
-    CalendarDay ComputeDay(int day, const Observer& site) const;
+    // The content of every day for the site in the model: local civil times of its zone.
+    std::vector<CalendarDay> Compute(const Observer& site, Model model = Model::Classic) const;
+    CalendarDay ComputeDay(int day, const Observer& site, Model model = Model::Classic) const;
 
 private:
     int year_ = 0;

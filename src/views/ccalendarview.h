@@ -2,9 +2,14 @@
 
 #include <QWidget>
 
-#include "astro/observer.h"
-#include "astro/skytime.h"
+#include "astro/sky/observer.h"
+#include "astro/time/skytime.h"
+#include "astro/sky/model.h"
+#include "astro/sky/observer.h"
+#include "views/calendarday.h"
 #include "views/calendarmonth.h"
+
+#include <vector>
 
 class QPainter;
 class QScrollArea;
@@ -16,23 +21,39 @@ class QScrollArea;
 class CCalendarView : public QWidget {
     Q_OBJECT
 public:
+    // The month of shownLocalTime; the site and the model are read at every paint (by
+    // reference), and the month's values are recomputed only when either has changed.
+    CCalendarView(const SkyTime& shownLocalTime, const Observer& site, const Model& model,
+                  QWidget* parent = nullptr);
+    // The same in the classic model.
     CCalendarView(const SkyTime& shownLocalTime, const Observer& site, QWidget* parent = nullptr);
 
     // A scroll area holding a new calendar page; outside the page it shows the button-shadow
     // colour, as a scrolling view's background does.
+    static QScrollArea* CreateScrolling(const SkyTime& shownLocalTime, const Observer& site,
+                                        const Model& model, QWidget* parent = nullptr);
     static QScrollArea* CreateScrolling(const SkyTime& shownLocalTime, const Observer& site,
                                         QWidget* parent = nullptr);
 
     const CalendarMonth& Month() const { return month_; }
     QSize PageSize() const { return {month_.PageWidth(), month_.PageHeight()}; }
 
-    // Recomputes the month for the current site and draws the whole page.
+    // Draws the whole page for the current site and model (recomputing the month's values
+    // only when one of them changed since the last paint).
     void PaintPage(QPainter& painter) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const std::vector<CalendarDay>& Days() const;
+
     const Observer& site_;
+    const Model& model_;
     const CalendarMonth month_;
+    // The month's values and what they were computed for.
+    mutable std::vector<CalendarDay> days_;
+    mutable Observer daysSite_;
+    mutable Model daysModel_ = Model::Classic;
+    mutable bool daysValid_ = false;
 };

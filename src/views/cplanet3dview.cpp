@@ -18,10 +18,9 @@ void SetColour(Colour c)
 
 }  // namespace
 
-CPlanet3dView::CPlanet3dView(const Sun& sun, const Moon& moon,
-                             const std::array<Planet, kPlanetCount>& planets,
+CPlanet3dView::CPlanet3dView(const ShownSky& sky,
                              const DisplayColors& colours, QWidget* parent)
-    : COpenGLWnd(parent), sun_(sun), moon_(moon), planets_(planets), colours_(colours)
+    : COpenGLWnd(parent), sky_(sky), colours_(colours)
 {
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -79,7 +78,7 @@ void CPlanet3dView::SetProjection()
     glViewport(0, 0, pixels.width(), pixels.height());
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(camera_.fov * Planet3dCamera::kRadToDeg,
+    gluPerspective(camera_.fov * kRadToDeg,
                    static_cast<double>(width()) / static_cast<double>(height()),
                    Planet3dCamera::kNearAu, Planet3dCamera::kFarAu);
     glMatrixMode(GL_MODELVIEW);
@@ -114,6 +113,24 @@ void CPlanet3dView::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
+std::array<Vector3, kPlanetCount> CPlanet3dView::Planets() const
+{
+    const Body order[kPlanetCount] = {Body::Mercury, Body::Venus,  Body::Sun,
+                                      Body::Mars,    Body::Jupiter, Body::Saturn,
+                                      Body::Uranus,  Body::Neptune, Body::Pluto};
+    std::array<Vector3, kPlanetCount> out;
+    for (int i = 0; i < kPlanetCount; ++i)
+        out[i] = i == kEarth ? sky_.earthHeliocentricEcliptic
+                             : sky_[order[i]].heliocentricEcliptic;
+    return out;
+}
+
+void CPlanet3dView::SetSky(const ShownSky& sky)
+{
+    sky_ = sky;
+    update();
+}
+
 void CPlanet3dView::DrawScene()
 {
     glDisable(GL_BLEND);
@@ -127,9 +144,9 @@ void CPlanet3dView::DrawScene()
 
     const std::array<double, 16> axes = Planet3dCamera::AxisChange();
     glMultMatrixd(axes.data());
-    glRotatef(static_cast<float>(camera_.direction.lat * Planet3dCamera::kRadToDeg), 0.0f, 1.0f,
+    glRotatef(static_cast<float>(camera_.direction.lat * kRadToDeg), 0.0f, 1.0f,
               0.0f);
-    glRotatef(static_cast<float>(-camera_.direction.lon * Planet3dCamera::kRadToDeg), 0.0f, 0.0f,
+    glRotatef(static_cast<float>(-camera_.direction.lon * kRadToDeg), 0.0f, 0.0f,
               1.0f);
     glTranslated(-camera_.eye.x, -camera_.eye.y, -camera_.eye.z);
 
@@ -145,11 +162,12 @@ void CPlanet3dView::DrawScene()
     glPopMatrix();
 
     // No depth test: later planets cover earlier ones where they overlap on screen.
+    const std::array<Vector3, kPlanetCount> planets = Planets();
     for (int i = 0; i < kPlanetCount; ++i) {
-        const Planet& planet = planets_[i];
+        const Vector3& planet = planets[i];
         glPushMatrix();
-        glTranslatef(static_cast<float>(planet.helioX), static_cast<float>(planet.helioY),
-                     static_cast<float>(planet.helioZ));
+        glTranslatef(static_cast<float>(planet.x), static_cast<float>(planet.y),
+                     static_cast<float>(planet.z));
         SetColour(colours_.planets[i]);
         gluSphere(ball, kBallRadiusAu, kBallSlices, kBallStacks);
         glPopMatrix();

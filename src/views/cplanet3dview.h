@@ -2,9 +2,8 @@
 
 #include <array>
 
-#include "astro/moon.h"
-#include "astro/planet.h"
-#include "astro/sun.h"
+#include "astro/ephemeris/planet.h"
+#include "astro/sky/shownsky.h"
 #include "planetarium/copenglwnd.h"
 #include "planetarium/displaycolors.h"
 #include "views/planet3dcamera.h"
@@ -23,15 +22,16 @@ public:
     static constexpr int kBallSlices = 20;
     static constexpr int kBallStacks = 20;
 
-    CPlanet3dView(const Sun& sun, const Moon& moon,
-                  const std::array<Planet, kPlanetCount>& planets, const DisplayColors& colours,
-                  QWidget* parent = nullptr);
+    CPlanet3dView(const ShownSky& sky, const DisplayColors& colours, QWidget* parent = nullptr);
 
     const Planet3dCamera& Camera() const { return camera_; }
-    // The bodies as they were when the view was made.
-    const Sun& SnapshotSun() const { return sun_; }
-    const Moon& SnapshotMoon() const { return moon_; }
-    const std::array<Planet, kPlanetCount>& Planets() const { return planets_; }
+    // The sky as it was when the view was made (or last given by SetSky).
+    const ShownSky& Snapshot() const { return sky_; }
+    // Heliocentric J2000 ecliptic positions (AU) of the nine planets in PlanetIndex order
+    // (the Earth at kEarth), as drawn.
+    std::array<Vector3, kPlanetCount> Planets() const;
+    // Takes a new snapshot (the model changed) and repaints.
+    void SetSky(const ShownSky& sky);
 
     // The key actions, each followed by a repaint.
     void FlyForward();
@@ -49,9 +49,7 @@ protected:
 private:
     void SetProjection();
 
-    Sun sun_;    // kept with the snapshot; the Sun is drawn at the origin
-    Moon moon_;  // kept with the snapshot; not drawn
-    std::array<Planet, kPlanetCount> planets_;
+    ShownSky sky_;  // the snapshot; the Sun is drawn at the origin, the Moon not at all
     const DisplayColors& colours_;
     Planet3dCamera camera_;
 };

@@ -1,4 +1,5 @@
 #include "views/cplaneteclview.h"
+#include "astro/ephemeris/planet.h"
 
 #include <algorithm>
 
@@ -29,12 +30,9 @@ void Line(QPainter& p, int x0, int y0, int x1, int y1)
 
 }  // namespace
 
-CPlanetEclView::CPlanetEclView(const Sun& sun, const Moon& moon,
-                               const std::array<Planet, kPlanetCount>& planets,
-                               const DisplayColors& colours, const QFont& labelFont,
-                               QWidget* parent)
-    : QWidget(parent), sun_(sun), moon_(moon), planets_(planets), colours_(colours),
-      labelFont_(labelFont)
+CPlanetEclView::CPlanetEclView(const ShownSky& sky, const DisplayColors& colours,
+                               const QFont& labelFont, QWidget* parent)
+    : QWidget(parent), sky_(sky), colours_(colours), labelFont_(labelFont)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -43,16 +41,20 @@ std::vector<EclipticMark> CPlanetEclView::Marks(const QSize& client) const
 {
     const EclipticChart chart(client.width(), client.height());
     std::vector<EclipticMark> marks;
-    chart.Add(marks, "sun", colours_.sun, sun_.Geocentric());
-    chart.Add(marks, "moon", colours_.moon, moon_.Geocentric());
+    // Colours: the Sun and the Moon their own, each planet its PlanetIndex entry.
     static const struct {
-        const char* label;
-        int index;
-    } kPlanets[] = {{"mercury", kMercury}, {"venus", kVenus},     {"mars", kMars},
-                    {"jupiter", kJupiter}, {"saturn", kSaturn},   {"uranus", kUranus},
-                    {"neptune", kNeptune}, {"pluto", kPluto}};
-    for (const auto& p : kPlanets)
-        chart.Add(marks, p.label, colours_.planets[p.index], planets_[p.index].GeocentricVector());
+        Body body;
+        int colour;
+    } kBodies[] = {{Body::Sun, -2},           {Body::Moon, -1},         {Body::Mercury, kMercury},
+                   {Body::Venus, kVenus},     {Body::Mars, kMars},      {Body::Jupiter, kJupiter},
+                   {Body::Saturn, kSaturn},   {Body::Uranus, kUranus},  {Body::Neptune, kNeptune},
+                   {Body::Pluto, kPluto}};
+    for (const auto& b : kBodies) {
+        const Colour colour = b.colour == -2   ? colours_.sun
+                              : b.colour == -1 ? colours_.moon
+                                               : colours_.planets[b.colour];
+        chart.Add(marks, BodyKey(b.body), colour, sky_[b.body].ecliptic.ToVector());
+    }
     return marks;
 }
 

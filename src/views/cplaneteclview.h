@@ -5,9 +5,7 @@
 
 #include <QWidget>
 
-#include "astro/moon.h"
-#include "astro/planet.h"
-#include "astro/sun.h"
+#include "astro/sky/shownsky.h"
 #include "planetarium/displaycolors.h"
 #include "views/eclipticchart.h"
 
@@ -15,15 +13,14 @@ class QFont;
 class QPainter;
 
 // Where the Sun, the Moon and the planets other than the Earth stand along the ecliptic as
-// seen from the Earth: longitude across the window, latitude from the centre line, each body
+// seen from the Earth (geocentric ecliptic longitude and latitude of date): longitude across the window, latitude from the centre line, each body
 // a dot in its colour with its name beside it. Reads the bodies it is given at every paint,
 // so it follows the shown instant. No commands, no input.
 class CPlanetEclView : public QWidget {
     Q_OBJECT
 public:
-    CPlanetEclView(const Sun& sun, const Moon& moon,
-                   const std::array<Planet, kPlanetCount>& planets, const DisplayColors& colours,
-                   const QFont& labelFont, QWidget* parent = nullptr);
+    CPlanetEclView(const ShownSky& sky, const DisplayColors& colours, const QFont& labelFont,
+                   QWidget* parent = nullptr);
 
     // The bodies drawn for a client area of that size, in drawing order.
     std::vector<EclipticMark> Marks(const QSize& client) const;
@@ -34,9 +31,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const Sun& sun_;
-    const Moon& moon_;
-    const std::array<Planet, kPlanetCount>& planets_;
+    const ShownSky& sky_;
     const DisplayColors& colours_;
     const QFont& labelFont_;
 };

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "astro/sphericalcoord.h"
+#include "astro/math/sphericalcoord.h"
 
 EclipticChart::EclipticChart(int clientWidth, int clientHeight)
     : left_(kInset), top_(kInset), right_(clientWidth - kInset), bottom_(clientHeight - kInset)

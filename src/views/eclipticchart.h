@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/vector3.h"
+#include "astro/math/vector3.h"
 #include "planetarium/displaycolors.h"
 
 // One body on the ecliptic chart: its dot's centre in client pixels, colour and label.

@@ -1,12 +1,11 @@
 #include "views/planet3dcamera.h"
+#include "astro/math/angles.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
-constexpr double kHalfPi = 1.5707963267948966;
 
 double WrapLongitude(double lon)
 {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "astro/math/angles.h"
+
 #include <array>
 
-#include "astro/sphericalcoord.h"
-#include "astro/vector3.h"
+#include "astro/math/sphericalcoord.h"
+#include "astro/math/vector3.h"
 
 // Where the solar-system view looks from and toward, and how its keys move it. Heliocentric
 // ecliptic frame, astronomical units; the line of sight is an ecliptic longitude and
@@ -13,7 +15,6 @@ public:
     static constexpr double kFieldOfViewRad = 0.7853981633974483;  // pi/4, vertical
     static constexpr double kNearAu = 0.10000000149011612;          // 0.1f widened
     static constexpr double kFarAu = 200.0;
-    static constexpr double kRadToDeg = 57.29577951308232;
 
     // One arrow-key turn: fov * 2/15, which is 6 degrees with the fixed field of view.
     double TurnStepRad() const { return fov * 0.13333333333333333; }

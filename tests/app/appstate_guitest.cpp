@@ -1,6 +1,9 @@
 // The application's shared state and its operations, with fixed inputs.
 
 #include "app/ckosmiraapp.h"
+#include "astro/ephemeris/planet.h"
+#include "astro/sky/shownsky.h"
+#include "astro/math/angles.h"
 
 #include <QDir>
 #include <QFontInfo>
@@ -15,7 +18,6 @@ namespace {
 
 constexpr double kToleranceHours = 1e-4;  // 0.36 s
 constexpr double kToleranceDays = 1e-9;
-constexpr double kPi = 3.141592653589793;
 
 struct AppStateTest : ::testing::Test {
     void SetUp() override
@@ -71,22 +73,27 @@ TEST_F(AppStateTest, RecomputeBodiesUpdatesEveryBodyForTheShownUtAndRepaints)
     QSignalSpy repaint(app, &CKosmiraApp::shownStateChanged);
     app->RecomputeBodies();
     EXPECT_EQ(repaint.count(), 1);
-    EXPECT_NEAR(app->GetSun().time.JD(), 2451545.0, kToleranceDays);
-    EXPECT_NEAR(app->GetMoon().time.JD(), 2451545.0, kToleranceDays);
-    for (const Planet& planet : app->GetPlanets())
-        EXPECT_NEAR(planet.time.JD(), 2451545.0, kToleranceDays);
+    const ShownSky& sky = app->GetShownSky();
+    EXPECT_NEAR(sky.ut.JD(), 2451545.0, kToleranceDays);
+    for (const BodyState& body : sky.bodies)
+        EXPECT_GT(body.distanceAU, 0.0) << BodyKey(body.body);
     // The Earth-Moon barycentre is about 1 AU from the Sun.
-    const Planet& earth = app->GetPlanets()[kEarth];
-    const double r = std::sqrt(earth.helioX * earth.helioX + earth.helioY * earth.helioY +
-                               earth.helioZ * earth.helioZ);
-    EXPECT_NEAR(r, 0.983, 0.01);
+    const Vector3& earth = sky.earthHeliocentricEcliptic;
+    EXPECT_NEAR(earth.Length(), 0.983, 0.01);
 }
 
-TEST_F(AppStateTest, PlanetsAreHeldMercuryFirst)
+TEST_F(AppStateTest, ChangingTheModelRecomputesTheWholeSkyOnce)
 {
-    const auto& planets = app->GetPlanets();
-    for (int i = 0; i < kPlanetCount; ++i)
-        EXPECT_EQ(planets[i].Index(), i);
+    app->SetObserver(Observer("", "", 0.0f, 0.0f, 0.0f));
+    app->SetShownTime(SkyTime(2451545.0));
+    ASSERT_EQ(app->GetModel(), Model::Classic);
+    QSignalSpy repaint(app, &CKosmiraApp::shownStateChanged);
+    app->SetModel(Model::Precise);
+    EXPECT_EQ(repaint.count(), 1);
+    EXPECT_EQ(app->GetShownSky().model, Model::Precise);
+    // 2000-01-01 12:00 UT: Delta T is 63.8 s.
+    EXPECT_NEAR(app->GetShownSky().instant.DeltaTSeconds(), 63.8, 0.1);
+    app->SetModel(Model::Classic);
 }
 
 TEST_F(AppStateTest, ColourTableAndFonts)

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ctimesetdlg.h"
-#include "astro/juliandate.h"
+#include "astro/time/juliandate.h"
 #include "apptestsupport.h"
 
 namespace {

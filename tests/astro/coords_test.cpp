@@ -1,8 +1,9 @@
-#include "astro/frames.h"
-#include "astro/juliandate.h"
-#include "astro/matrix3.h"
-#include "astro/sphericalcoord.h"
-#include "astro/vector3.h"
+#include "astro/sky/frames.h"
+#include "astro/math/angles.h"
+#include "astro/time/juliandate.h"
+#include "astro/math/matrix3.h"
+#include "astro/math/sphericalcoord.h"
+#include "astro/math/vector3.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kDegToRad = kPi / 180.0;
 constexpr double kToleranceRad = 1e-12;
 constexpr double kGalacticPoleToleranceDeg = 0.01;  // the matrix has 7 printed digits

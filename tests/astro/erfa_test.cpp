@@ -3,15 +3,16 @@
 // ELP-2000/82 truncation of the Moon (eraMoon98), all rotated into the frame Kosmira uses.
 // The figures printed by EphemerisAccuracy are the table of docs/accuracy.md.
 
-#include "astro/frames.h"
-#include "astro/juliandate.h"
-#include "astro/matrix3.h"
-#include "astro/moon.h"
-#include "astro/planet.h"
-#include "astro/riseset.h"
-#include "astro/sphericalcoord.h"
-#include "astro/sun.h"
-#include "astro/timescales.h"
+#include "astro/sky/frames.h"
+#include "astro/math/angles.h"
+#include "astro/time/juliandate.h"
+#include "astro/math/matrix3.h"
+#include "astro/ephemeris/moon.h"
+#include "astro/ephemeris/planet.h"
+#include "astro/sky/riseset.h"
+#include "astro/math/sphericalcoord.h"
+#include "astro/ephemeris/sun.h"
+#include "astro/time/timescales.h"
 
 #include <erfa.h>
 #include <erfam.h>
@@ -25,7 +26,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kDegToRad = kPi / 180.0;
 constexpr double kRadToArcmin = 180.0 * 60.0 / kPi;
 constexpr double kMinute = 1.0 / 60.0;  // hours

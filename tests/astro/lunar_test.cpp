@@ -1,5 +1,5 @@
-#include "astro/juliandate.h"
-#include "astro/lunarcalendar.h"
+#include "astro/time/juliandate.h"
+#include "astro/sky/lunarcalendar.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
-#include "astro/juliandate.h"
-#include "astro/planet.h"
-#include "astro/sphericalcoord.h"
-#include "astro/sun.h"
+#include "astro/time/juliandate.h"
+#include "astro/math/angles.h"
+#include "astro/ephemeris/planet.h"
+#include "astro/math/sphericalcoord.h"
+#include "astro/ephemeris/sun.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kDegToRad = kPi / 180.0;
 constexpr double kKeplerTolerance = 1e-7;  // radians, the solver's own bound
 

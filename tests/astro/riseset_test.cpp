@@ -1,9 +1,10 @@
-#include "astro/frames.h"
-#include "astro/juliandate.h"
-#include "astro/moon.h"
-#include "astro/riseset.h"
-#include "astro/sphericalcoord.h"
-#include "astro/timescales.h"
+#include "astro/sky/frames.h"
+#include "astro/math/angles.h"
+#include "astro/time/juliandate.h"
+#include "astro/ephemeris/moon.h"
+#include "astro/sky/riseset.h"
+#include "astro/math/sphericalcoord.h"
+#include "astro/time/timescales.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kDegToRad = kPi / 180.0;
 constexpr double kMinute = 1.0 / 60.0;  // hours
 constexpr double kMoonMatchToleranceHours = 1.0 * kMinute;

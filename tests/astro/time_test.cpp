@@ -1,7 +1,8 @@
-#include "astro/hours.h"
-#include "astro/juliandate.h"
-#include "astro/skytime.h"
-#include "astro/timescales.h"
+#include "astro/time/hours.h"
+#include "astro/math/angles.h"
+#include "astro/time/juliandate.h"
+#include "astro/time/skytime.h"
+#include "astro/time/timescales.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kDegToRad = kPi / 180.0;
 constexpr double kToleranceDays = 1e-9;
 constexpr double kToleranceHours = 1e-7;          // 0.36 ms

@@ -1,4 +1,5 @@
-#include "astro/frames.h"
+#include "astro/math/angles.h"
+#include "astro/sky/frames.h"
 #include "catalog/boundarychain.h"
 #include "catalog/catalogfile.h"
 #include "catalog/catalogparser.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 
 SphericalCoord Hours(double raHours, double decDegrees)
 {

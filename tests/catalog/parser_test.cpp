@@ -1,3 +1,4 @@
+#include "astro/math/angles.h"
 #include "catalog/catalogparser.h"
 
 #include <QTemporaryDir>
@@ -13,7 +14,6 @@
 namespace {
 
 constexpr double kExactRad = 1e-15;
-constexpr double kPi = 3.14159265358979323846;
 
 constexpr std::uint32_t Rgb(unsigned r, unsigned g, unsigned b)
 {

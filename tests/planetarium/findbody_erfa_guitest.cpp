@@ -3,7 +3,8 @@
 // without refraction. The tolerances are those of the program's closed formulas, not of
 // the frame conversions: Keplerian elements without perturbations, the planets' J2000
 // ecliptic rotated as if it were the ecliptic of date, no aberration.
-#include "astro/timescales.h"
+#include "astro/time/timescales.h"
+#include "astro/math/angles.h"
 #include "planetarium/findbody.h"
 #include "testsky.h"
 
@@ -15,8 +16,6 @@
 
 namespace {
 
-constexpr double kRadToDeg = 57.29577951308232;
-constexpr double kHalfPi = 1.5707963267948966;
 constexpr double kSunToleranceDeg = 0.03;    // Schlyter's Sun, aberration ignored (found: 0.011)
 constexpr double kMoonToleranceDeg = 2.5;    // no evection, variation or annual equation (found: 2.05)
 constexpr double kPlanetToleranceDeg = 0.5;  // 2024: about 0.34 degree of precession in longitude (found: 0.39)
@@ -76,7 +75,7 @@ TEST_P(FindBodyAgainstErfa, Sun)
     double earth[3];
     EarthHeliocentric(UtJd(), earth);
     const double sun[3] = {-earth[0], -earth[1], -earth[2]};
-    const BodyPlace found = FindBody(sky.scene, kFindSun);
+    const BodyPlace found = FindBody(sky.scene, Body::Sun);
     ASSERT_TRUE(found.known);
     EXPECT_LT(SeparationDeg(found.horizontal, ErfaHorizontal(sun, UtJd(), sky.observer)),
               kSunToleranceDeg);
@@ -86,7 +85,7 @@ TEST_P(FindBodyAgainstErfa, Moon)
 {
     double pv[2][3];
     eraMoon98(UtJd(), 0.0, pv);
-    const BodyPlace found = FindBody(sky.scene, kFindMoon);
+    const BodyPlace found = FindBody(sky.scene, Body::Moon);
     ASSERT_TRUE(found.known);
     EXPECT_LT(SeparationDeg(found.horizontal, ErfaHorizontal(pv[0], UtJd(), sky.observer)),
               kMoonToleranceDeg);
@@ -97,18 +96,21 @@ TEST_P(FindBodyAgainstErfa, PlanetsMercuryToNeptune)
     double earth[3];
     EarthHeliocentric(UtJd(), earth);
     // Plan94 numbers the planets from 1 (Mercury) and has the Earth-Moon barycentre as 3.
-    const int planets[] = {kMercury, kVenus, kMars, kJupiter, kSaturn, kUranus, kNeptune};
-    for (int planet : planets) {
+    const std::pair<Body, int> planets[] = {{Body::Mercury, 1}, {Body::Venus, 2},
+                                             {Body::Mars, 4},    {Body::Jupiter, 5},
+                                             {Body::Saturn, 6},  {Body::Uranus, 7},
+                                             {Body::Neptune, 8}};
+    for (const auto& [planet, plan94] : planets) {
         double pv[2][3];
-        ASSERT_GE(eraPlan94(UtJd(), 0.0, planet + 1, pv), 0);
+        ASSERT_GE(eraPlan94(UtJd(), 0.0, plan94, pv), 0);
         const double geocentric[3] = {pv[0][0] - earth[0], pv[0][1] - earth[1],
                                       pv[0][2] - earth[2]};
         const BodyPlace found = FindBody(sky.scene, planet);
-        ASSERT_TRUE(found.known) << planet;
+        ASSERT_TRUE(found.known) << BodyKey(planet);
         EXPECT_LT(SeparationDeg(found.horizontal,
                                 ErfaHorizontal(geocentric, UtJd(), sky.observer)),
                   kPlanetToleranceDeg)
-            << "planet " << planet;
+            << "planet " << BodyKey(planet);
     }
 }
 
@@ -121,7 +123,7 @@ TEST(FindBodyPluto, NearItsPublishedPlace)
     constexpr double kDecRad = -22.9 / kRadToDeg;
     const double icrs[3] = {std::cos(kDecRad) * std::cos(kRaRad),
                             std::cos(kDecRad) * std::sin(kRaRad), std::sin(kDecRad)};
-    const BodyPlace found = FindBody(sky.scene, kPluto);
+    const BodyPlace found = FindBody(sky.scene, Body::Pluto);
     ASSERT_TRUE(found.known);
     EXPECT_LT(SeparationDeg(found.horizontal, ErfaHorizontal(icrs, sky.ut.JD(), sky.observer)),
               kPlutoToleranceDeg);

@@ -1,4 +1,5 @@
 #include "app/cplanetariumframe.h"
+#include "astro/math/angles.h"
 #include "app/ckosmiraframe.h"
 #include "planetarium/cplanetariumview.h"
 #include "planetarium/cpointerbar.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr double kHalfPi = 1.5707963267948966;
 
 class PlanetariumFrame : public testing::Test {
 protected:

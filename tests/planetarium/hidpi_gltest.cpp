@@ -1,4 +1,5 @@
 #include "planetarium/cplanetariumview.h"
+#include "astro/math/angles.h"
 #include "planetarium/cpointerbar.h"
 #include "testsky.h"
 
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943295;
 
 class HiDpi : public ShownSkyView {
 protected:

@@ -1,4 +1,5 @@
 #include "planetarium/cplanetariumview.h"
+#include "astro/math/angles.h"
 #include "testsky.h"
 
 #include <QTest>
@@ -9,9 +10,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-constexpr double kHalfPi = 1.5707963267948966;
-constexpr double kDegToRad = 0.017453292519943295;
 // GL keeps its matrices in single precision: unprojected directions agree to about 1e-6.
 constexpr double kUnprojectToleranceRad = 2e-5;
 constexpr double kExactRad = 1e-12;

@@ -1,4 +1,5 @@
 #include "planetarium/cplanetariumview.h"
+#include "astro/math/angles.h"
 #include "planetarium/cpointerbar.h"
 #include "planetarium/cshowbar.h"
 #include "testsky.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943295;
 
 TEST(PointerBar, StartsEmpty)
 {

@@ -1,5 +1,6 @@
-#include "astro/frames.h"
-#include "astro/matrix3.h"
+#include "astro/sky/frames.h"
+#include "astro/math/angles.h"
+#include "astro/math/matrix3.h"
 #include "planetarium/cplanetariumview.h"
 #include "planetarium/skyrenderer.h"
 #include "testsky.h"
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943295;
 const QColor kHorizonOrange(255, 138, 0);
 
 // Saves a render for a person to look at when KOSMIRA_KEEP_RENDERS names a directory.

@@ -1,4 +1,5 @@
 #include "planetarium/skygeometry.h"
+#include "astro/math/angles.h"
 
 #include <cmath>
 
@@ -6,7 +7,6 @@
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943295;
 constexpr double kTolerance = 1e-12;
 
 SphericalCoord Deg(double lonDeg, double latDeg)

@@ -1,3 +1,5 @@
+#include "astro/sky/moonphase.h"
+#include "astro/sky/shownsky.h"
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -6,8 +8,8 @@
 #include <gtest/gtest.h>
 #include <cmath>
 
-#include "astro/juliandate.h"
-#include "astro/timescales.h"
+#include "astro/time/juliandate.h"
+#include "astro/time/timescales.h"
 #include "planetarium/cmooninfodlg.h"
 #include "planetarium/csuninfodlg.h"
 
@@ -115,11 +117,17 @@ TEST(InfoFormats, EventsOfTheDay)
     EXPECT_EQ(CSunInfoDlg::FormatEvent(r, true), QStringLiteral("없음 (종일 지평선 위)"));
 }
 
+// The classic shown sky of a UT instant at a site.
+ShownSky SkyAt(const SkyTime& ut, const Observer& site)
+{
+    return ComputeShownSkyAt(Instant::FromUT(ut.JD()), site, Model::Classic);
+}
+
 TEST(SunInfoDlg, ShowsEveryFieldWithItsCaption)
 {
-    const Sun sun(UT(2003, 2, 6, 3, 0));
-    const SkyTime local = UTToLocal(sun.time, 9.0);
-    CSunInfoDlg dlg(sun, local, Seoul());
+    const ShownSky sky = SkyAt(UT(2003, 2, 6, 3, 0), Seoul());
+    const SkyTime local = sky.local;
+    CSunInfoDlg dlg(sky);
     dlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("태양 정보"));
@@ -144,16 +152,16 @@ TEST(SunInfoDlg, PositionAtTheEquinoxAndTheSolstice)
 {
     // March equinox 2003-03-21 01:00 UT: RA 0h, Dec 0. June solstice 2003-06-21 19:10 UT:
     // RA 6h, Dec +23 26.3'.
-    const Sun equinox(UT(2003, 3, 21, 1, 0));
-    const CSunInfoDlg::Texts a = CSunInfoDlg::Describe(equinox, equinox.time.date, Seoul());
+    const ShownSky equinox = SkyAt(UT(2003, 3, 21, 1, 0), Seoul());
+    const CSunInfoDlg::Texts a = CSunInfoDlg::Describe(equinox);
     double ra = ParseHms(a.rightAscension);
     if (ra > 12)
         ra -= 24;
     EXPECT_NEAR(ra * 15 * 60 * std::cos(0.0), 0.0, kToleranceSunArcMinutes * 1.1);
     EXPECT_NEAR(ParseDms(a.declination) * 60, 0.0, kToleranceSunArcMinutes);
 
-    const Sun solstice(UT(2003, 6, 21, 19, 10));
-    const CSunInfoDlg::Texts b = CSunInfoDlg::Describe(solstice, solstice.time.date, Seoul());
+    const ShownSky solstice = SkyAt(UT(2003, 6, 21, 19, 10), Seoul());
+    const CSunInfoDlg::Texts b = CSunInfoDlg::Describe(solstice);
     EXPECT_NEAR((ParseHms(b.rightAscension) - 6.0) * 15 * 60 * std::cos(23.44 * kRadiansPerDegree), 0.0,
                 kToleranceSunArcMinutes);
     EXPECT_NEAR(ParseDms(b.declination) * 60, 23.0 * 60 + 26.3, kToleranceSunArcMinutes);
@@ -163,28 +171,28 @@ TEST(SunInfoDlg, DistanceAndDiameterAtPerihelionAndAphelion)
 {
     // 2003: perihelion 4 January, 0.98324 AU; aphelion 4 July, 1.01671 AU. The apparent
     // diameter then is 32' 32" and 31' 27".
-    const Sun perihelion(UT(2003, 1, 4, 5, 0));
-    const CSunInfoDlg::Texts p = CSunInfoDlg::Describe(perihelion, perihelion.time.date, Seoul());
+    const ShownSky perihelion = SkyAt(UT(2003, 1, 4, 5, 0), Seoul());
+    const CSunInfoDlg::Texts p = CSunInfoDlg::Describe(perihelion);
     EXPECT_NEAR(LeadingNumber(p.distance), 0.98324, 0.0002);
     EXPECT_TRUE(p.distance.endsWith(QStringLiteral(" km)")));
     const double km = LeadingNumber(p.distance.section(QLatin1Char('('), 1));
     EXPECT_NEAR(km, LeadingNumber(p.distance) * 149597870.7, 750.0);  // the AU text has 5 decimals
     EXPECT_NEAR(LeadingNumber(p.diameter), 32.0 + 32.0 / 60, kToleranceSunDiameterArcMinutes);
 
-    const Sun aphelion(UT(2003, 7, 4, 6, 0));
-    const CSunInfoDlg::Texts q = CSunInfoDlg::Describe(aphelion, aphelion.time.date, Seoul());
+    const ShownSky aphelion = SkyAt(UT(2003, 7, 4, 6, 0), Seoul());
+    const CSunInfoDlg::Texts q = CSunInfoDlg::Describe(aphelion);
     EXPECT_NEAR(LeadingNumber(q.distance), 1.01671, 0.0002);
     EXPECT_NEAR(LeadingNumber(q.diameter), 31.0 + 27.0 / 60, kToleranceSunDiameterArcMinutes);
 }
 
 TEST(SunInfoDlg, PolarNightAndMidnightSun)
 {
-    const Sun winter(UT(2003, 12, 21, 11, 0));
-    const CSunInfoDlg::Texts w = CSunInfoDlg::Describe(winter, JulianDateFromCalendar(2003, 12, 21), Tromso());
+    const ShownSky winter = SkyAt(UT(2003, 12, 21, 11, 0), Tromso());
+    const CSunInfoDlg::Texts w = CSunInfoDlg::Describe(winter);
     EXPECT_EQ(w.rising, QStringLiteral("없음 (종일 지평선 아래)"));
     EXPECT_EQ(w.setting, QStringLiteral("없음 (종일 지평선 아래)"));
-    const Sun summer(UT(2003, 6, 21, 11, 0));
-    const CSunInfoDlg::Texts s = CSunInfoDlg::Describe(summer, JulianDateFromCalendar(2003, 6, 21), Tromso());
+    const ShownSky summer = SkyAt(UT(2003, 6, 21, 11, 0), Tromso());
+    const CSunInfoDlg::Texts s = CSunInfoDlg::Describe(summer);
     EXPECT_EQ(s.rising, QStringLiteral("없음 (종일 지평선 위)"));
 }
 
@@ -202,10 +210,10 @@ TEST(MoonInfo, PhaseNames)
 TEST(MoonInfo, AgeFromThePublishedNewMoon)
 {
     // New moon 2003-01-02 20:23 UT; full moon 2003-01-18 10:48 UT.
-    EXPECT_NEAR(CMoonInfoDlg::AgeDays(UT(2003, 1, 7, 20, 23)), 5.0, kToleranceMoonAgeDays);
-    EXPECT_NEAR(CMoonInfoDlg::AgeDays(UT(2003, 1, 18, 10, 48)), 15.60, kToleranceMoonAgeDays);
-    EXPECT_NEAR(CMoonInfoDlg::AgeDays(UT(2003, 1, 31, 20, 0)), 29.0, kToleranceMoonAgeDays);
-    const double age = CMoonInfoDlg::AgeDays(UT(2003, 2, 6, 3, 0));
+    EXPECT_NEAR(ClassicMoonAgeDays(UT(2003, 1, 7, 20, 23)), 5.0, kToleranceMoonAgeDays);
+    EXPECT_NEAR(ClassicMoonAgeDays(UT(2003, 1, 18, 10, 48)), 15.60, kToleranceMoonAgeDays);
+    EXPECT_NEAR(ClassicMoonAgeDays(UT(2003, 1, 31, 20, 0)), 29.0, kToleranceMoonAgeDays);
+    const double age = ClassicMoonAgeDays(UT(2003, 2, 6, 3, 0));
     EXPECT_GE(age, 0.0);
     EXPECT_LT(age, 29.9);
 }
@@ -225,8 +233,7 @@ TEST(MoonInfo, PhasesAtThePublishedQuartersAndFull)
         {UT(2003, 1, 29, 12, 0), "그믐달", 0.1},
     };
     for (const Case& c : cases) {
-        const Moon moon(c.ut);
-        const CMoonInfoDlg::Texts t = CMoonInfoDlg::Describe(moon, c.ut.date, Seoul());
+        const CMoonInfoDlg::Texts t = CMoonInfoDlg::Describe(SkyAt(c.ut, Seoul()));
         EXPECT_TRUE(t.phase.endsWith(QStringLiteral("(") + QString::fromUtf8(c.name) + QStringLiteral(")")))
             << t.phase.toStdString();
         EXPECT_NEAR(LeadingNumber(t.phase) / 100.0, c.fraction, c.fraction == 1.0 ? 0.02 : kToleranceFraction + 0.1)
@@ -236,9 +243,9 @@ TEST(MoonInfo, PhasesAtThePublishedQuartersAndFull)
 
 TEST(MoonInfoDlg, ShowsEveryFieldAndConsistentSizes)
 {
-    const Moon moon(UT(2003, 2, 6, 3, 0));
-    const SkyTime local = UTToLocal(moon.time, 9.0);
-    CMoonInfoDlg dlg(moon, local, Seoul());
+    const ShownSky sky = SkyAt(UT(2003, 2, 6, 3, 0), Seoul());
+    const SkyTime local = sky.local;
+    CMoonInfoDlg dlg(sky);
     dlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("달 정보"));
@@ -251,7 +258,7 @@ TEST(MoonInfoDlg, ShowsEveryFieldAndConsistentSizes)
     const double km = LeadingNumber(Field(dlg, "distance"));
     EXPECT_GT(km, 356000.0);
     EXPECT_LT(km, 407000.0);
-    EXPECT_NEAR(km, moon.DistanceEarthRadii() * 6378.14, 1.0);
+    EXPECT_NEAR(km, sky[Body::Moon].distanceAU * 149597870.7, 1.0);
     EXPECT_NEAR(LeadingNumber(Field(dlg, "parallax")), std::asin(6378.14 / km) * 3437.7467707849396, 0.06);
     EXPECT_NEAR(LeadingNumber(Field(dlg, "diameter")), 2 * std::asin(1737.4 / km) * 3437.7467707849396, 0.06);
     EXPECT_TRUE(Field(dlg, "age").endsWith(QStringLiteral("일")));
@@ -265,8 +272,7 @@ TEST(MoonInfoDlg, ShowsEveryFieldAndConsistentSizes)
 
 TEST(MoonInfoDlg, PhasePictureIsLitOnTheRightWhileWaxing)
 {
-    const Moon crescent(UT(2003, 1, 6, 0, 0));  // about 3 days old
-    CMoonInfoDlg dlg(crescent, UTToLocal(crescent.time, 9.0), Seoul());
+    CMoonInfoDlg dlg(SkyAt(UT(2003, 1, 6, 0, 0), Seoul()));  // about 3 days old
     dlg.resize(320, 420);
     dlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
@@ -277,8 +283,7 @@ TEST(MoonInfoDlg, PhasePictureIsLitOnTheRightWhileWaxing)
     EXPECT_LT(shot.pixelColor(cx - 30, cy).lightness(), 80);   // dark side
     EXPECT_LT(shot.pixelColor(cx, cy).lightness(), 80);        // a thin crescent leaves the centre dark
 
-    const Moon full(UT(2003, 1, 18, 10, 48));
-    CMoonInfoDlg fullDlg(full, UTToLocal(full.time, 9.0), Seoul());
+    CMoonInfoDlg fullDlg(SkyAt(UT(2003, 1, 18, 10, 48), Seoul()));
     fullDlg.resize(320, 420);
     fullDlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fullDlg));

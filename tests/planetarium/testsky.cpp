@@ -1,6 +1,7 @@
 #include "testsky.h"
+#include "astro/math/angles.h"
 
-#include "astro/timescales.h"
+#include "astro/time/timescales.h"
 #include "catalog/loadcatalogs.h"
 #include "image/messagesink.h"
 
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943295;
 constexpr double kSeoulLocal2100 = 2460325.375;  // 2024-01-15 21:00 in Seoul's civil time
 
 QFont ArialPixels(int pixels)
@@ -24,12 +24,11 @@ QFont ArialPixels(int pixels)
 }  // namespace
 
 TestSky::TestSky()
-    : observer("서울특별시", "서울", float(126.98 * kDegToRad), float(37.57 * kDegToRad), 9.0f),
-      sun(SkyTime(2451545.0)), moon(SkyTime(2451545.0)), planets(MakePlanets()),
-      labelFont(ArialPixels(14)), messierFont(ArialPixels(12)),
-      scene{localTime, ut,      lst,      observer, sun,         moon,
-            planets.data(), catalogs, colours, labelFont, messierFont}
+    : labelFont(ArialPixels(14)), messierFont(ArialPixels(12)),
+      scene{shown, catalogs, colours, labelFont, messierFont}
 {
+    shown.site = Observer("서울특별시", "서울", float(126.98 * kDegToRad), float(37.57 * kDegToRad),
+                          9.0f);
     scene.moduleDirectory = KOSMIRA_SOURCE_DIR;
     SetLocalTime(kSeoulLocal2100);
 }
@@ -45,13 +44,7 @@ void ShownSkyView::SetUp()
 
 void TestSky::SetLocalTime(double localJulianDate)
 {
-    localTime = SkyTime(localJulianDate);
-    ut = LocalToUT(localTime, observer.timeZone);
-    lst = UTToLST(ut, observer.longitude);
-    sun.Update(ut);
-    moon.Update(ut);
-    for (Planet& p : planets)
-        p.UpdateElements(ut);
+    shown = ComputeShownSky(SkyTime(localJulianDate), shown.site, Model::Classic);
 }
 
 const char* SourceDir()

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "astro/moon.h"
-#include "astro/observer.h"
-#include "astro/planet.h"
-#include "astro/skytime.h"
-#include "astro/sun.h"
+#include "astro/sky/shownsky.h"
 #include "catalog/catalogset.h"
 #include "planetarium/cplanetariumview.h"
 #include "planetarium/displaycolors.h"
@@ -23,16 +19,15 @@ class QWidget;
 // bodies computed for it, empty catalogs unless a test fills them.
 struct TestSky {
     TestSky();
-    // Recomputes UT, LST and the bodies from a local time.
+    // Recomputes the whole shown sky (classic model) for a local time at the site.
     void SetLocalTime(double localJulianDate);
 
-    Observer observer;
-    SkyTime localTime;
-    SkyTime ut;
-    SkyTime lst;
-    Sun sun;
-    Moon moon;
-    std::array<Planet, kPlanetCount> planets;
+    ShownSky shown;
+    // Parts of the shown sky by name; tests may change them before a paint.
+    Observer& observer = shown.site;
+    SkyTime& localTime = shown.local;
+    SkyTime& ut = shown.ut;
+    SkyTime& lst = shown.lst;
     CatalogSet catalogs;
     DisplayColors colours;
     QFont labelFont;

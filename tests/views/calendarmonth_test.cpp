@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
+#include "astro/math/angles.h"
 
 #include <cmath>
 #include <string>
 
-#include "astro/hours.h"
-#include "astro/juliandate.h"
-#include "astro/riseset.h"
+#include "astro/time/hours.h"
+#include "astro/time/juliandate.h"
+#include "astro/sky/riseset.h"
 #include "views/calendarmonth.h"
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943295;
 constexpr int kTableLeft = 15;
 constexpr int kTimeLineLeft = kTableLeft + 200;
 constexpr int kTimeLineRight = kTableLeft + 700;

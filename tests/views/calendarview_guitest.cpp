@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "astro/math/angles.h"
 
 #include <QApplication>
 #include <QImage>
@@ -6,13 +7,12 @@
 #include <QPalette>
 #include <QScrollArea>
 
-#include "astro/juliandate.h"
+#include "astro/time/juliandate.h"
 #include "views/calendarpainter.h"
 #include "views/ccalendarview.h"
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943295;
 constexpr int kL = 15;   // table left
 constexpr int kT = 15;   // table top
 constexpr int kR = 715;  // table right (exclusive)

@@ -1,4 +1,6 @@
+#include "astro/sky/shownsky.h"
 #include <gtest/gtest.h>
+#include "astro/math/angles.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -11,14 +13,13 @@
 #include "app/commandids.h"
 #include "app/cplanet3dframe.h"
 #include "app/cplaneteclframe.h"
-#include "astro/juliandate.h"
+#include "astro/time/juliandate.h"
 #include "views/ccalendarview.h"
 #include "views/cplanet3dview.h"
 #include "views/cplaneteclview.h"
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943295;
 
 // The state the application would own, and the three commands wired as it wires them.
 class ViewFramesTest : public ::testing::Test {
@@ -28,11 +29,7 @@ protected:
         site = Observer("대한민국", "서울", static_cast<float>(126.98 * kDegToRad),
                         static_cast<float>(37.57 * kDegToRad), 9.0f);
         shownLocal = SkyTime(JulianDateFromCalendar(2024, 2, 10), 21.0);
-        const SkyTime ut(shownLocal.JD() - 9.0 / 24.0);
-        sun.Update(ut);
-        moon.Update(ut);
-        for (Planet& p : planets)
-            p.UpdateElements(ut);
+        sky = ComputeShownSky(shownLocal, site, Model::Classic);
         labelFont = QFont(QStringLiteral("Arial"));
         labelFont.setPixelSize(14);
 
@@ -40,10 +37,10 @@ protected:
             mainFrame->AddChild(new CCalendarFrame(shownLocal, site));
         });
         appCommands.Add(CommandId::NewPlanetEcl, [this] {
-            mainFrame->AddChild(new CPlanetEclFrame(sun, moon, planets, colours, labelFont));
+            mainFrame->AddChild(new CPlanetEclFrame(sky, colours, labelFont));
         });
         appCommands.Add(CommandId::NewPlanet3d, [this] {
-            mainFrame->AddChild(new CPlanet3dFrame(sun, moon, planets, colours));
+            mainFrame->AddChild(new CPlanet3dFrame(sky, colours));
         });
         mainFrame = std::make_unique<CKosmiraFrame>(&appCommands);
         mainFrame->resize(1200, 900);
@@ -63,9 +60,7 @@ protected:
 
     Observer site;
     SkyTime shownLocal;
-    Sun sun;
-    Moon moon;
-    std::array<Planet, kPlanetCount> planets = MakePlanets();
+    ShownSky sky;
     DisplayColors colours;
     QFont labelFont;
     CommandMap appCommands;
@@ -147,9 +142,9 @@ TEST_F(ViewFramesTest, SolarSystemFrameTakesKeysAndKeepsItsSnapshot)
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(frame->View(), view);
     EXPECT_EQ(frame->Menus(), MenuSet::Main);
-    const double marsX = view->Planets()[kMars].helioX;
-    planets[kMars].UpdateElements(SkyTime(JulianDateFromCalendar(2025, 1, 1), 0.0));
-    EXPECT_EQ(view->Planets()[kMars].helioX, marsX);
+    const double marsX = view->Planets()[kMars].x;
+    sky = ComputeShownSky(SkyTime(JulianDateFromCalendar(2025, 1, 1), 0.0), site, Model::Classic);
+    EXPECT_EQ(view->Planets()[kMars].x, marsX);
 
     // The frame passes the keyboard focus on to its view.
     EXPECT_EQ(frame->focusProxy(), view);

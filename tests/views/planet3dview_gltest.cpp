@@ -1,4 +1,6 @@
+#include "astro/sky/shownsky.h"
 #include <gtest/gtest.h>
+#include "astro/math/angles.h"
 
 #include <QApplication>
 #include <QImage>
@@ -6,12 +8,11 @@
 
 #include <cmath>
 
-#include "astro/juliandate.h"
+#include "astro/time/juliandate.h"
 #include "views/cplanet3dview.h"
 
 namespace {
 
-constexpr double kHalfPi = 1.5707963267948966;
 constexpr double kEyeToleranceAu = 1e-15;
 constexpr int kSide = 200;
 
@@ -26,29 +27,32 @@ protected:
     void SetUp() override
     {
         const SkyTime ut(JulianDateFromCalendar(2024, 3, 20), 0.0);
-        sun.Update(ut);
-        moon.Update(ut);
-        for (Planet& p : planets) {
-            p.UpdateElements(ut);
-            // Well behind the camera's start and off the line of sight.
-            p.helioX = -50.0;
-            p.helioY = -30.0;
-            p.helioZ = 20.0;
-        }
+        sky = ComputeShownSkyAt(Instant::FromUT(ut.JD()), Observer(), Model::Classic);
+        // Well behind the camera's start and off the line of sight.
+        for (int i = 0; i < kPlanetCount; ++i)
+            Planet(i) = Vector3(-50.0, -30.0, 20.0);
+    }
+
+    // The heliocentric position the view draws for planet i (PlanetIndex; the Earth 2).
+    Vector3& Planet(int i)
+    {
+        static const Body bodies[kPlanetCount] = {Body::Mercury, Body::Venus,   Body::Sun,
+                                                  Body::Mars,    Body::Jupiter, Body::Saturn,
+                                                  Body::Uranus,  Body::Neptune, Body::Pluto};
+        return i == kEarth ? sky.earthHeliocentricEcliptic
+                           : sky.bodies[BodyIndex(bodies[i])].heliocentricEcliptic;
     }
 
     std::unique_ptr<CPlanet3dView> MakeView()
     {
-        auto view = std::make_unique<CPlanet3dView>(sun, moon, planets, colours);
+        auto view = std::make_unique<CPlanet3dView>(sky, colours);
         view->resize(kSide, kSide);
         view->show();
         QApplication::processEvents();
         return view;
     }
 
-    Sun sun;
-    Moon moon;
-    std::array<Planet, kPlanetCount> planets = MakePlanets();
+    ShownSky sky;
     DisplayColors colours;
 };
 
@@ -147,12 +151,12 @@ TEST_F(Planet3dViewTest, OneStepBackShowsTheSunAtTheCentre)
 TEST_F(Planet3dViewTest, ScreenAxesFollowTheEcliptic)
 {
     // Looking along longitude 0 from the Sun: +y (longitude 90) to the right, +z up.
-    planets[kMars].helioX = 2.0;
-    planets[kMars].helioY = 0.5;
-    planets[kMars].helioZ = 0.0;
-    planets[kJupiter].helioX = 2.0;
-    planets[kJupiter].helioY = 0.0;
-    planets[kJupiter].helioZ = 0.5;
+    Planet(kMars).x = 2.0;
+    Planet(kMars).y = 0.5;
+    Planet(kMars).z = 0.0;
+    Planet(kJupiter).x = 2.0;
+    Planet(kJupiter).y = 0.0;
+    Planet(kJupiter).z = 0.5;
     auto view = MakeView();
     const QImage image = view->RenderImage();
     ASSERT_FALSE(image.isNull());
@@ -165,9 +169,9 @@ TEST_F(Planet3dViewTest, ScreenAxesFollowTheEcliptic)
 
 TEST_F(Planet3dViewTest, TurningBringsABallToTheCentre)
 {
-    planets[kSaturn].helioX = 0.0;
-    planets[kSaturn].helioY = 3.0;  // longitude 90 degrees
-    planets[kSaturn].helioZ = 0.0;
+    Planet(kSaturn).x = 0.0;
+    Planet(kSaturn).y = 3.0;  // longitude 90 degrees
+    Planet(kSaturn).z = 0.0;
     auto view = MakeView();
     for (int i = 0; i < 15; ++i)
         QTest::keyClick(view.get(), Qt::Key_Right);
@@ -178,18 +182,18 @@ TEST_F(Planet3dViewTest, TurningBringsABallToTheCentre)
 
 TEST_F(Planet3dViewTest, OpenWindowKeepsItsSnapshot)
 {
-    planets[kMercury].helioX = 2.0;
-    planets[kMercury].helioY = 0.0;
-    planets[kMercury].helioZ = 0.0;
+    Planet(kMercury).x = 2.0;
+    Planet(kMercury).y = 0.0;
+    Planet(kMercury).z = 0.0;
     auto first = MakeView();
     const QImage before = first->RenderImage();
     EXPECT_EQ(before.pixel(kSide / 2, kSide / 2), Rgb(colours.planets[kMercury]));
 
     // The shown instant changes and the application recomputes its planets.
-    planets[kMercury].helioY = 0.5;
+    Planet(kMercury).y = 0.5;
     const QImage after = first->RenderImage();
     EXPECT_EQ(after, before);
-    EXPECT_EQ(first->Planets()[kMercury].helioY, 0.0);
+    EXPECT_EQ(first->Planets()[kMercury].y, 0.0);
 
     auto second = MakeView();
     const QImage fresh = second->RenderImage();
@@ -200,12 +204,12 @@ TEST_F(Planet3dViewTest, OpenWindowKeepsItsSnapshot)
 
 TEST_F(Planet3dViewTest, LaterBodiesCoverEarlierOnes)
 {
-    planets[kVenus].helioX = 3.0;
-    planets[kVenus].helioY = 0.0;
-    planets[kVenus].helioZ = 0.0;
-    planets[kPluto].helioX = 6.0;  // farther, but drawn last
-    planets[kPluto].helioY = 0.0;
-    planets[kPluto].helioZ = 0.0;
+    Planet(kVenus).x = 3.0;
+    Planet(kVenus).y = 0.0;
+    Planet(kVenus).z = 0.0;
+    Planet(kPluto).x = 6.0;  // farther, but drawn last
+    Planet(kPluto).y = 0.0;
+    Planet(kPluto).z = 0.0;
     auto view = MakeView();
     const QImage image = view->RenderImage();
     EXPECT_EQ(image.pixel(kSide / 2, kSide / 2), Rgb(colours.planets[kPluto]));
@@ -213,9 +217,9 @@ TEST_F(Planet3dViewTest, LaterBodiesCoverEarlierOnes)
 
 TEST_F(Planet3dViewTest, ResizeKeepsTheSquareProportions)
 {
-    planets[kMars].helioX = 2.0;
-    planets[kMars].helioY = 0.5;
-    planets[kMars].helioZ = 0.0;
+    Planet(kMars).x = 2.0;
+    Planet(kMars).y = 0.5;
+    Planet(kMars).z = 0.0;
     auto view = MakeView();
     view->resize(400, 200);
     QApplication::processEvents();

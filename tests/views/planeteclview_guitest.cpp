@@ -1,4 +1,7 @@
+#include "astro/ephemeris/planet.h"
+#include "astro/sky/shownsky.h"
 #include <gtest/gtest.h>
+#include "astro/math/angles.h"
 
 #include <QFont>
 #include <QImage>
@@ -6,12 +9,11 @@
 
 #include <cmath>
 
-#include "astro/juliandate.h"
+#include "astro/time/juliandate.h"
 #include "views/cplaneteclview.h"
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr int kClientWidth = 640;
 constexpr int kClientHeight = 400;
 constexpr int kL = 10;
@@ -35,38 +37,27 @@ protected:
     void SetUp() override
     {
         ut = SkyTime(JulianDateFromCalendar(2024, 3, 20), 3.0);
-        sun.Update(ut);
-        moon.Update(ut);
-        for (Planet& p : planets)
-            p.UpdateElements(ut);
-        earth = Planet(kEarth);
-        earth.UpdateElements(ut);
+        sky = ComputeShownSkyAt(Instant::FromUT(ut.JD()), Observer(), Model::Classic);
         font = QFont(QStringLiteral("Arial"));
         font.setPixelSize(14);
     }
 
-    // Puts the planet at a geocentric direction, keeping its stored time.
+    // Puts a body at a geocentric ecliptic direction.
+    void Place(Body body, const Vector3& geocentric)
+    {
+        sky.bodies[BodyIndex(body)].ecliptic = SphericalCoord::FromVector(geocentric);
+    }
+    // A planet by its PlanetIndex (Mercury 0 .. Pluto 8, the Earth 2 has no body).
     void PlacePlanet(int index, const Vector3& geocentric)
     {
-        Planet& p = planets[index];
-        p.helioX = earth.helioX + geocentric.x;
-        p.helioY = earth.helioY + geocentric.y;
-        p.helioZ = earth.helioZ + geocentric.z;
+        static const Body bodies[kPlanetCount] = {Body::Mercury, Body::Venus,   Body::Sun,
+                                                  Body::Mars,    Body::Jupiter, Body::Saturn,
+                                                  Body::Uranus,  Body::Neptune, Body::Pluto};
+        if (index != kEarth)
+            Place(bodies[index], geocentric);
     }
-
-    void PlaceSun(const Vector3& v)
-    {
-        sun.geoX = v.x;
-        sun.geoY = v.y;
-        sun.geoZ = v.z;
-    }
-
-    void PlaceMoon(const Vector3& v)
-    {
-        moon.geoX = v.x;
-        moon.geoY = v.y;
-        moon.geoZ = v.z;
-    }
+    void PlaceSun(const Vector3& v) { Place(Body::Sun, v); }
+    void PlaceMoon(const Vector3& v) { Place(Body::Moon, v); }
 
     QImage Render(const CPlanetEclView& view, const QSize& client = {kClientWidth, kClientHeight})
     {
@@ -78,10 +69,7 @@ protected:
     }
 
     SkyTime ut;
-    Sun sun;
-    Moon moon;
-    std::array<Planet, kPlanetCount> planets = MakePlanets();
-    Planet earth;
+    ShownSky sky;
     DisplayColors colours;
     QFont font;
 };
@@ -104,7 +92,7 @@ TEST_F(EclipticViewTest, BodiesInTableOrderWithoutTheEarth)
     for (int i = 0; i < kPlanetCount; ++i)
         if (i != kEarth)
             PlacePlanet(i, Direction(1.5 + 0.5 * i, 0.01, 5.0));
-    CPlanetEclView view(sun, moon, planets, colours, font);
+    CPlanetEclView view(sky, colours, font);
     const auto marks = view.Marks({kClientWidth, kClientHeight});
     const char* expected[] = {"sun",    "moon",   "mercury", "venus",   "mars",
                               "jupiter", "saturn", "uranus",  "neptune", "pluto"};
@@ -126,7 +114,7 @@ TEST_F(EclipticViewTest, DotsWhereTheFormulasPutThem)
     // The rest far up or down, out of the chart (|latitude| of 30 degrees or more).
     for (int i : {kMercury, kVenus, kSaturn, kUranus, kNeptune, kPluto})
         PlacePlanet(i, Direction(0.5 * i, (i % 2 ? 1 : -1) * (kPi / 6 + 0.01 * i), 3.0));
-    CPlanetEclView view(sun, moon, planets, colours, font);
+    CPlanetEclView view(sky, colours, font);
     const auto marks = view.Marks({kClientWidth, kClientHeight});
     ASSERT_EQ(marks.size(), 4u);
 
@@ -168,7 +156,7 @@ TEST_F(EclipticViewTest, ThirtyDegreesOffTheEclipticIsNotDrawn)
     PlacePlanet(kVenus, Direction(4.0, kPi / 6 - 1e-3, 1.0));  // just inside: drawn
     for (int i : {kMercury, kJupiter, kSaturn, kUranus, kNeptune, kPluto})
         PlacePlanet(i, Direction(0.0, 1.2, 3.0));
-    CPlanetEclView view(sun, moon, planets, colours, font);
+    CPlanetEclView view(sky, colours, font);
     const auto marks = view.Marks({kClientWidth, kClientHeight});
     EXPECT_EQ(FindMark(marks, "moon"), nullptr);
     EXPECT_EQ(FindMark(marks, "mars"), nullptr);
@@ -185,7 +173,7 @@ TEST_F(EclipticViewTest, ThirtyDegreesOffTheEclipticIsNotDrawn)
 TEST_F(EclipticViewTest, FrameLineAndLabels)
 {
     PlaceSun(Direction(1.0, 0.0, 1.0));
-    CPlanetEclView view(sun, moon, planets, colours, font);
+    CPlanetEclView view(sky, colours, font);
     const QImage image = Render(view);
     const int r = kClientWidth - 10;
     const int b = kClientHeight - 10;
@@ -212,10 +200,11 @@ TEST_F(EclipticViewTest, FrameLineAndLabels)
 TEST_F(EclipticViewTest, RepaintFollowsTheBodies)
 {
     PlaceSun(Direction(1.0, 0.0, 1.0));
-    CPlanetEclView view(sun, moon, planets, colours, font);
+    CPlanetEclView view(sky, colours, font);
     const EclipticMark before = *FindMark(view.Marks({kClientWidth, kClientHeight}), "sun");
     // The application recomputes its bodies for a later instant.
-    sun.Update(SkyTime(JulianDateFromCalendar(2024, 6, 21), 0.0));
+    sky = ComputeShownSkyAt(Instant::FromUT(SkyTime(JulianDateFromCalendar(2024, 6, 21), 0.0).JD()),
+                            Observer(), Model::Classic);
     const EclipticMark after = *FindMark(view.Marks({kClientWidth, kClientHeight}), "sun");
     EXPECT_NE(before.x, after.x);
     // About 90 degrees along the ecliptic from the March equinox: a quarter of the width.
@@ -226,7 +215,7 @@ TEST_F(EclipticViewTest, RepaintFollowsTheBodies)
 
 TEST_F(EclipticViewTest, RealPositionsOfAnInstant)
 {
-    CPlanetEclView view(sun, moon, planets, colours, font);
+    CPlanetEclView view(sky, colours, font);
     const auto marks = view.Marks({kClientWidth, kClientHeight});
     // On 20 March 2024 every body but Pluto (17 degrees at most) stays near the ecliptic.
     EXPECT_EQ(marks.size(), 10u);
@@ -240,7 +229,7 @@ TEST_F(EclipticViewTest, RealPositionsOfAnInstant)
 
 TEST_F(EclipticViewTest, TinyWindowStillDraws)
 {
-    CPlanetEclView view(sun, moon, planets, colours, font);
+    CPlanetEclView view(sky, colours, font);
     for (const QSize size : {QSize(15, 12), QSize(1, 1), QSize(19, 300), QSize(300, 5)}) {
         const QImage image = Render(view, size);
         EXPECT_EQ(image.size(), size);
@@ -251,7 +240,7 @@ TEST_F(EclipticViewTest, TinyWindowStillDraws)
 TEST_F(EclipticViewTest, WidgetPaintMatchesTheChart)
 {
     PlaceSun(Direction(1.0, 0.0, 1.0));
-    CPlanetEclView view(sun, moon, planets, colours, font);
+    CPlanetEclView view(sky, colours, font);
     view.resize(kClientWidth, kClientHeight);
     const QImage painted = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(painted, Render(view));
