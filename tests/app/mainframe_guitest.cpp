@@ -41,7 +41,8 @@ protected:
 };
 
 const QList<int> kMenu128 = {NewPlanetarium, NewPlanet3d, NewPlanetEcl, NewCalendar, NewBrowser,
-                             AppExit,        SetTime,     SetLocation,  SyncClock,   ToggleToolBar,
+                             AppExit,        SetTime,     SetLocation,  PreciseModel, SyncClock,
+                             ToggleToolBar,
                              ToggleStatusBar, FullScreen, AppAbout};
 
 TEST_F(MainFrameTest, WithoutChildMenu128IsShown)
@@ -191,7 +192,7 @@ TEST_F(MainFrameTest, MenusFollowTheActiveChildKind)
                                                 QStringLiteral("도구"), QStringLiteral("보기"),
                                                 QStringLiteral("도움말")}));
     EXPECT_EQ(frame->MenuCommandIds(),
-              (QList<int>{NewPlanetarium, FileClose, AppExit, SetTime, SetLocation,
+              (QList<int>{NewPlanetarium, FileClose, AppExit, SetTime, SetLocation, PreciseModel,
                           FindConstellation, FindSun, FindMoon, FindMercury, FindVenus, FindMars,
                           FindJupiter, FindSaturn, FindUranus, FindNeptune, FindPluto,
                           InfoConstellation, InfoSun, InfoMoon, InfoMercury, InfoVenus, InfoEarth,

@@ -1,6 +1,11 @@
 // Start-up of the application on a copy of the shipped data: launcher, catalogs and their
 // messages, default site, main frame.
 
+#include "app/ccalendarframe.h"
+#include "app/cplanet3dframe.h"
+#include "astro/time/juliandate.h"
+#include "views/ccalendarview.h"
+#include "views/cplanet3dview.h"
 #include "apptestsupport.h"
 
 #include "app/ccalendarframe.h"
@@ -312,6 +317,59 @@ TEST_F(StartupTest, ExitCommandClosesTheMainFrame)
     EXPECT_TRUE(app->MainFrame()->Action(CommandId::AppExit)->isEnabled());
     app->MainFrame()->Action(CommandId::AppExit)->trigger();
     EXPECT_FALSE(app->MainFrame()->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+// "정밀 계산" is unchecked at start-up; checking it switches the calendar, the 3D view and the
+// shown sky of every open window at once, and unchecking it brings the classic model back.
+TEST_F(StartupTest, PreciseModelMenuSwitchesEveryOpenWindow)
+{
+    ModuleCopy module;
+    ASSERT_TRUE(module.IsValid());
+    ASSERT_TRUE(Start(module));
+    CKosmiraFrame* frame = app->MainFrame();
+    app->SetShownTime(SkyTime(JulianDateFromCalendar(2026, 1, 5), 21.0));
+    for (int command : {CommandId::NewCalendar, CommandId::NewPlanet3d}) {
+        frame->Action(command)->trigger();
+        QCoreApplication::processEvents();
+    }
+    CCalendarView* calendar = nullptr;
+    CPlanet3dView* solarSystem = nullptr;
+    for (CChildFrame* child : frame->Children()) {
+        if (auto* c = dynamic_cast<CCalendarFrame*>(child))
+            calendar = c->CalendarView();
+        if (auto* s = dynamic_cast<CPlanet3dFrame*>(child))
+            solarSystem = s->SolarSystemView();
+    }
+    ASSERT_NE(calendar, nullptr);
+    ASSERT_NE(solarSystem, nullptr);
+    QAction* precise = frame->Action(CommandId::PreciseModel);
+    frame->UpdateCommandStates();
+    EXPECT_TRUE(precise->isEnabled());
+    EXPECT_FALSE(precise->isChecked());
+    EXPECT_EQ(app->GetModel(), Model::Classic);
+    const QImage classicPage = calendar->grab().toImage();
+
+    precise->trigger();
+    QCoreApplication::processEvents();
+    frame->UpdateCommandStates();
+    EXPECT_TRUE(precise->isChecked());
+    EXPECT_EQ(app->GetModel(), Model::Precise);
+    EXPECT_EQ(solarSystem->Snapshot().model, Model::Precise);
+    // The month's times move by minutes: the page is drawn anew.
+    EXPECT_NE(calendar->grab().toImage(), classicPage);
+
+    precise->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(app->GetModel(), Model::Classic);
+    EXPECT_EQ(solarSystem->Snapshot().model, Model::Classic);
+    EXPECT_EQ(calendar->grab().toImage(), classicPage);
+    for (CChildFrame* child : frame->Children())
+        child->SubWindow()->close();
+    QCoreApplication::processEvents();
 }
 
 }  // namespace

@@ -238,8 +238,11 @@ protected:
 
     SphericalCoord Horizontal(std::size_t index) const
     {
-        return EquatorialToHorizontal(sky.catalogs.constellationNames[index]->position,
-                                      sky.lst, double(sky.observer.latitude));
+        // Label points are J2000; the sky is of date.
+        const Vector3 ofDate = sky.shown.j2000ToDate.Apply(
+            sky.catalogs.constellationNames[index]->position.ToVector());
+        return EquatorialToHorizontal(SphericalCoord::FromVector(ofDate), sky.lst,
+                                      double(sky.observer.latitude));
     }
 
     // Opens the dialog (modal, as the command does) and types text over the edit field.
@@ -391,6 +394,7 @@ TEST_F(FindConstellation, LabelPointExactlyOnTheHorizonIsAccepted)
     // meridian is on the horizon. Rounding rarely gives exactly zero, so try sidereal times
     // from 2 h in steps of 0.1 h and, for each, the doubles next to that quarter turn.
     sky.observer.latitude = 0.0f;
+    sky.shown.j2000ToDate = Matrix3();  // the rule at the horizon, without precession
     double ra = 0.0;
     bool onHorizon = false;
     for (int k = 0; k < 40 && !onHorizon; ++k) {

@@ -194,7 +194,10 @@ TEST_F(SkyRender, AStarAtTheZenithIsASquareCentredOnTheZenith)
     sky.scene.moduleDirectory = noImages.path().toStdString();
     const SphericalCoord zenith(sky.lst.time.hours * 0.26179938779914946,
                                 double(sky.observer.latitude));
-    sky.catalogs.stars.push_back(std::make_unique<Star>(zenith, 'A', 0.0f));
+    // Catalogue positions are J2000: the star whose place of date is the zenith.
+    const SphericalCoord zenith2000 = SphericalCoord::FromVector(
+        sky.shown.j2000ToDate.Transposed().Apply(zenith.ToVector()));
+    sky.catalogs.stars.push_back(std::make_unique<Star>(zenith2000, 'A', 0.0f));
     Open(400, 300);
     flags.stars = 1;
     view->SetLayerFlags(&flags);
