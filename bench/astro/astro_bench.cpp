@@ -1,7 +1,9 @@
 // What the views pay for the astronomy core: one change of the shown instant, one repaint
 // of the month calendar, one constellation lookup's precession.
 
+#include "astro/sky/dayevents.h"
 #include "astro/sky/frames.h"
+#include "astro/sky/shownsky.h"
 #include "astro/math/angles.h"
 #include "astro/time/juliandate.h"
 #include "astro/sky/lunarcalendar.h"
@@ -113,6 +115,43 @@ void BM_PrecessOnePoint(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PrecessOnePoint);
+
+// The whole shown sky of one instant (what the application computes when the instant, the
+// site or the model changes), in each model.
+void BM_ShownSky(benchmark::State& state)
+{
+    const Model model = state.range(0) ? Model::Precise : Model::Classic;
+    double jd = 2461383.375;
+    for (auto _ : state) {
+        const ShownSky sky = ComputeShownSky(SkyTime(jd), kSeoul, model);
+        benchmark::DoNotOptimize(sky.moonAgeDays);
+        jd += 0.013;
+    }
+    state.SetLabel(ModelKey(model));
+}
+BENCHMARK(BM_ShownSky)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The calendar's month of events (Sun, twilights, Moon, illuminated fraction, lunar date)
+// in each model: what the calendar computes once per month, site or model.
+void BM_CalendarMonthEvents(benchmark::State& state)
+{
+    const Model model = state.range(0) ? Model::Precise : Model::Classic;
+    const double first = JulianDateFromCalendar(2026, 12, 1).jd;
+    for (auto _ : state) {
+        double sum = 0;
+        for (int day = 0; day < 31; ++day) {
+            const SkyDate date(first + day);
+            const DayEvents events = ComputeDayEvents(date, kSeoul, model);
+            LunarDate lunar;
+            ToLunar(date, lunar);
+            sum += events.sun.riseSet.begin + events.moon.begin + lunar.day +
+                   MoonIlluminatedAtMidnight(date, kSeoul, model);
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetLabel(ModelKey(model));
+}
+BENCHMARK(BM_CalendarMonthEvents)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

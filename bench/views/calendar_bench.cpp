@@ -1,5 +1,6 @@
-// One full paint of a 31-day calendar month into an image at the page size: the month's
-// table recomputed for the site (what every repaint does) and drawn.
+// One full paint of a 31-day calendar month into an image at the page size (the month's
+// values are computed at the first paint and kept while the site and model stay), and the
+// month's values alone in each model.
 #include <benchmark/benchmark.h>
 #include "astro/math/angles.h"
 
@@ -37,11 +38,13 @@ void BM_CalendarMonthModel31Days(benchmark::State& state)
     const Observer seoul("대한민국", "서울", static_cast<float>(126.98 * kDegToRad),
                          static_cast<float>(37.57 * kDegToRad), 9.0f);
     const CalendarMonth month(2024, 3);
+    const Model model = state.range(0) ? Model::Precise : Model::Classic;
     for (auto _ : state)
-        benchmark::DoNotOptimize(month.Compute(seoul));
+        benchmark::DoNotOptimize(month.Compute(seoul, model));
+    state.SetLabel(ModelKey(model));
 }
-BENCHMARK(BM_CalendarMonthModel31Days)->Unit(benchmark::kMicrosecond)->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_CalendarMonthModel31Days)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace
 

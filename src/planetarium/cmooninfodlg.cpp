@@ -8,6 +8,7 @@
 
 #include "astro/sky/dayevents.h"
 #include "planetarium/csuninfodlg.h"
+#include "format/skytext.h"
 #include "planetarium/infolayout.h"
 
 namespace {
@@ -55,15 +56,15 @@ CMoonInfoDlg::Texts CMoonInfoDlg::Describe(const ShownSky& sky)
     t.age = QString::fromUtf8(text);
 
     const BodyState& moon = sky[Body::Moon];
-    t.rightAscension = CSunInfoDlg::FormatRightAscension(moon.equatorial.lon);
-    t.declination = CSunInfoDlg::FormatDeclination(moon.equatorial.lat);
+    t.rightAscension = QString::fromStdString(FormatRightAscension(moon.equatorial.lon));
+    t.declination = QString::fromStdString(FormatDeclination(moon.equatorial.lat));
 
     const double km = moon.distanceAU * kKilometresPerAU;
     const double radii = km / kKilometresPerEarthRadius;
     std::snprintf(text, sizeof text, " km (지구 반지름의 %.2f배)", radii);
-    t.distance = CSunInfoDlg::FormatGrouped(km) + QString::fromUtf8(text);
-    t.diameter = CSunInfoDlg::FormatArcMinutes(2.0 * std::asin(kMoonRadiusKm / km));
-    t.parallax = CSunInfoDlg::FormatArcMinutes(std::asin(1.0 / radii));
+    t.distance = QString::fromStdString(FormatGrouped(km)) + QString::fromUtf8(text);
+    t.diameter = QString::fromStdString(FormatArcMinutes(2.0 * std::asin(kMoonRadiusKm / km)));
+    t.parallax = QString::fromStdString(FormatArcMinutes(std::asin(1.0 / radii)));
 
     std::snprintf(text, sizeof text, "%.1f%% ", moon.illuminated * 100.0);
     t.phase = QString::fromLatin1(text) + QStringLiteral("(") + PhaseName(LongitudeElongation(sky)) +

@@ -31,15 +31,6 @@ public:
     // The field texts for a shown sky.
     static Texts Describe(const ShownSky& sky);
 
-    // Shared formats of the two information dialogs.
-    // Right ascension (radians) as "19h 45m 12s", rounded to the second.
-    static QString FormatRightAscension(double ra);
-    // Declination (radians) as "+23° 26′ 05″", rounded to the arc second.
-    static QString FormatDeclination(double dec);
-    // An angle (radians) in arc minutes, "32.5′".
-    static QString FormatArcMinutes(double angle);
-    // A whole number with thousands separators, "147,098,074".
-    static QString FormatGrouped(double value);
     // A rise (begin) or set of a local day as local "HH:MM:SS"; times that fall on the day
     // before or after are wrapped and marked, days without the event say why.
     static QString FormatEvent(const RiseSetResult& result, bool rise);

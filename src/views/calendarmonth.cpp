@@ -1,4 +1,5 @@
 #include "views/calendarmonth.h"
+#include "format/skytext.h"
 #include "astro/sky/dayevents.h"
 
 #include <cmath>

@@ -172,18 +172,5 @@ TEST(LunarCalendar, OutsideTheTable)
     EXPECT_TRUE(out.leap);
 }
 
-TEST(LunarCalendar, DisplayText)
-{
-    LunarDate d;
-    d.year = 2020;
-    d.month = 4;
-    d.day = 1;
-    d.leap = true;
-    EXPECT_EQ(FormatLunarDate(d), "음력 윤04월 01일");
-    d.month = 12;
-    d.day = 29;
-    d.leap = false;
-    EXPECT_EQ(FormatLunarDate(d), "음력 12월 29일");
-}
 
 }  // namespace

@@ -73,8 +73,10 @@ Body BodyFromKey(const std::string& key)
 }
 
 struct Errors {
-    std::vector<double> position;  // apparent RA/Dec, arcmin
-    std::vector<double> horizon;   // topocentric alt/az, arcmin
+    std::vector<double> position;     // apparent RA/Dec, arcmin
+    std::vector<double> horizon;      // topocentric alt/az, arcmin
+    std::vector<double> magnitude;    // |V - V_ref|, magnitudes
+    std::vector<double> illuminated;  // |k - k_ref|, fraction of the disc
 };
 
 // Positions: precise at the reference's own TT; classic at its UT.
@@ -97,6 +99,8 @@ std::map<Body, Errors> PositionErrors(Model model)
         errors[body].horizon.push_back(SeparationArcmin(s.horizontal.lon * kRadToDeg,
                                                         s.horizontal.lat * kRadToDeg,
                                                         std::stod(r[12]), std::stod(r[11])));
+        errors[body].magnitude.push_back(std::fabs(s.magnitude - std::stod(r[13])));
+        errors[body].illuminated.push_back(std::fabs(s.illuminated - std::stod(r[14])));
     }
     return errors;
 }
@@ -116,16 +120,24 @@ TEST(PreciseAccuracy, PositionsAgainstTheReference1900To2100)
 {
     for (Model model : {Model::Classic, Model::Precise}) {
         const auto errors = PositionErrors(model);
-        std::printf("%s model, arcmin: body, RA/Dec median / 95%% / max, alt/az 95%%\n",
+        std::printf("%s model: body, RA/Dec arcmin median / 95%% / max, alt/az arcmin 95%%, "
+                    "magnitude and illuminated fraction 95%%\n",
                     ModelKey(model));
         for (Body b : kAllBodies) {
             const Errors& e = errors.at(b);
             const double p95 = Percentile(e.position, 0.95);
-            std::printf("  %-8s %8.3f %8.3f %8.3f %8.3f\n", BodyKey(b), Percentile(e.position, 0.5),
-                        p95, Percentile(e.position, 1.0), Percentile(e.horizon, 0.95));
+            std::printf("  %-8s %8.3f %8.3f %8.3f %8.3f %6.2f %7.4f\n", BodyKey(b),
+                        Percentile(e.position, 0.5), p95, Percentile(e.position, 1.0),
+                        Percentile(e.horizon, 0.95), Percentile(e.magnitude, 0.95),
+                        Percentile(e.illuminated, 0.95));
             if (model == Model::Precise) {
                 EXPECT_LE(p95, PreciseLimitArcmin(b)) << BodyKey(b);
                 EXPECT_LE(Percentile(e.horizon, 0.95), PreciseLimitArcmin(b)) << BodyKey(b);
+                constexpr double kIlluminatedTolerance = 0.002;  // fraction of the disc
+                EXPECT_LE(Percentile(e.illuminated, 0.95), kIlluminatedTolerance) << BodyKey(b);
+                // The reference uses older magnitude formulas than Mallama & Hilton (2018).
+                constexpr double kMagnitudeTolerance = 0.25;  // magnitudes
+                EXPECT_LE(Percentile(e.magnitude, 0.95), kMagnitudeTolerance) << BodyKey(b);
             }
         }
     }

@@ -1,3 +1,4 @@
+#include "astro/sky/frames.h"
 #include "planetarium/cplanetariumview.h"
 #include "astro/math/angles.h"
 #include "planetarium/cpointerbar.h"
@@ -61,6 +62,24 @@ TEST(PointerBar, NorthCelestialPoleIsAtEclipticLatitudeNinetyMinusObliquity)
     EXPECT_NEAR(latitude, 90.0 - 23.4393, kToleranceDeg);  // 2024 obliquity is 23.44 degrees
     const double dec = bar.EquatorialText().section(QStringLiteral("적위: "), 1).toDouble();
     EXPECT_NEAR(dec, 90.0, kToleranceDeg);
+}
+
+// Betelgeuse (J2000 RA 88.7929°, Dec +7.4071°) is at galactic latitude -8.96° (IAU J2000
+// pole, as eraIcrs2g gives it), in both models, whatever the date's precession.
+TEST(PointerBar, GalacticLatitudeOfBetelgeuseFromTheJ2000Pole)
+{
+    TestSky sky;
+    const SphericalCoord j2000(88.7929 * kDegToRad, 7.4071 * kDegToRad);
+    for (Model model : {Model::Classic, Model::Precise}) {
+        sky.shown = ComputeShownSky(sky.shown.local, sky.shown.site, model);
+        CPointerBar bar(sky.scene);
+        const SphericalCoord ofDate =
+            SphericalCoord::FromVector(sky.shown.j2000ToDate.Apply(j2000.ToVector()));
+        bar.Update(EquatorialToHorizontal(ofDate, sky.shown.lst, double(sky.shown.site.latitude)));
+        const double b = bar.GalacticText().section(QStringLiteral("은위: "), 1).toDouble();
+        constexpr double kToleranceDeg = 0.002;  // the text's three decimals
+        EXPECT_NEAR(b, -8.959, kToleranceDeg) << ModelKey(model);
+    }
 }
 
 TEST(PointerBar, NamesTheConstellationUnderThePointer)

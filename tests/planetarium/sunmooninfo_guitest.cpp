@@ -81,20 +81,6 @@ bool HasCaption(QWidget& dlg, const QString& caption)
 
 }  // namespace
 
-TEST(InfoFormats, RightAscensionAndDeclination)
-{
-    EXPECT_EQ(CSunInfoDlg::FormatRightAscension(0.0), QStringLiteral("00h 00m 00s"));
-    EXPECT_EQ(CSunInfoDlg::FormatRightAscension(M_PI / 2), QStringLiteral("06h 00m 00s"));
-    EXPECT_EQ(CSunInfoDlg::FormatRightAscension(2 * M_PI - 1e-9), QStringLiteral("00h 00m 00s"));
-    EXPECT_EQ(CSunInfoDlg::FormatRightAscension((19.0 + 45.0 / 60 + 12.0 / 3600) * M_PI / 12), QStringLiteral("19h 45m 12s"));
-    EXPECT_EQ(CSunInfoDlg::FormatDeclination(23.4392911 * kRadiansPerDegree), QStringLiteral("+23° 26′ 21″"));
-    EXPECT_EQ(CSunInfoDlg::FormatDeclination(-(5.0 + 1.0 / 60) * kRadiansPerDegree), QStringLiteral("-05° 01′ 00″"));
-    EXPECT_EQ(CSunInfoDlg::FormatDeclination(-1e-12), QStringLiteral("+00° 00′ 00″"));
-    EXPECT_EQ(CSunInfoDlg::FormatArcMinutes(0.5 * kRadiansPerDegree), QStringLiteral("30.0′"));
-    EXPECT_EQ(CSunInfoDlg::FormatGrouped(147098074.4), QStringLiteral("147,098,074"));
-    EXPECT_EQ(CSunInfoDlg::FormatGrouped(999.6), QStringLiteral("1,000"));
-    EXPECT_EQ(CSunInfoDlg::FormatGrouped(12.0), QStringLiteral("12"));
-}
 
 TEST(InfoFormats, EventsOfTheDay)
 {

@@ -8,6 +8,7 @@
 #include "astro/time/juliandate.h"
 #include "astro/sky/riseset.h"
 #include "views/calendarmonth.h"
+#include "format/skytext.h"
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include "astro/time/juliandate.h"
 
 #include <cmath>
-#include <cstdio>
 
 // Lunar years 1841-2043, five years (60 months) a line, months 1..12 of each year, after
 // the month lengths published by the Korea Astronomy and Space Science Institute.
@@ -156,12 +155,4 @@ bool ToLunar(const SkyDate& date, LunarDate& out)
         out.leap = true;
     }
     return true;
-}
-
-std::string FormatLunarDate(const LunarDate& date)
-{
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "음력 %s%02d월 %02d일", date.leap ? "윤" : "", date.month,
-                  date.day);
-    return buf;
 }

@@ -30,5 +30,3 @@ int LunarDigitDays(char digit);
 // false and leaves out untouched outside that range.
 bool ToLunar(const SkyDate& date, LunarDate& out);
 
-// Display text "음력 %s%02d월 %02d일" (UTF-8), %s being "윤" for a leap month.
-std::string FormatLunarDate(const LunarDate& date);

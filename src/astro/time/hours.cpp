@@ -1,7 +1,6 @@
 #include "astro/time/hours.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -54,17 +53,4 @@ void HoursToHMS(double hours, int& hour, int& minute, int& second)
     hour = s.hour;
     minute = s.minute;
     second = s.second;
-}
-
-std::string FormatHours(double hours)
-{
-    const HMS s = SplitAbs(std::fabs(hours));
-    char buf[48];
-    const bool negative = hours < 0 && (s.hour != 0 || s.minute != 0 || s.second != 0);
-    if (negative && s.hour == 0)
-        std::snprintf(buf, sizeof buf, "-00:%02d:%02d", s.minute, s.second);
-    else
-        std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", negative ? -s.hour : s.hour, s.minute,
-                      s.second);
-    return buf;
 }

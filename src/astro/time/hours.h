@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 
 // A time of day split into whole hours, minutes and seconds.
 struct HMS {
@@ -15,8 +14,3 @@ struct HMS {
 // Negative values give all three fields negated; a non-finite value gives zeros.
 HMS HoursToHMS(double hours);
 void HoursToHMS(double hours, int& hour, int& minute, int& second);
-
-// Formats hours as "%02d:%02d:%02d" with the same splitting as HoursToHMS; a negative value
-// carries its sign on the hour field: -1.5 -> "-1:30:00", -0.5 -> "-00:30:00",
-// 25.25 -> "25:15:00".
-std::string FormatHours(double hours);

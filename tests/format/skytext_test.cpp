@@ -1,0 +1,62 @@
+#include "format/skytext.h"
+
+#include "astro/math/angles.h"
+#include "astro/time/skytime.h"
+#include "astro/time/timescales.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+TEST(Hours, FormatHours)
+{
+    EXPECT_EQ(FormatHours(-1.5), "-1:30:00");
+    EXPECT_EQ(FormatHours(25.25), "25:15:00");
+    EXPECT_EQ(FormatHours(-0.5), "-00:30:00");
+    EXPECT_EQ(FormatHours(0.0), "00:00:00");
+    EXPECT_EQ(FormatHours(23.999), "23:59:56");
+    EXPECT_EQ(FormatHours(5.5), "05:30:00");
+    EXPECT_EQ(FormatHours(15.99999999627), "16:00:00");
+    EXPECT_EQ(FormatHours(-12.0), "-12:00:00");
+    EXPECT_EQ(FormatHours(-1.0 / 3600), "-00:00:01");
+    EXPECT_EQ(FormatHours(-1e-9), "00:00:00");  // no sign on a zero time
+    EXPECT_EQ(FormatHours(std::nan("")), "00:00:00");
+    EXPECT_EQ(FormatHours(1e300), "00:00:00");
+    // A round trip through a Julian date: 01:00 local at +9 is 16:00 UT.
+    const SkyTime ut = LocalToUT(SkyTime(SkyDate(2451544.5), 1.0), 9.0);
+    EXPECT_EQ(FormatHours(ut.time.hours), "16:00:00");
+}
+
+TEST(LunarCalendar, DisplayText)
+{
+    LunarDate d;
+    d.year = 2020;
+    d.month = 4;
+    d.day = 1;
+    d.leap = true;
+    EXPECT_EQ(FormatLunarDate(d), "음력 윤04월 01일");
+    d.month = 12;
+    d.day = 29;
+    d.leap = false;
+    EXPECT_EQ(FormatLunarDate(d), "음력 12월 29일");
+}
+
+TEST(InfoFormats, RightAscensionAndDeclination)
+{
+    EXPECT_EQ(FormatRightAscension(0.0), std::string("00h 00m 00s"));
+    EXPECT_EQ(FormatRightAscension(kPi / 2), std::string("06h 00m 00s"));
+    EXPECT_EQ(FormatRightAscension(2 * kPi - 1e-9), std::string("00h 00m 00s"));
+    EXPECT_EQ(FormatRightAscension((19.0 + 45.0 / 60 + 12.0 / 3600) * kPi / 12), std::string("19h 45m 12s"));
+    EXPECT_EQ(FormatDeclination(23.4392911 * kDegToRad), std::string("+23° 26′ 21″"));
+    EXPECT_EQ(FormatDeclination(-(5.0 + 1.0 / 60) * kDegToRad), std::string("-05° 01′ 00″"));
+    EXPECT_EQ(FormatDeclination(-1e-12), std::string("+00° 00′ 00″"));
+    EXPECT_EQ(FormatArcMinutes(0.5 * kDegToRad), std::string("30.0′"));
+    EXPECT_EQ(FormatGrouped(147098074.4), std::string("147,098,074"));
+    EXPECT_EQ(FormatGrouped(999.6), std::string("1,000"));
+    EXPECT_EQ(FormatGrouped(12.0), std::string("12"));
+}
+
+}  // namespace
