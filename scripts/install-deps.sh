@@ -16,6 +16,8 @@ packages=(
   clang libclang-rt-14-dev python3
   # headless display, screenshots
   xvfb xauth imagemagick
+  # Debian package and desktop files: building (dpkg-shlibdeps, file) and checking
+  dpkg-dev file xz-utils lintian desktop-file-utils appstream
   # fonts: Liberation stands in for Arial, Nanum for Gulim
   fonts-nanum fonts-liberation2 fontconfig
 )

@@ -14,6 +14,7 @@
 #include "app/csplashwnd.h"
 #include "app/desktoplauncher.h"
 #include "app/kosmiraicon.h"
+#include "app/runtimefiles.h"
 #include "astro/timescales.h"
 #include "catalog/catalogset.h"
 #include "catalog/loadcatalogs.h"
@@ -125,7 +126,7 @@ CKosmiraApp::CKosmiraApp(int& argc, char** argv)
     setWindowIcon(KosmiraIcon());
     InstallFonts();
     executablePath = ExecutableFromProc();
-    moduleDirectory = QFileInfo(executablePath).absolutePath();
+    moduleDirectory = FindModuleDirectory(executablePath);
     RegisterApplicationCommands();
     WireWindowCommands();
 }
@@ -338,7 +339,7 @@ bool CKosmiraApp::InitInstance()
     catalogs = std::make_unique<CatalogSet>();
     planets = MakePlanets();
 
-    WriteDesktopLauncher(executablePath, ModulePath(QStringLiteral("kosmira.png")));
+    WriteDesktopLauncher(executablePath, LauncherIcon(moduleDirectory));
 
     std::unique_ptr<CSplashWnd> splash;
     if (splashEnabled) {
