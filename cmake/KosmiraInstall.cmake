@@ -10,12 +10,13 @@
 #
 # CMAKE_INSTALL_PREFIX sets the prefix (default /usr/local); DESTDIR is honoured.
 
-set(CMAKE_INSTALL_DOCDIR "share/doc/kosmira" CACHE PATH "Documentation (copyright, changelog)")
 include(GNUInstallDirs)
 
 set(KOSMIRA_DESKTOP_ID org.kosmira.Kosmira)
 set(KOSMIRA_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(KOSMIRA_SHARE_DIR ${CMAKE_INSTALL_DATADIR}/kosmira)
+# Named after the package, whatever the project's name.
+set(KOSMIRA_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/kosmira)
 
 # The program finds its files as ../share/kosmira beside its bin folder.
 file(RELATIVE_PATH _kosmira_share_from_bin
@@ -70,7 +71,7 @@ install(FILES ${KOSMIRA_PACKAGING_DIR}/${KOSMIRA_DESKTOP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/kosmira.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${KOSMIRA_PACKAGING_DIR}/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${KOSMIRA_DOC_DIR})
 
 # The command-line program comes from its own folder; its rules are added once the whole
 # tree is configured, so they hold whichever order the folders are added in.
