@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Checks the Debian package that `make package` built in the build folder (default build/):
-# lintian finds no errors, the package is at most 15 MB and holds the laid-out files, the
-# desktop entry and metainfo validate, and the program unpacked into a temporary root starts
-# under Xvfb with its shipped catalogs (HOME in a temporary folder). With its data folder
-# taken away the unpacked program waits at the catalog message instead of crashing. Nothing
-# is installed into the machine.
+# lintian finds no errors; the package is at most 15 MB and holds the laid-out files;
+# `cmake --install` with DESTDIR lays out the same files; the desktop entry and metainfo
+# validate; the program unpacked into a temporary root starts under Xvfb with its shipped
+# catalogs (HOME in a temporary folder) and, with its data folder taken away, waits at the
+# catalog message instead of crashing. Nothing is installed into the machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -52,6 +52,10 @@ for folder in data images home; do
   diff -r --exclude=README.md "$folder" "$root/usr/share/kosmira/$folder" ||
     fail "share/kosmira/$folder differs from $folder/"
 done
+# `make install` lays out the same tree as the package.
+DESTDIR="$work/stage" cmake --install "$build" --prefix /usr >/dev/null
+diff <(cd "$work/stage" && find . | sort) <(cd "$root" && find . | sort) ||
+  fail "cmake --install and the package lay out different files"
 desktop-file-validate --no-hints "$root/usr/share/applications/org.kosmira.Kosmira.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.kosmira.Kosmira.metainfo.xml"
 
