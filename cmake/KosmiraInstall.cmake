@@ -107,3 +107,19 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-nanum, fonts-liberation
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)
+
+# Checks of the packaging files that need no package: the scalable icon against the drawn one.
+if(KOSMIRA_TESTS)
+  find_package(Qt6 QUIET COMPONENTS Svg)
+  if(Qt6Svg_FOUND)
+    kosmira_test(packaging_tests LABEL unit
+      SOURCES ${PROJECT_SOURCE_DIR}/tests/packaging/icon_test.cpp
+              ${PROJECT_SOURCE_DIR}/src/app/kosmiraicon.cpp
+      LIBS Qt6::Svg Qt6::Gui)
+    if(TARGET packaging_tests)
+      target_include_directories(packaging_tests PRIVATE ${PROJECT_SOURCE_DIR}/src)
+    endif()
+  else()
+    message(WARNING "Qt 6 Svg not found: the scalable icon is not checked")
+  endif()
+endif()

@@ -14,6 +14,8 @@ packages=(
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev liberfa-dev
   clang libclang-rt-14-dev python3
+  # the scalable icon is compared with the drawn one
+  qt6-svg-dev
   # headless display, screenshots
   xvfb xauth imagemagick
   # Debian package and desktop files: building (dpkg-shlibdeps, file) and checking
