@@ -1,7 +1,12 @@
 # Kosmira: `make run` builds and starts the program, `make test` builds and runs every test.
-# Both install what is missing from Debian's packages first.
+# Both install what is missing from Debian's packages first. `make install` installs under
+# PREFIX (default /usr/local; DESTDIR honoured), `make package` builds the Debian package
+# build/kosmira_<version>_<arch>.deb, `make package-check` builds it and checks it
+# (lintian, unpacked layout, the unpacked program's start-up under Xvfb).
 
 SANITIZE ?=
+PREFIX ?= /usr/local
+DESTDIR ?=
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
@@ -16,7 +21,7 @@ else
 BUILD ?= build
 endif
 
-.PHONY: all deps configure build run test bench fuzz clean
+.PHONY: all deps configure build run test bench fuzz clean install package package-check
 
 all: build
 
@@ -43,6 +48,15 @@ run: build
 test: build
 	cd $(BUILD) && xvfb-run -a -s "-screen 0 1600x1000x24 -noreset" \
 	  ctest --output-on-failure -j $(JOBS) --repeat until-pass:2
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+package: build
+	cmake --build $(BUILD) --target package
+
+package-check: package
+	bash scripts/check-package.sh $(BUILD)
 
 bench: deps
 	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release

@@ -14,8 +14,12 @@ packages=(
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev liberfa-dev
   clang libclang-rt-14-dev python3
+  # the scalable icon is compared with the drawn one
+  qt6-svg-dev
   # headless display, screenshots
   xvfb xauth imagemagick
+  # Debian package and desktop files: building (dpkg-shlibdeps, file) and checking
+  dpkg-dev file xz-utils lintian desktop-file-utils appstream
   # fonts: Liberation stands in for Arial, Nanum for Gulim
   fonts-nanum fonts-liberation2 fontconfig
 )

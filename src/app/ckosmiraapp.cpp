@@ -14,6 +14,7 @@
 #include "app/csplashwnd.h"
 #include "app/desktoplauncher.h"
 #include "app/kosmiraicon.h"
+#include "app/runtimefiles.h"
 #include "astro/time/timescales.h"
 #include "catalog/catalogset.h"
 #include "catalog/loadcatalogs.h"
@@ -123,7 +124,7 @@ CKosmiraApp::CKosmiraApp(int& argc, char** argv)
     setWindowIcon(KosmiraIcon());
     InstallFonts();
     executablePath = ExecutableFromProc();
-    moduleDirectory = QFileInfo(executablePath).absolutePath();
+    moduleDirectory = FindModuleDirectory(executablePath);
     RegisterApplicationCommands();
     WireWindowCommands();
 }
@@ -348,7 +349,7 @@ bool CKosmiraApp::InitInstance()
     shownSky = ShownSky();
     catalogs = std::make_unique<CatalogSet>();
 
-    WriteDesktopLauncher(executablePath, ModulePath(QStringLiteral("kosmira.png")));
+    WriteDesktopLauncher(executablePath, LauncherIcon(moduleDirectory));
 
     std::unique_ptr<CSplashWnd> splash;
     if (splashEnabled) {

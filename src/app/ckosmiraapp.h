@@ -81,7 +81,8 @@ public:
     // The product's address: the build-time home URL, or the bundled home/index.html.
     QUrl HomeUrl() const;
 
-    // Directory of the running executable followed by relative ("data/star.dat").
+    // The run-time folder (beside the executable, else ../share/kosmira; runtimefiles.h)
+    // followed by relative ("data/star.dat").
     QString ModulePath(const QString& relative) const;
     // Full path of the running executable.
     QString ExecutablePath() const { return executablePath; }

@@ -1,5 +1,5 @@
 // Start-up of the application on a copy of the shipped data: launcher, catalogs and their
-// messages, default site, main frame.
+// messages, default site, main frame; the installed layout (run-time files in ../share/kosmira).
 
 #include "app/ccalendarframe.h"
 #include "app/cplanet3dframe.h"
@@ -16,6 +16,7 @@
 #include "app/ckosmiraframe.h"
 #include "app/commandids.h"
 #include "app/csplashwnd.h"
+#include "app/runtimefiles.h"
 #include "catalog/catalogset.h"
 
 #include <QApplication>
@@ -37,6 +38,19 @@ namespace {
 constexpr double kDegreesToRadians = 0.017453292519943295;
 // Single-precision rounding of an angle in radians.
 constexpr double kToleranceRad = 1e-6;
+
+// Value of one key of a launcher file.
+QString LauncherKey(const QString& launcherPath, const QString& key)
+{
+    QFile file(launcherPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(key + QLatin1Char('=')))
+            return line.mid(key.size() + 1);
+    }
+    return {};
+}
 
 class StartupTest : public ::testing::Test {
 protected:
@@ -192,6 +206,57 @@ TEST_F(StartupTest, MissingCityFileStopsBeforeEveryOtherCatalog)
     EXPECT_TRUE(app->Catalogs().stars.empty());
     EXPECT_TRUE(app->GetObserver().name.empty());
     EXPECT_NE(app->MainFrame(), nullptr);
+}
+
+TEST_F(StartupTest, CatalogsAreReadFromShareKosmiraBesideBin)
+{
+    ModuleCopy module;
+    ASSERT_TRUE(module.IsValid());
+    // <root>/usr/bin/kosmira and <root>/usr/share/kosmira holding data/, images/, home/.
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("usr/bin"))));
+    ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("usr/share"))));
+    ASSERT_TRUE(QFile::link(module.Path(), root.filePath(QStringLiteral("usr/share/kosmira"))));
+
+    const QString found = FindModuleDirectory(root.filePath(QStringLiteral("usr/bin/kosmira")));
+    EXPECT_EQ(found, root.filePath(QStringLiteral("usr/share/kosmira")));
+    app->SetModuleDirectory(found);
+    ASSERT_TRUE(app->InitInstance());
+
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(app->Catalogs().stars.empty());
+    EXPECT_FALSE(app->Catalogs().ngc.empty());
+    EXPECT_FALSE(app->Catalogs().zones.empty());
+    EXPECT_FALSE(app->GetObserver().name.empty());
+    EXPECT_EQ(app->ModulePath(QStringLiteral("images/logo.bmp")),
+              root.filePath(QStringLiteral("usr/share/kosmira/images/logo.bmp")));
+    ASSERT_NE(app->MainFrame(), nullptr);
+    EXPECT_TRUE(app->MainFrame()->isVisible());
+
+    // No icon file among the installed run-time files: the launcher names the theme icon and
+    // starts the running executable.
+    const QString launcher = QDir(desktop).filePath(QStringLiteral("Kosmira.desktop"));
+    EXPECT_EQ(LauncherKey(launcher, QStringLiteral("Icon")), QStringLiteral("org.kosmira.Kosmira"));
+    EXPECT_EQ(LauncherKey(launcher, QStringLiteral("Exec")),
+              QLatin1Char('"') + app->ExecutablePath() + QLatin1Char('"'));
+}
+
+TEST_F(StartupTest, MissingDataFolderShowsTheCityMessageAndTheWindowStillOpens)
+{
+    ModuleCopy module;
+    ASSERT_TRUE(module.IsValid());
+    ASSERT_TRUE(QDir(module.File(QStringLiteral("data"))).removeRecursively());
+    app->SetModuleDirectory(module.Path());
+    ASSERT_TRUE(app->InitInstance());
+
+    // The loader stops at the first catalog, the city list.
+    EXPECT_EQ(messages, QStringList{QStringLiteral("도시 데이터를 읽을 수 없습니다.")});
+    EXPECT_TRUE(app->Catalogs().cities.empty());
+    EXPECT_TRUE(app->Catalogs().stars.empty());
+    EXPECT_TRUE(app->GetObserver().name.empty());
+    ASSERT_NE(app->MainFrame(), nullptr);
+    EXPECT_TRUE(app->MainFrame()->isVisible());
 }
 
 TEST_F(StartupTest, SplashIsClosedOnceTheMainFrameIsUp)
