@@ -26,15 +26,27 @@ CCalendarFrame::CCalendarFrame(const SkyTime& shownLocalTime, const Observer& si
                                const Model& model, QWidget* parent)
     : CChildFrame(MenuSet::Main, parent)
 {
-    setWindowTitle(QStringLiteral("Kosmira"));
     scrollArea = CCalendarView::CreateScrolling(shownLocalTime, site, model, this);
     calendar = qobject_cast<CCalendarView*>(scrollArea->widget());
     SetView(scrollArea);
+    site_ = &site;
+    UpdateTitle();
 }
 
 void CCalendarFrame::RefreshView()
 {
     CChildFrame::RefreshView();
+    UpdateTitle();
     if (calendar)
         calendar->update();
+}
+
+void CCalendarFrame::UpdateTitle()
+{
+    // "Kosmira - 천문 달력 2026년 12월 · 서울": the month and the site it is shown for.
+    const CalendarMonth& month = calendar->Month();
+    QString title = QStringLiteral("Kosmira - 천문 달력 %1년 %2월").arg(month.Year()).arg(month.Month());
+    if (site_ && !site_->name.empty())
+        title += QStringLiteral(" · ") + QString::fromStdString(site_->name);
+    setWindowTitle(title);
 }

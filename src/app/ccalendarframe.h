@@ -29,7 +29,9 @@ public:
 
 private:
     static const Model& ClassicModel();
+    void UpdateTitle();
 
+    const Observer* site_ = nullptr;
     QScrollArea* scrollArea = nullptr;
     CCalendarView* calendar = nullptr;
 };

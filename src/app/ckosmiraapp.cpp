@@ -20,6 +20,7 @@
 #include "catalog/loadcatalogs.h"
 #include "image/messagesink.h"
 #include "planetarium/cmooninfodlg.h"
+#include "planetarium/cplanetinfodlg.h"
 #include "planetarium/csuninfodlg.h"
 #include "planetarium/skyscene.h"
 #include "timesync/cclocksyncdlg.h"
@@ -255,8 +256,10 @@ void CKosmiraApp::WireWindowCommands()
         scene.messages = viewMessages.get();
         return new CPlanetariumFrame(scene);
     });
-    RegisterChildFrame(CommandId::NewPlanet3d, [this] { return new CPlanet3dFrame(*this); });
-    RegisterChildFrame(CommandId::NewPlanetEcl, [this] { return new CPlanetEclFrame(*this); });
+    for (int id : {CommandId::NewPlanet3d, CommandId::ToolPlanet3d})
+        RegisterChildFrame(id, [this] { return new CPlanet3dFrame(*this); });
+    for (int id : {CommandId::NewPlanetEcl, CommandId::ToolPlanetEcl})
+        RegisterChildFrame(id, [this] { return new CPlanetEclFrame(*this); });
     RegisterChildFrame(CommandId::NewCalendar, [this] { return new CCalendarFrame(*this); });
     RegisterChildFrame(CommandId::NewBrowser, [this] { return new CBrowserFrame(HomeUrl()); });
 
@@ -284,6 +287,19 @@ void CKosmiraApp::WireWindowCommands()
     });
     RegisterDialog(CommandId::InfoMoon, [this](QWidget* parent) {
         CMoonInfoDlg(shownSky, parent).exec();
+    });
+    const std::pair<int, Body> planetInfo[] = {
+        {CommandId::InfoMercury, Body::Mercury}, {CommandId::InfoVenus, Body::Venus},
+        {CommandId::InfoMars, Body::Mars},       {CommandId::InfoJupiter, Body::Jupiter},
+        {CommandId::InfoSaturn, Body::Saturn},   {CommandId::InfoUranus, Body::Uranus},
+        {CommandId::InfoNeptune, Body::Neptune}, {CommandId::InfoPluto, Body::Pluto}};
+    for (const auto& [id, body] : planetInfo) {
+        RegisterDialog(id, [this, body = body](QWidget* parent) {
+            CPlanetInfoDlg(shownSky, body, false, *catalogs, parent).exec();
+        });
+    }
+    RegisterDialog(CommandId::InfoEarth, [this](QWidget* parent) {
+        CPlanetInfoDlg(shownSky, Body::Sun, true, *catalogs, parent).exec();
     });
 }
 

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QPointer>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -59,6 +60,15 @@ CKosmiraFrame::CKosmiraFrame(CommandMap* applicationCommands, QWidget* parent)
                       [this](CommandState& s) { s.checked = toolBarVisible; });
     frameCommands.Add(CommandId::ToggleStatusBar, [this] { OnToggleStatusBar(); },
                       [this](CommandState& s) { s.checked = statusBarVisible; });
+    AddWindowCommands();
+    // Full screen for the windows that have no mode of their own (the planetarium's comes
+    // first when one is active).
+    frameCommands.Add(CommandId::FullScreen, [this] {
+        if (isFullScreen())
+            showMaximized();
+        else
+            showFullScreen();
+    }, [this](CommandState& s) { s.checked = isFullScreen(); });
 
     CreateActions();
     CreateMenus();
@@ -109,6 +119,15 @@ void CKosmiraFrame::CreateActions()
     MakeAction(PreciseModel, QStringLiteral("정밀 계산"))->setStatusTip(
         QStringLiteral("행성과 달의 위치, 뜨고 지는 시각을 정밀한 천체력으로 계산합니다."));
     MakeAction(SyncClock, QStringLiteral("컴퓨터 시간 맞추기"));
+    MakeAction(FileClose, QStringLiteral("닫기"))
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)});
+    MakeAction(WindowCascade, QStringLiteral("계단식 배열"));
+    MakeAction(WindowTile, QStringLiteral("바둑판식 배열"));
+    MakeAction(WindowNext, QStringLiteral("다음 창"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    MakeAction(WindowPrevious, QStringLiteral("이전 창"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab));
+    MakeAction(WindowCloseAll, QStringLiteral("모든 창 닫기"));
     MakeAction(ToggleToolBar, QStringLiteral("도구 모음"));
     MakeAction(ToggleStatusBar, QStringLiteral("상태 표시줄"));
     MakeAction(FullScreen, QStringLiteral("전체 화면으로 보기"));
@@ -194,6 +213,7 @@ void CKosmiraFrame::CreateMenus()
     AddCommands(makeMenu(mainMenus, QStringLiteral("도구")), {SyncClock});
     AddCommands(makeMenu(mainMenus, QStringLiteral("보기")),
                 {ToggleToolBar, ToggleStatusBar, 0, FullScreen});
+    AddWindowMenu(makeMenu(mainMenus, QStringLiteral("창")));
     AddCommands(makeMenu(mainMenus, QStringLiteral("도움말")), {AppAbout});
 
     // Menu 129: planetarium windows.
@@ -215,6 +235,7 @@ void CKosmiraFrame::CreateMenus()
     AddCommands(makeMenu(childMenus, QStringLiteral("보기")),
                 {ToggleToolBar, ToggleStatusBar, 0, PointerPalette, DisplayPalette, 0,
                  FullScreen});
+    AddWindowMenu(makeMenu(childMenus, QStringLiteral("창")));
     AddCommands(makeMenu(childMenus, QStringLiteral("도움말")), {AppAbout});
 }
 
@@ -275,7 +296,7 @@ QList<int> CKosmiraFrame::MenuCommandIds() const
         for (QAction* a : list) {
             if (a->menu())
                 walk(a->menu()->actions());
-            else if (!a->isSeparator())
+            else if (!a->isSeparator() && a->data().toInt() > 0)  // window entries are -1
                 ids.append(a->data().toInt());
         }
     };
@@ -311,6 +332,14 @@ QMdiSubWindow* CKosmiraFrame::AddChild(CChildFrame* frame)
 {
     QMdiSubWindow* window = mdiArea->addSubWindow(frame);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // "닫기" carries Ctrl+W and Ctrl+F4 for every window; the window's own menu giving them
+    // too would make both keys ambiguous, so neither would work.
+    if (QMenu* system = window->systemMenu()) {
+        for (QAction* a : system->actions())
+            if (a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)) ||
+                a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_F4)))
+                a->setShortcuts({});
+    }
     // New windows cascade from the top left, each three quarters of the client area.
     const QSize area = mdiArea->viewport()->size();
     const int step = kCascadeStep * (childrenOpened++ % 8);
@@ -334,9 +363,57 @@ void CKosmiraFrame::OnChildActivated(QMdiSubWindow*)
 
 void CKosmiraFrame::UpdateTitle()
 {
+    // Child windows name themselves "Kosmira - 플라네타리움" and so on; the main window
+    // takes the active one's title.
     CChildFrame* child = ActiveChild();
     const QString childTitle = child ? child->windowTitle() : QString();
-    setWindowTitle(childTitle.isEmpty() ? kFrameTitle : kFrameTitle + QStringLiteral(" - ") + childTitle);
+    setWindowTitle(childTitle.isEmpty() ? kFrameTitle : childTitle);
+}
+
+void CKosmiraFrame::AddWindowCommands()
+{
+    using namespace CommandId;
+    const auto anyChild = [this](CommandState& s) { s.enabled = !Children().isEmpty(); };
+    frameCommands.Add(FileClose, [this] {
+        if (QMdiSubWindow* window = mdiArea->activeSubWindow())
+            window->close();
+    }, [this](CommandState& s) { s.enabled = mdiArea->activeSubWindow() != nullptr; });
+    frameCommands.Add(WindowCascade, [this] { mdiArea->cascadeSubWindows(); }, anyChild);
+    frameCommands.Add(WindowTile, [this] { mdiArea->tileSubWindows(); }, anyChild);
+    frameCommands.Add(WindowNext, [this] { mdiArea->activateNextSubWindow(); }, anyChild);
+    frameCommands.Add(WindowPrevious, [this] { mdiArea->activatePreviousSubWindow(); }, anyChild);
+    frameCommands.Add(WindowCloseAll, [this] { mdiArea->closeAllSubWindows(); }, anyChild);
+}
+
+void CKosmiraFrame::AddWindowMenu(QMenu* menu)
+{
+    using namespace CommandId;
+    AddCommands(menu, {WindowCascade, WindowTile, WindowNext, WindowCloseAll});
+    // The open windows by title, the active one checked; made anew each time it opens.
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        for (QAction* a : menu->actions()) {
+            if (a->data().toInt() == -1 || a->property("windowList").toBool())
+                menu->removeAction(a);
+            if (a->data().toInt() == -1)
+                a->deleteLater();
+        }
+        const QList<QMdiSubWindow*> windows = mdiArea->subWindowList();
+        if (windows.isEmpty())
+            return;
+        menu->addSeparator()->setProperty("windowList", true);
+        int number = 1;
+        for (QMdiSubWindow* window : windows) {
+            QAction* entry = menu->addAction(
+                QStringLiteral("&%1 %2").arg(number++).arg(window->windowTitle()));
+            entry->setData(-1);
+            entry->setCheckable(true);
+            entry->setChecked(window == mdiArea->activeSubWindow());
+            connect(entry, &QAction::triggered, this, [this, w = QPointer<QMdiSubWindow>(window)] {
+                if (w)
+                    mdiArea->setActiveSubWindow(w);
+            });
+        }
+    });
 }
 
 bool CKosmiraFrame::RouteCommand(int id)

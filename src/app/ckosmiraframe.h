@@ -77,6 +77,8 @@ private:
     void ShowMenus(MenuSet menus);
     void OnChildActivated(QMdiSubWindow* window);
     void UpdateTitle();
+    void AddWindowCommands();
+    void AddWindowMenu(QMenu* menu);
     void OnToggleToolBar();
     void OnToggleStatusBar();
 

@@ -11,7 +11,7 @@ constexpr int NewPlanet3d = 32828;     // "새 태양계 3차원 보기"
 constexpr int NewPlanetEcl = 32829;    // "새 행성 시운동 보기"
 constexpr int NewBrowser = 32830;      // "새 브라우저 생성"
 constexpr int NewCalendar = 32831;     // "새 천문 달력"
-constexpr int FileClose = 57602;       // "닫기" (no handler)
+constexpr int FileClose = 57602;       // "닫기": closes the active window (Ctrl+W, Ctrl+F4)
 constexpr int FilePrint = 57607;       // toolbar printer (no handler)
 constexpr int AppExit = 57665;         // "종료"
 
@@ -22,8 +22,8 @@ constexpr int PreciseModel = 32900; // "정밀 계산" (checked: the precise mod
 
 // Tools
 constexpr int SyncClock = 32821;      // "컴퓨터 시간 맞추기"
-constexpr int ToolPlanet3d = 32775;   // "태양계 3차원 보기" (no handler)
-constexpr int ToolPlanetEcl = 32777;  // "황도 면에서 행성 위치 보기" (no handler)
+constexpr int ToolPlanet3d = 32775;   // "태양계 3차원 보기": as NewPlanet3d
+constexpr int ToolPlanetEcl = 32777;  // "황도 면에서 행성 위치 보기": as NewPlanetEcl
 constexpr int ToolCalendar = 32778;   // "천문 달력(...)" (no handler)
 constexpr int ToolPolarAxis = 32779;  // "극축 맞추기" (no handler)
 
@@ -48,10 +48,10 @@ constexpr int FindNeptune = 32804;
 constexpr int FindPluto = 32805;
 
 // Information
-constexpr int InfoConstellation = 32806;  // no handler
+constexpr int InfoConstellation = 32806;
 constexpr int InfoSun = 32782;
 constexpr int InfoMoon = 32781;
-constexpr int InfoMercury = 32783;  // 32783 .. 32791: Mercury .. Pluto, Earth included (no handler)
+constexpr int InfoMercury = 32783;  // 32783 .. 32791: Mercury .. Pluto, Earth included
 constexpr int InfoVenus = 32784;
 constexpr int InfoEarth = 32785;
 constexpr int InfoMars = 32786;
@@ -69,6 +69,13 @@ constexpr int ViewNorth = 32810;
 constexpr int ViewZenith = 32811;
 constexpr int ZoomIn = 32812;
 constexpr int ZoomOut = 32813;
+
+// Window
+constexpr int WindowCascade = 32901;   // "계단식 배열"
+constexpr int WindowTile = 32902;      // "바둑판식 배열"
+constexpr int WindowNext = 32903;      // "다음 창", Ctrl+Tab
+constexpr int WindowPrevious = 32904;  // Ctrl+Shift+Tab (no menu item)
+constexpr int WindowCloseAll = 32905;  // "모든 창 닫기"
 
 // Help
 constexpr int AppAbout = 57664;  // "이 프로그램에 대하여..."

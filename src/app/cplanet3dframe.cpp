@@ -14,6 +14,7 @@ CPlanet3dFrame::CPlanet3dFrame(const CKosmiraApp& app, QWidget* parent)
 CPlanet3dFrame::CPlanet3dFrame(const ShownSky& sky, const DisplayColors& colours, QWidget* parent)
     : CChildFrame(MenuSet::Main, parent)
 {
+    setWindowTitle(QStringLiteral("Kosmira - 태양계 3차원"));
     solarSystem = new CPlanet3dView(sky, colours, this);
     SetView(solarSystem);
 }

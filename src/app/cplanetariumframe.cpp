@@ -32,6 +32,7 @@ QDockWidget* MakeDock(const QString& title, QWidget* palette, const QString& nam
 CPlanetariumFrame::CPlanetariumFrame(const SkyScene& scene, QWidget* parent)
     : CChildFrame(MenuSet::Planetarium, parent)
 {
+    setWindowTitle(QStringLiteral("Kosmira - 플라네타리움"));
     view_ = new CPlanetariumView(scene, this);
     SetView(view_);
 

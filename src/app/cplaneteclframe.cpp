@@ -12,6 +12,7 @@ CPlanetEclFrame::CPlanetEclFrame(const ShownSky& sky, const DisplayColors& colou
                                  const QFont& labelFont, QWidget* parent)
     : CChildFrame(MenuSet::Main, parent)
 {
+    setWindowTitle(QStringLiteral("Kosmira - 행성 시운동"));
     chart = new CPlanetEclView(sky, colours, labelFont, this);
     SetView(chart);
 }

@@ -39,7 +39,7 @@ TEST(BrowserFrame, TwoWindowsEachLoadTheBundledPage)
 
     auto* first = new CBrowserFrame(BundledHome());
     auto* second = new CBrowserFrame(BundledHome());
-    EXPECT_EQ(first->windowTitle(), QStringLiteral("Kosmira"));
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("Kosmira - 브라우저"));
     EXPECT_EQ(first->Menus(), MenuSet::Main);
     for (CBrowserFrame* frame : {first, second}) {
         QMdiSubWindow* window = area.addSubWindow(frame);

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <QMenu>
 #include <gtest/gtest.h>
 
 #include <X11/XKBlib.h>
@@ -43,14 +44,15 @@ protected:
 const QList<int> kMenu128 = {NewPlanetarium, NewPlanet3d, NewPlanetEcl, NewCalendar, NewBrowser,
                              AppExit,        SetTime,     SetLocation,  PreciseModel, SyncClock,
                              ToggleToolBar,
-                             ToggleStatusBar, FullScreen, AppAbout};
+                             ToggleStatusBar, FullScreen, WindowCascade, WindowTile, WindowNext,
+                             WindowCloseAll, AppAbout};
 
 TEST_F(MainFrameTest, WithoutChildMenu128IsShown)
 {
     EXPECT_EQ(frame->CurrentMenus(), MenuSet::Main);
     EXPECT_EQ(frame->MenuTitles(), (QStringList{QStringLiteral("파일"), QStringLiteral("설정"),
                                                 QStringLiteral("도구"), QStringLiteral("보기"),
-                                                QStringLiteral("도움말")}));
+                                                QStringLiteral("창"), QStringLiteral("도움말")}));
     EXPECT_EQ(frame->MenuCommandIds(), kMenu128);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Kosmira"));
 }
@@ -74,14 +76,15 @@ TEST_F(MainFrameTest, MenuItemTextsAndSeparators)
 TEST_F(MainFrameTest, CommandsWithoutHandlerAreDisabled)
 {
     frame->UpdateCommandStates();
-    for (int id : {FullScreen, NewPlanetarium, NewCalendar, SetTime, SetLocation, SyncClock,
-                   AppAbout, AppExit, FilePrint, ViewEast, ZoomIn, FileClose, InfoMercury}) {
+    for (int id : {NewPlanetarium, NewCalendar, SetTime, SetLocation, SyncClock,
+                   AppAbout, AppExit, FilePrint, ViewEast, ZoomIn, InfoMercury}) {
         bool handled = true;
         EXPECT_FALSE(frame->QueryCommand(id, &handled).enabled) << id;
         EXPECT_FALSE(handled) << id;
         EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
     }
-    // The frame's own toggles are always there.
+    // The frame's own toggles are always there, full screen included.
+    EXPECT_TRUE(frame->Action(FullScreen)->isEnabled());
     EXPECT_TRUE(frame->Action(ToggleToolBar)->isEnabled());
     EXPECT_TRUE(frame->Action(ToggleStatusBar)->isEnabled());
 
@@ -190,7 +193,7 @@ TEST_F(MainFrameTest, MenusFollowTheActiveChildKind)
     EXPECT_EQ(frame->MenuTitles(), (QStringList{QStringLiteral("파일"), QStringLiteral("설정"),
                                                 QStringLiteral("찾기"), QStringLiteral("정보"),
                                                 QStringLiteral("도구"), QStringLiteral("보기"),
-                                                QStringLiteral("도움말")}));
+                                                QStringLiteral("창"), QStringLiteral("도움말")}));
     EXPECT_EQ(frame->MenuCommandIds(),
               (QList<int>{NewPlanetarium, FileClose, AppExit, SetTime, SetLocation, PreciseModel,
                           FindConstellation, FindSun, FindMoon, FindMercury, FindVenus, FindMars,
@@ -199,7 +202,8 @@ TEST_F(MainFrameTest, MenusFollowTheActiveChildKind)
                           InfoMars, InfoJupiter, InfoSaturn, InfoUranus, InfoNeptune, InfoPluto,
                           ToolPlanet3d, ToolPlanetEcl, ToolCalendar, ToolPolarAxis, SyncClock,
                           ToggleToolBar, ToggleStatusBar, PointerPalette, DisplayPalette,
-                          FullScreen, AppAbout}));
+                          FullScreen, WindowCascade, WindowTile, WindowNext, WindowCloseAll,
+                          AppAbout}));
 
     auto* other = new TestChildFrame(MenuSet::Main);
     frame->AddChild(other);
@@ -289,15 +293,16 @@ TEST_F(MainFrameTest, ActivatingAChildFocusesItsView)
 TEST_F(MainFrameTest, ChildTitleJoinsTheFrameTitleAndTwoChildrenAreIndependent)
 {
     auto* first = new TestChildFrame(MenuSet::Main);
-    first->setWindowTitle(QStringLiteral("Kosmira"));
+    first->setWindowTitle(QStringLiteral("Kosmira - 첫째"));
     auto* second = new TestChildFrame(MenuSet::Main);
-    second->setWindowTitle(QStringLiteral("Kosmira"));
+    second->setWindowTitle(QStringLiteral("Kosmira - 둘째"));
     QMdiSubWindow* a = frame->AddChild(first);
     QMdiSubWindow* b = frame->AddChild(second);
     EXPECT_NE(a, b);
     EXPECT_EQ(frame->Children().size(), 2);
-    EXPECT_EQ(a->windowTitle(), QStringLiteral("Kosmira"));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Kosmira - Kosmira"));
+    EXPECT_EQ(a->windowTitle(), QStringLiteral("Kosmira - 첫째"));
+    // The main window takes the active child's title.
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Kosmira - 둘째"));
     a->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(frame->Children(), QList<CChildFrame*>{second});
@@ -343,6 +348,48 @@ TEST_F(MainFrameTest, AcceleratorsWithoutHandlerLeaveEditingKeysToTheView)
     EXPECT_EQ(edit->text(), QString());
     QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(edit->text(), QStringLiteral("abc"));
+}
+
+// The window menu lists the open windows with the active one checked; Ctrl+W closes the
+// active window, Ctrl+Tab moves to the next, and "모든 창 닫기" closes them all.
+TEST_F(MainFrameTest, WindowMenuListsTheWindowsAndTheKeysMoveBetweenThem)
+{
+    frame->UpdateCommandStates();
+    EXPECT_FALSE(frame->Action(FileClose)->isEnabled());
+    EXPECT_FALSE(frame->Action(WindowCloseAll)->isEnabled());
+    auto* first = new TestChildFrame(MenuSet::Main);
+    first->setWindowTitle(QStringLiteral("Kosmira - 첫째"));
+    auto* second = new TestChildFrame(MenuSet::Main);
+    second->setWindowTitle(QStringLiteral("Kosmira - 둘째"));
+    frame->AddChild(first);
+    QMdiSubWindow* b = frame->AddChild(second);
+    frame->UpdateCommandStates();
+    EXPECT_TRUE(frame->Action(FileClose)->isEnabled());
+
+    QMenu* windows = nullptr;
+    for (QAction* a : frame->menuBar()->actions())
+        if (a->text() == QStringLiteral("창"))
+            windows = a->menu();
+    ASSERT_NE(windows, nullptr);
+    emit windows->aboutToShow();
+    QStringList entries;
+    for (QAction* a : windows->actions())
+        if (a->data().toInt() == -1)
+            entries.append((a->isChecked() ? QStringLiteral("* ") : QStringLiteral("  ")) + a->text());
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("  &1 Kosmira - 첫째"),
+                                    QStringLiteral("* &2 Kosmira - 둘째")}));
+
+    EXPECT_EQ(frame->ActiveChild(), second);
+    QApplication::setActiveWindow(frame.get());
+    QTest::keyClick(frame.get(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(frame->ActiveChild(), first);
+    frame->MdiArea()->setActiveSubWindow(b);
+    QTest::keyClick(frame.get(), Qt::Key_W, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(frame->Children(), QList<CChildFrame*>{first});
+    frame->RouteCommand(WindowCloseAll);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(frame->Children().isEmpty());
 }
 
 }  // namespace

@@ -1,3 +1,6 @@
+#include "astro/math/angles.h"
+#include "catalog/catalogset.h"
+#include "planetarium/cplanetinfodlg.h"
 #include "astro/sky/moonphase.h"
 #include "astro/sky/shownsky.h"
 #include <QImage>
@@ -277,3 +280,69 @@ TEST(MoonInfoDlg, PhasePictureIsLitOnTheRightWhileWaxing)
     EXPECT_GT(fullShot.pixelColor(cx - 30, cy).lightness(), 180);
     EXPECT_GT(fullShot.pixelColor(cx + 30, cy).lightness(), 180);
 }
+
+namespace {
+
+// Venus on 1900-02-27 at Seoul, from the astronomy-engine fixture (tests/astro/fixtures/
+// positions.csv): elongation 43.0957°, magnitude -4.2093, illuminated 0.65646, distance
+// 0.954142 AU, altitude -18.508°, azimuth 44.984°.
+TEST(PlanetInfoDlg, VenusAgreesWithTheIndependentReference)
+{
+    const Observer seoul("", "", float(126.978 * kDegToRad), float(37.5665 * kDegToRad), 9.0f);
+    const ShownSky sky = ComputeShownSkyAt(Instant::FromUTAndTT(2415107.39017309, 2415107.39014421),
+                                           seoul, Model::Precise);
+    CatalogSet catalogs;
+    CPlanetInfoDlg dlg(sky, Body::Venus, false, catalogs);
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("금성 정보"));
+    constexpr double kAngleToleranceDeg = 0.02;  // the text's two decimals and 1' of model
+    constexpr double kMagnitudeTolerance = 0.2;  // the reference's older magnitude formula
+    EXPECT_NEAR(LeadingNumber(dlg.Value(QStringLiteral("elongation"))), 43.0957, kAngleToleranceDeg);
+    EXPECT_TRUE(dlg.Value(QStringLiteral("elongation")).endsWith(QStringLiteral("(동쪽)")));
+    EXPECT_NEAR(LeadingNumber(dlg.Value(QStringLiteral("magnitude"))), -4.2093, kMagnitudeTolerance);
+    EXPECT_NEAR(LeadingNumber(dlg.Value(QStringLiteral("illuminated"))), 65.646, 0.1);
+    // The reference gives the geometric distance at the instant, Kosmira the light-time one.
+    constexpr double kDistanceToleranceAU = 1e-4;
+    EXPECT_NEAR(LeadingNumber(dlg.Value(QStringLiteral("earthDistance"))), 0.954142,
+                kDistanceToleranceAU);
+    EXPECT_NEAR(LeadingNumber(dlg.Value(QStringLiteral("altitude"))), -18.508, kAngleToleranceDeg);
+    EXPECT_NEAR(LeadingNumber(dlg.Value(QStringLiteral("azimuth"))), 44.984, kAngleToleranceDeg);
+    // Below the horizon at 09:21 local in the morning: risen later that day, set in the evening.
+    EXPECT_FALSE(dlg.Value(QStringLiteral("rising")).isEmpty());
+    EXPECT_EQ(dlg.Value(QStringLiteral("constellation")), QStringLiteral("알 수 없음"));  // no zones
+}
+
+// The Earth's row set: 1 AU and about 30 km/s; in early January the Sun is near perihelion
+// (0.9833 AU, 30.29 km/s) and the December solstice is about two weeks past.
+TEST(PlanetInfoDlg, TheEarthNearPerihelion)
+{
+    const Observer seoul("", "", float(126.978 * kDegToRad), float(37.5665 * kDegToRad), 9.0f);
+    for (Model model : {Model::Classic, Model::Precise}) {
+        const ShownSky sky = ComputeShownSky(SkyTime(JulianDateFromCalendar(2026, 1, 3), 12.0),
+                                             seoul, model);
+        CatalogSet catalogs;
+        CPlanetInfoDlg dlg(sky, Body::Sun, true, catalogs);
+        EXPECT_EQ(dlg.windowTitle(), QStringLiteral("지구 정보"));
+        EXPECT_NEAR(LeadingNumber(dlg.Value(QStringLiteral("sunDistance"))), 0.9833, 0.0003);
+        EXPECT_NEAR(LeadingNumber(dlg.Value(QStringLiteral("orbitalSpeed"))), 30.29, 0.05);
+        EXPECT_TRUE(dlg.Value(QStringLiteral("season")).startsWith(QStringLiteral("동지 (약 1")))
+            << dlg.Value(QStringLiteral("season")).toStdString();
+    }
+}
+
+// The calendar's words for days without the event.
+TEST(PlanetInfoDlg, EventWordsAsInTheCalendar)
+{
+    RiseSetResult r;
+    r.status = RiseSetStatus::NeverRises;
+    EXPECT_EQ(CPlanetInfoDlg::EventText(r, true), QStringLiteral("안뜸"));
+    r.status = RiseSetStatus::NeverSets;
+    r.aboveAllDay = true;
+    EXPECT_EQ(CPlanetInfoDlg::EventText(r, false), QStringLiteral("안짐"));
+    r.status = RiseSetStatus::Normal;
+    r.beginStatus = EventStatus::NotThisDay;
+    r.end = 5.5;
+    EXPECT_EQ(CPlanetInfoDlg::EventText(r, true), QStringLiteral("없음"));
+    EXPECT_EQ(CPlanetInfoDlg::EventText(r, false), QStringLiteral("05:30:00"));
+}
+
+}  // namespace

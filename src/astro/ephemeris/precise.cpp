@@ -118,6 +118,7 @@ void PreciseEphemeris::ComputeEarth()
     double pvb[2][3];
     eraEpv00(kJ2000, tt2, pvh, pvb);
     earthHelio_ = FromErfa(pvh[0]);
+    earthHelioVelocity_ = FromErfa(pvh[1]);
     earthBaryPosition_ = FromErfa(pvb[0]);
     earthBaryVelocity_ = FromErfa(pvb[1]);
 }

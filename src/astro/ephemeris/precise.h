@@ -45,8 +45,9 @@ public:
     double TrueObliquity() const { return trueObliquity_; }
     // Greenwich apparent sidereal time, radians in [0, 2pi).
     double ApparentSiderealTime() const { return gast_; }
-    // The Earth's heliocentric position, ICRS axes, AU.
+    // The Earth's heliocentric position, ICRS axes, AU, and velocity, AU/day.
     Vector3 EarthHeliocentric() const { return earthHelio_; }
+    Vector3 EarthHeliocentricVelocity() const { return earthHelioVelocity_; }
 
     // The body's place; see GeocentricPlace.
     GeocentricPlace Place(Body body) const;
@@ -59,6 +60,7 @@ private:
     double trueObliquity_ = 0.0;
     double gast_ = 0.0;
     Vector3 earthHelio_;
+    Vector3 earthHelioVelocity_;  // AU/day
     Vector3 earthBaryVelocity_;  // AU/day
     Vector3 earthBaryPosition_;  // AU
 };

@@ -108,6 +108,14 @@ void FillClassic(ShownSky& sky)
         p.UpdateElements(ut);
     const Vector3 earthEcl = planets[kEarth].Heliocentric();
     sky.earthHeliocentricEcliptic = earthEcl;
+    {
+        // Central difference over one day of the Earth-Moon barycentre's orbit.
+        Planet before(kEarth), after(kEarth);
+        before.UpdateElements(SkyTime(ut.JD() - 0.5));
+        after.UpdateElements(SkyTime(ut.JD() + 0.5));
+        sky.earthOrbitalSpeedKmPerS =
+            (after.Heliocentric() - before.Heliocentric()).Length() * kKilometresPerAU / 86400.0;
+    }
     // The Sun on the J2000 ecliptic from the Earth, for elongations (the Keplerian Sun is
     // of date; the 0.4 degree of precession is far below what elongation needs to show).
     const Vector3 sunGeoDate = sun.Geocentric();
@@ -164,6 +172,8 @@ void FillPrecise(ShownSky& sky)
     sky.gst.time.hours = gast * kRadToHours;
     sky.lst.time.hours = last * kRadToHours;
     sky.earthHeliocentricEcliptic = IcrsToEclipticJ2000(eph.EarthHeliocentric());
+    sky.earthOrbitalSpeedKmPerS =
+        eph.EarthHeliocentricVelocity().Length() * kKilometresPerAU / 86400.0;
 
     const Vector3 site = SitePositionTrueOfDate(sky.site.longitude, sky.site.latitude,
                                                 sky.heightMetres, gast);

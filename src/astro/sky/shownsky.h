@@ -50,8 +50,10 @@ struct ShownSky {
     // Ecliptic-of-date vectors to the equator of date (classic: Schlyter's mean obliquity;
     // precise: the true obliquity).
     Matrix3 eclipticToEquatorial;
-    // The Earth's heliocentric position on the J2000 ecliptic, AU.
+    // The Earth's heliocentric position on the J2000 ecliptic, AU, and its orbital speed
+    // around the Sun, km/s.
     Vector3 earthHeliocentricEcliptic;
+    double earthOrbitalSpeedKmPerS = 0.0;
     std::array<BodyState, kBodyCount> bodies{};
     // Days since the last new moon (geocentric ecliptic longitudes of Moon and Sun equal).
     double moonAgeDays = 0.0;
