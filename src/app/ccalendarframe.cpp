@@ -1,8 +1,10 @@
 #include "app/ccalendarframe.h"
 
 #include <QScrollArea>
+#include <QShortcut>
 
 #include "app/ckosmiraapp.h"
+#include "app/ckosmiraframe.h"
 #include "views/ccalendarview.h"
 
 CCalendarFrame::CCalendarFrame(const CKosmiraApp& app, QWidget* parent)
@@ -31,6 +33,18 @@ CCalendarFrame::CCalendarFrame(const SkyTime& shownLocalTime, const Observer& si
     SetView(scrollArea);
     site_ = &site;
     UpdateTitle();
+    // PageUp and PageDown turn the months (before the scroll area would scroll with them).
+    auto* previous = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
+    previous->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(previous, &QShortcut::activated, calendar, &CCalendarView::ShowPreviousMonth);
+    auto* next = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
+    next->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(next, &QShortcut::activated, calendar, &CCalendarView::ShowNextMonth);
+    connect(calendar, &CCalendarView::monthChanged, this, [this] {
+        UpdateTitle();
+        if (CKosmiraFrame* main = qobject_cast<CKosmiraFrame*>(window()))
+            main->setWindowTitle(windowTitle());
+    });
 }
 
 void CCalendarFrame::RefreshView()

@@ -354,7 +354,6 @@ int Month(const Options& o, std::string& out, std::string& err)
     for (int d = 1; d <= DaysInMonth(y, m); ++d) {
         const SkyDate day = JulianDateFromCalendar(y, m, d);
         const DayEvents events = ComputeDayEvents(day, site.observer, model);
-        const SkyTime midnightUT = LocalToUT(SkyTime(day, 0.0), site.observer.timeZone);
         j.BeginObject();
         j.Key("date").String(DateText(y, m, d));
         j.Key("zone_hours").Number(site.observer.timeZone);
@@ -365,10 +364,7 @@ int Month(const Options& o, std::string& out, std::string& err)
         else
             j.Null();
         j.Key("illuminated").Number(MoonIlluminatedAtMidnight(day, site.observer, model));
-        j.Key("moon_age_days")
-            .Number(model == Model::Precise
-                        ? PreciseMoonAgeDays(Instant::FromUT(midnightUT.JD()))
-                        : ClassicMoonAgeDays(midnightUT));
+        j.Key("moon_age_days").Number(MoonAgeAtMidnight(day, site.observer, model));
         WriteSunDay(j, events.sun);
         WriteEvent(j, "moon", events.moon, false, 0.0);
         j.EndObject();

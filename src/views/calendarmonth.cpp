@@ -103,6 +103,8 @@ CalendarDay CalendarMonth::ComputeDay(int day, const Observer& site, Model model
 
     out.cells[1][0] = {Printf("%6.1f%%", MoonIlluminatedAtMidnight(date, site, model) * 100.0),
                        false};
+    // The Moon's age at 0 h local, in days, below its illuminated fraction.
+    out.cells[1][1] = {Printf("%.1f일", MoonAgeAtMidnight(date, site, model)), false};
 
     // Columns 5 to 2, darkest band first, so that each brush paints over the one before.
     const DayEvents events = ComputeDayEvents(date, site, model);
@@ -122,13 +124,20 @@ CalendarDay CalendarMonth::ComputeDay(int day, const Observer& site, Model model
         const RiseSetResult& r = *band.result;
         switch (r.status) {
         case RiseSetStatus::Normal:
-            cells[0] = TimeCell(r.begin);
-            cells[1] = TimeCell(r.end);
+            // An event of the day before or after (the precise model's search) leaves its
+            // cell empty-handed and its bar reaching the edge of the day.
+            cells[0] = r.beginStatus == EventStatus::Occurs ? TimeCell(r.begin) : DimCell(kNone);
+            cells[1] = r.endStatus == EventStatus::Occurs ? TimeCell(r.end) : DimCell(kNone);
             out.bars.push_back(
-                {band.brush, TimeX(r.begin), sunTop, TimeX(r.end), sunTop + kRowHeight});
+                {band.brush, r.beginStatus == EventStatus::Occurs ? TimeX(r.begin) : lineLeft,
+                 sunTop, r.endStatus == EventStatus::Occurs ? TimeX(r.end) : lineRight,
+                 sunTop + kRowHeight});
             break;
         case RiseSetStatus::None:
             cells[0] = cells[1] = DimCell(kNone);
+            // The Sun never goes below this altitude: its shade covers the whole night.
+            if (r.aboveAllDay)
+                out.bars.push_back({band.brush, lineLeft, sunTop, lineRight, sunTop + kRowHeight});
             break;
         case RiseSetStatus::NeverRises:
             cells[0] = cells[1] = DimCell(kNeverRises);

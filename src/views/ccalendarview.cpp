@@ -61,6 +61,26 @@ const std::vector<CalendarDay>& CCalendarView::Days() const
     return days_;
 }
 
+void CCalendarView::ShowPreviousMonth()
+{
+    const int year = month_.Month() == 1 ? month_.Year() - 1 : month_.Year();
+    month_ = CalendarMonth(year, month_.Month() == 1 ? 12 : month_.Month() - 1);
+    daysValid_ = false;
+    setFixedSize(PageSize());
+    update();
+    emit monthChanged();
+}
+
+void CCalendarView::ShowNextMonth()
+{
+    const int year = month_.Month() == 12 ? month_.Year() + 1 : month_.Year();
+    month_ = CalendarMonth(year, month_.Month() == 12 ? 1 : month_.Month() + 1);
+    daysValid_ = false;
+    setFixedSize(PageSize());
+    update();
+    emit monthChanged();
+}
+
 void CCalendarView::PaintPage(QPainter& painter) const
 {
     CalendarPainter::Paint(painter, month_, Days(), palette().color(QPalette::Base));

@@ -38,9 +38,17 @@ public:
     const CalendarMonth& Month() const { return month_; }
     QSize PageSize() const { return {month_.PageWidth(), month_.PageHeight()}; }
 
+    // Shows the month before or after the one shown (PageUp / PageDown in the window).
+    void ShowPreviousMonth();
+    void ShowNextMonth();
+
     // Draws the whole page for the current site and model (recomputing the month's values
     // only when one of them changed since the last paint).
     void PaintPage(QPainter& painter) const;
+
+signals:
+    // Another month is shown.
+    void monthChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,7 +58,7 @@ private:
 
     const Observer& site_;
     const Model& model_;
-    const CalendarMonth month_;
+    CalendarMonth month_;
     // The month's values and what they were computed for.
     mutable std::vector<CalendarDay> days_;
     mutable Observer daysSite_;

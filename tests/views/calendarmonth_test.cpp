@@ -141,7 +141,13 @@ TEST(CalendarMonth, DayTextsAndLunarDate)
 
     const auto feb2003 = CalendarMonth(2003, 2).Compute(Site(126.98, 37.57, 9));
     EXPECT_EQ(feb2003[0].cells[0][1].text, "음력 01월 01일");
-    EXPECT_TRUE(feb2003[0].cells[1][1].text.empty());
+    // Row 2 of the Moon column holds the Moon's age at 0 h, "%.1f일": the new moons were
+    // 2003-01-02 20:23 UT and 2003-02-01 10:48 UT, so at 0 h KST on 1 February (15:00 UT the
+    // day before) it is 28.78 days old and a day later 0.18.
+    constexpr double kClassicAgeToleranceDays = 0.4;  // the classic Moon's own error
+    EXPECT_NEAR(std::stod(feb2003[0].cells[1][1].text), 28.78, kClassicAgeToleranceDays);
+    EXPECT_NEAR(std::stod(feb2003[1].cells[1][1].text), 0.18, kClassicAgeToleranceDays);
+    EXPECT_EQ(feb2003[0].cells[1][1].text.substr(feb2003[0].cells[1][1].text.size() - 3), "일");
 }
 
 TEST(CalendarMonth, LunarCellEmptyOutsideTheTable)
@@ -257,7 +263,11 @@ TEST(CalendarMonth, SixtyNorthInJuneHasNoAstronomicalTwilight)
         EXPECT_EQ(day.cells[5][0].text, "없음") << day.day;
         EXPECT_EQ(day.cells[5][1].text, "없음");
         EXPECT_TRUE(day.cells[5][0].dim);
-        EXPECT_EQ(CountBars(day, CalendarBrush::Astronomical), 0);
+        // The Sun never goes below -18 degrees: astronomical twilight shades the whole night.
+        const CalendarBar* astronomical = FindBar(day, CalendarBrush::Astronomical);
+        ASSERT_NE(astronomical, nullptr);
+        EXPECT_EQ(astronomical->left, kTimeLineLeft);
+        EXPECT_EQ(astronomical->right, kTimeLineRight);
         // The Sun still rises, sets and crosses -6 degrees.
         EXPECT_EQ(CountBars(day, CalendarBrush::Civil), 1);
         EXPECT_EQ(CountBars(day, CalendarBrush::Day), 1);
@@ -271,7 +281,7 @@ TEST(CalendarMonth, SixtyNorthInMayKeepsNauticalTwilight)
     // Declination near 16 degrees: lowest altitude about -14, between the two thresholds.
     const CalendarDay day = CalendarMonth(2024, 5).ComputeDay(5, Site(25.0, 60.0, 2));
     EXPECT_EQ(day.cells[5][0].text, "없음");
-    EXPECT_EQ(CountBars(day, CalendarBrush::Astronomical), 0);
+    EXPECT_EQ(CountBars(day, CalendarBrush::Astronomical), 1);  // the whole night
     EXPECT_EQ(CountBars(day, CalendarBrush::Nautical), 1);
     EXPECT_FALSE(day.cells[4][0].dim);
     EXPECT_EQ(day.cells[4][0].text.size(), 8u);
@@ -295,9 +305,10 @@ TEST(CalendarMonth, MidnightSunAtSeventyNorth)
     EXPECT_EQ(sunUp->right, kTimeLineRight);
     EXPECT_EQ(sunUp->top, june.DayTop(21) + 34);
     EXPECT_EQ(sunUp->bottom, june.DayTop(21) + 51);
-    EXPECT_EQ(CountBars(day, CalendarBrush::Astronomical), 0);
-    EXPECT_EQ(CountBars(day, CalendarBrush::Nautical), 0);
-    EXPECT_EQ(CountBars(day, CalendarBrush::Civil), 0);
+    // Every twilight band lies under the day bar, all day long.
+    EXPECT_EQ(CountBars(day, CalendarBrush::Astronomical), 1);
+    EXPECT_EQ(CountBars(day, CalendarBrush::Nautical), 1);
+    EXPECT_EQ(CountBars(day, CalendarBrush::Civil), 1);
 }
 
 TEST(CalendarMonth, PolarNightAtSeventyNorth)

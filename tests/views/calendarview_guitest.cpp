@@ -266,10 +266,9 @@ TEST(CalendarView, TextsAreDrawnInTheirCells)
     const int jd = DayTop(3);
     for (int k = 0; k < 7; ++k)
         EXPECT_LT(Darkest(image, QRect(kL + 100 * k + 2, jd + 1, 96, 16)), 80) << k;
-    for (int k : {0, 2, 3, 4, 5, 6})
+    // Every second row is written, the Moon's age below its fraction included.
+    for (int k : {0, 1, 2, 3, 4, 5, 6})
         EXPECT_LT(Darkest(image, QRect(kL + 100 * k + 2, jd + 18, 96, 16)), 80) << k;
-    // The Moon's fraction has no second row.
-    EXPECT_EQ(Darkest(image, QRect(kL + 102, jd + 18, 96, 16)), 255);
 }
 
 TEST(CalendarView, WidgetPaintMatchesThePage)

@@ -69,7 +69,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ViewFramesTest, TwoCalendarsOpenAtOnceIndependentAndTitledKosmira)
+TEST_F(ViewFramesTest, TwoCalendarsOpenAtOnceIndependentAndTitledByMonthAndSite)
 {
     ASSERT_TRUE(mainFrame->RouteCommand(CommandId::NewCalendar));
     shownLocal = SkyTime(JulianDateFromCalendar(2024, 3, 5), 10.0);
@@ -81,9 +81,22 @@ TEST_F(ViewFramesTest, TwoCalendarsOpenAtOnceIndependentAndTitledKosmira)
     auto* first = qobject_cast<CCalendarFrame*>(children[0]);
     auto* second = qobject_cast<CCalendarFrame*>(children[1]);
     ASSERT_TRUE(first && second);
-    EXPECT_EQ(first->windowTitle(), QStringLiteral("Kosmira"));
-    EXPECT_EQ(second->windowTitle(), QStringLiteral("Kosmira"));
-    EXPECT_EQ(first->SubWindow()->windowTitle(), QStringLiteral("Kosmira"));
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("Kosmira - 천문 달력 2024년 2월 · 서울"));
+    EXPECT_EQ(second->windowTitle(), QStringLiteral("Kosmira - 천문 달력 2024년 3월 · 서울"));
+    EXPECT_EQ(first->SubWindow()->windowTitle(), first->windowTitle());
+
+    // PageDown and PageUp turn the first calendar's months; its title follows.
+    mainFrame->MdiArea()->setActiveSubWindow(first->SubWindow());
+    QApplication::setActiveWindow(mainFrame.get());
+    first->CalendarView()->setFocus();
+    QTest::keyClick(first->CalendarView(), Qt::Key_PageDown);
+    EXPECT_EQ(first->CalendarView()->Month().Month(), 3);
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("Kosmira - 천문 달력 2024년 3월 · 서울"));
+    QTest::keyClick(first->CalendarView(), Qt::Key_PageUp);
+    QTest::keyClick(first->CalendarView(), Qt::Key_PageUp);
+    EXPECT_EQ(first->CalendarView()->Month().Month(), 1);
+    EXPECT_EQ(second->CalendarView()->Month().Month(), 3);
+    QTest::keyClick(first->CalendarView(), Qt::Key_PageDown);  // back to February
     EXPECT_NE(first->CalendarView(), second->CalendarView());
     EXPECT_EQ(first->CalendarView()->Month().Month(), 2);
     EXPECT_EQ(second->CalendarView()->Month().Month(), 3);

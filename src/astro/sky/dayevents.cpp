@@ -5,6 +5,7 @@
 #include "astro/ephemeris/precise.h"
 #include "astro/math/angles.h"
 #include "astro/math/vector3.h"
+#include "astro/sky/moonphase.h"
 #include "astro/sky/shownsky.h"
 #include "astro/time/instant.h"
 #include "astro/time/skytime.h"
@@ -132,9 +133,9 @@ RiseSetResult Scan(const std::function<double(double)>& f, bool twilight)
         r.beginStatus = hasRise ? EventStatus::Occurs : EventStatus::NotThisDay;
         r.endStatus = hasSet ? EventStatus::Occurs : EventStatus::NotThisDay;
         if (!hasRise)
-            r.begin = 0.0;
+            r.begin = 0.0;  // up since before the day began
         if (!hasSet)
-            r.end = 0.0;
+            r.end = 24.0;   // still up when it ends
         return r;
     }
     r.aboveAllDay = upAtStart;
@@ -267,6 +268,13 @@ double MoonIlluminatedAtMidnight(const SkyDate& localDate, const Observer& site,
         return Moon(SkyTime(start)).PhaseFraction();
     const double jdTT = Instant::FromUT(start).jdTT;
     return PreciseMoonIlluminated(jdTT);
+}
+
+double MoonAgeAtMidnight(const SkyDate& localDate, const Observer& site, Model model)
+{
+    const double start = LocalMidnightUT(localDate, site);
+    return model == Model::Classic ? ClassicMoonAgeDays(SkyTime(start))
+                                   : PreciseMoonAgeDays(Instant::FromUT(start));
 }
 
 bool RiseOnDay(const RiseSetResult& r)

@@ -47,6 +47,10 @@ bool BodyTransit(const SkyDate& localDate, const Observer& site, Body body, Mode
 // angle from ERFA's Earth and Moon.
 double MoonIlluminatedAtMidnight(const SkyDate& localDate, const Observer& site, Model model);
 
+// The Moon's age in days (since the last new moon) at 0 h local of the date, in the model
+// (ClassicMoonAgeDays or PreciseMoonAgeDays of astro/sky/moonphase.h).
+double MoonAgeAtMidnight(const SkyDate& localDate, const Observer& site, Model model);
+
 // The almanac's words for a result: "normal", "no_rise", "no_set", "always_up",
 // "always_down". A begin or end outside [0, 24) (the classic Sun's unwrapped times) counts as
 // not happening that day.
