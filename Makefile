@@ -60,8 +60,9 @@ fuzz: deps
 	@# target runs FUZZ_SECONDS (default 20) with 1 GB of memory at most.
 	@for f in build-fuzz/fuzz/fuzz_*; do \
 	  if [ -x "$$f" ] && [ -f "$$f" ]; then n=$$(basename $$f); echo "== $$n"; mkdir -p build-fuzz/corpus/$$n; \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	    "$$f" -max_total_time=$${FUZZ_SECONDS:-20} -timeout=10 -rss_limit_mb=1024 -print_final_stats=1 \
-	      build-fuzz/corpus/$$n tests/corpus/$$n || exit 1; fi; \
+	      -artifact_prefix=build-fuzz/ build-fuzz/corpus/$$n tests/corpus/$$n || exit 1; fi; \
 	done
 
 clean:

@@ -35,32 +35,30 @@ enum class Form { Complete, Prefix, Other };
 Form DecimalForm(std::string_view t)
 {
     std::size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-        ++i;
-    std::size_t mantissaDigits = 0;
-    while (i < t.size() && IsDigit(t[i])) {
-        ++i;
-        ++mantissaDigits;
-    }
+    auto skipSign = [&] {
+        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+            ++i;
+    };
+    // Steps over a run of digits and tells how many there were.
+    auto skipDigits = [&] {
+        const std::size_t from = i;
+        while (i < t.size() && IsDigit(t[i]))
+            ++i;
+        return i - from;
+    };
+    skipSign();
+    std::size_t mantissaDigits = skipDigits();
     if (i < t.size() && t[i] == '.') {
         ++i;
-        while (i < t.size() && IsDigit(t[i])) {
-            ++i;
-            ++mantissaDigits;
-        }
+        mantissaDigits += skipDigits();
     }
     if (i == t.size())
         return mantissaDigits > 0 ? Form::Complete : Form::Prefix;
     if (mantissaDigits == 0 || (t[i] != 'e' && t[i] != 'E'))
         return Form::Other;
     ++i;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-        ++i;
-    std::size_t exponentDigits = 0;
-    while (i < t.size() && IsDigit(t[i])) {
-        ++i;
-        ++exponentDigits;
-    }
+    skipSign();
+    const std::size_t exponentDigits = skipDigits();
     if (i != t.size())
         return Form::Other;
     return exponentDigits > 0 ? Form::Complete : Form::Prefix;

@@ -3,9 +3,8 @@
 #include "app/fieldparsers.h"
 #include "astro/juliandate.h"
 #include "fuzz/dialogfieldsfuzz.h"
+#include "tests/corpusreplay.h"
 
-#include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -185,16 +184,7 @@ TEST(FieldParsers, InstantFromTimeFields)
 
 TEST(CorpusReplay, DialogFieldSeedsAreReadSafely)
 {
-    const QDir dir(QStringLiteral(KOSMIRA_SOURCE_DIR "/tests/corpus/fuzz_dialog_fields"));
-    const QStringList names = dir.entryList(QDir::Files);
-    ASSERT_FALSE(names.isEmpty()) << "no seeds in " << dir.path().toStdString();
-    std::size_t valid = 0;
-    for (const QString& name : names) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        const QByteArray bytes = file.readAll();
-        valid += FuzzDialogFields(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                  static_cast<std::size_t>(bytes.size()));
-    }
-    EXPECT_GT(valid, names.size());
+    const std::vector<CorpusSeed> seeds = ReadCorpus("fuzz_dialog_fields");
+    ASSERT_FALSE(seeds.empty());
+    EXPECT_GT(ReplayCorpus(seeds, FuzzDialogFields), seeds.size());
 }
