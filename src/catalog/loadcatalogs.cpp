@@ -7,6 +7,9 @@
 #include "catalog/triangulation.h"
 #include "image/dibimage.h"
 
+#include <QImageReader>
+#include <QSize>
+#include <QString>
 #include <string>
 #include <utility>
 
@@ -166,13 +169,23 @@ bool LoadCatalogs(CatalogSet& catalogs, const std::string& moduleDir, CatalogMes
         sink.Report(kTriangulationFailed);
 
     // The sky view cuts the constellation-name image into one band per name; it reports a
-    // missing or unreadable image itself when it loads it.
-    SilentMessageSink quiet;
-    if (const std::unique_ptr<DibImage> names =
-            LoadDibImage(JoinModulePath(moduleDir, kConstellationNameImage), quiet)) {
-        if (!HasConstellationNameBands(*names))
-            sink.Report(SmallNameImageMessage(kConstellationNameImage));
+    // missing or unreadable image itself when it loads it. The header tells the size; a
+    // bitmap without file header, which only the own decoder reads, is decoded whole.
+    const std::string namesPath = JoinModulePath(moduleDir, kConstellationNameImage);
+    DibImage names;
+    const QSize size = QImageReader(QString::fromStdString(namesPath), "bmp").size();
+    if (size.isValid()) {
+        names.width = size.width();
+        names.height = size.height();
+    } else {
+        SilentMessageSink quiet;
+        if (const std::unique_ptr<DibImage> decoded = LoadDibImage(namesPath, quiet)) {
+            names.width = decoded->width;
+            names.height = decoded->height;
+        }
     }
+    if ((names.width != 0 || names.height != 0) && !HasConstellationNameBands(names))
+        sink.Report(SmallNameImageMessage(kConstellationNameImage));
     return true;
 }
 

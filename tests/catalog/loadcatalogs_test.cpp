@@ -538,6 +538,15 @@ TEST_F(LoadCatalogsTest, NameImageSmallerThanItsBandsIsReported)
     EXPECT_EQ(catalogs.constellationNames.size(), 2u);
 }
 
+TEST_F(LoadCatalogsTest, NameImageWithoutFileHeaderIsCheckedToo)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("images"));
+    WriteText(module + "/images/connames.bmp", BlackBmp(64, 40).substr(14));
+    EXPECT_TRUE(Load());
+    ASSERT_EQ(sink.texts.size(), 1u);
+    EXPECT_EQ(sink.texts[0], SmallNameImageMessage("images/connames.bmp"));
+}
+
 TEST_F(LoadCatalogsTest, NameImageWithOneRowPerBandIsEnough)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("images"));
