@@ -1,12 +1,14 @@
 #include "fuzz/cataloglinesfuzz.h"
 
 #include "catalog/boundarychain.h"
+#include "catalog/catalogchecks.h"
 #include "catalog/catalogfile.h"
 #include "catalog/catalogparser.h"
 #include "catalog/constellationlookup.h"
 #include "catalog/milkyway.h"
 #include "catalog/triangulation.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -29,21 +31,28 @@ std::size_t FuzzCatalogLines(const std::uint8_t* data, std::size_t size)
     for (std::size_t i = 0; i < file.LineCount(); ++i) {
         const char* line = file.Line(i);
         const std::size_t length = std::strlen(line);
-        ParseStarLine(line);
+        IsUsableStar(*ParseStarLine(line));
         const StarNameFields starName = ReadStarNameLine(line);
-        if (starName.name.size() != (length > 13 ? length - 13 : 0))
+        if (starName.name.size() != std::min(length > 13 ? length - 13 : 0, kMaxNameBytes))
             std::abort();
+        IsSkyPosition(starName.position);
         if (ParseConstellationNameLine(line)->name.size() > kMaxNameBytes)
             std::abort();
         ParseConstellationLineLine(line);
-        chain.AddLine(line);
+        bool usable = false;
+        chain.AddLine(line, &usable);
         zones.push_back(ParseZoneLine(line));
+        if (zones.back()->name.size() > kMaxNameBytes)
+            std::abort();
+        IsUsableZone(*zones.back());
         ReadMessierLine(line);
-        ParseNgcLine(line);
+        if (ParseNgcLine(line)->name.size() > kMaxNameBytes)
+            std::abort();
         points.push_back(ParseMilkyWayLine(line));
         const std::unique_ptr<Observer> city = ParseCityLine(line);
         if (city->region.size() > kMaxNameBytes || city->name.size() > kMaxNameBytes)
             std::abort();
+        IsUsableSite(*city);
     }
 
     for (const SphericalCoord& p : points)

@@ -1,7 +1,6 @@
 #include "app/clocationdlg.h"
 
 #include <QComboBox>
-#include <QDoubleValidator>
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,13 +11,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <cmath>
 #include <cstring>
 #include <qdrawutil.h>
 
 #include "app/dialogbuttons.h"
+#include "app/fieldparsers.h"
 #include "image/dibimage.h"
 #include "image/displaytext.h"
 #include "image/messagesink.h"
@@ -30,7 +29,6 @@ constexpr double kRadiansPerDegree = 0.017453292519943295;
 // Sites are stored as single-precision radians (about 0.03 arc seconds at 180 degrees); a
 // value that close below a whole second is shown as that second, not one second less.
 constexpr double kSecondsTolerance = 0.03;
-constexpr double kMaxZoneHours = 14.0;
 
 struct Dms {
     uint32_t degrees = 0;
@@ -49,6 +47,8 @@ Dms SplitDegrees(double absoluteDegrees)
 QImage ImageFromDib(const DibImage& dib)
 {
     QImage image(dib.width, dib.height, QImage::Format_RGB888);
+    if (image.isNull())  // the pixels could not be allocated: no map, as for a missing file
+        return image;
     const size_t rowBytes = static_cast<size_t>(dib.width) * 3;
     for (int row = 0; row < dib.height; ++row)
         std::memcpy(image.scanLine(row), dib.pixels.data() + static_cast<size_t>(dib.height - 1 - row) * rowBytes,
@@ -56,37 +56,14 @@ QImage ImageFromDib(const DibImage& dib)
     return image;
 }
 
-enum class Reading { Valid, Incomplete, Invalid };
-
-Reading ReadUnsigned(const QString& text, uint32_t limit, uint32_t& value)
+FieldReading ReadUnsigned(const QString& text, int field, uint32_t& value)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return Reading::Incomplete;
-    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
-    bool ok = false;
-    const uint32_t parsed = digits.match(trimmed).hasMatch() ? trimmed.toUInt(&ok, 10) : 0;
-    if (!ok || parsed > limit)
-        return Reading::Invalid;
-    value = parsed;
-    return Reading::Valid;
+    return ReadLocationField(field, text.trimmed().toStdString(), value);
 }
 
-Reading ReadHours(const QString& text, double limit, double& value)
+FieldReading ReadHours(const QString& text, double& value)
 {
-    QString probe = text.trimmed();
-    QDoubleValidator validator(0.0, limit, 6);
-    validator.setLocale(QLocale::c());
-    validator.setNotation(QDoubleValidator::StandardNotation);
-    int position = 0;
-    const QValidator::State state = validator.validate(probe, position);
-    bool ok = false;
-    const double parsed = QLocale::c().toDouble(probe, &ok);
-    if (ok && std::isfinite(parsed) && parsed >= 0.0 && parsed <= limit) {
-        value = parsed;
-        return Reading::Valid;
-    }
-    return (state == QValidator::Intermediate && !ok) ? Reading::Incomplete : Reading::Invalid;
+    return ReadZoneHoursField(text.trimmed().toStdString(), value);
 }
 
 const char* const kNumberNames[] = {"lonDegreesEdit", "lonMinutesEdit", "lonSecondsEdit", "latDegreesEdit",
@@ -307,16 +284,15 @@ void CLocationDlg::WriteNumberFields()
 
 bool CLocationDlg::ReadCoordinates(bool requireComplete, int editedField, bool store)
 {
-    static constexpr uint32_t kLimits[] = {180, 59, 59, 90, 59, 59};
     uint32_t* const targets[] = {&lonDegrees, &lonMinutes, &lonSeconds, &latDegrees, &latMinutes, &latSeconds};
     uint32_t values[kZone] = {};
     double zone = 0.0;
     for (int f = 0; f < kNumberCount; ++f) {
-        const Reading r = f < kZone ? ReadUnsigned(numberEdits[f]->text(), kLimits[f], values[f])
-                                    : ReadHours(numberEdits[f]->text(), kMaxZoneHours, zone);
-        if (r == Reading::Valid)
+        const FieldReading r = f < kZone ? ReadUnsigned(numberEdits[f]->text(), f, values[f])
+                                         : ReadHours(numberEdits[f]->text(), zone);
+        if (r == FieldReading::Valid)
             continue;
-        if (r == Reading::Invalid && (f == editedField || requireComplete)) {
+        if (r == FieldReading::Invalid && (f == editedField || requireComplete)) {
             QMessageBox::warning(this, QStringLiteral("Kosmira"), RangeMessage(f));
             numberEdits[f]->setText(f < kZone ? QString::number(*targets[f])
                                               : QString::number(static_cast<double>(zoneHours)));
@@ -326,8 +302,8 @@ bool CLocationDlg::ReadCoordinates(bool requireComplete, int editedField, bool s
         }
         return false;
     }
-    const double lonAbs = values[kLonDegrees] + values[kLonMinutes] / 60.0 + values[kLonSeconds] / 3600.0;
-    const double latAbs = values[kLatDegrees] + values[kLatMinutes] / 60.0 + values[kLatSeconds] / 3600.0;
+    const double lonAbs = DegreesOf(values[kLonDegrees], values[kLonMinutes], values[kLonSeconds]);
+    const double latAbs = DegreesOf(values[kLatDegrees], values[kLatMinutes], values[kLatSeconds]);
     if (lonAbs > 180.0 || latAbs > 90.0) {
         QMessageBox::warning(this, QStringLiteral("Kosmira"),
                              lonAbs > 180.0 ? QStringLiteral("경도는 180도를 넘을 수 없습니다.")

@@ -1,6 +1,5 @@
 #include "app/ctimesetdlg.h"
 
-#include <QDoubleValidator>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,56 +7,46 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "app/dialogbuttons.h"
+#include "app/fieldparsers.h"
 #include "astro/time/hours.h"
 #include "astro/time/juliandate.h"
 #include "astro/time/timescales.h"
 
 namespace {
 
-// Beyond this the calendar conversion leaves the range of its integers.
-constexpr double kJulianDateLimit = 1.0e9;
-
 const char* const kFieldCaptions[] = {"년", "월", "일", "시", "분", "초"};
 const char* const kFieldNames[] = {"yearEdit", "monthEdit", "dayEdit", "hourEdit", "minuteEdit", "secondEdit"};
 
-enum class Reading { Valid, Incomplete, Invalid };
-
-Reading ReadUnsigned(const QString& text, uint32_t& value)
+FieldReading ReadUnsigned(const QString& text, uint32_t& value)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return Reading::Incomplete;
-    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
-    if (!digits.match(trimmed).hasMatch())
-        return Reading::Invalid;
-    bool ok = false;
-    const uint32_t parsed = trimmed.toUInt(&ok, 10);
-    if (!ok)
-        return Reading::Invalid;
-    value = parsed;
-    return Reading::Valid;
+    return ReadTimeField(text.trimmed().toStdString(), value);
 }
 
-Reading ReadJulianDate(const QString& text, double& value)
+FieldReading ReadJulianDate(const QString& text, double& value)
 {
-    QDoubleValidator validator(-kJulianDateLimit, kJulianDateLimit, 1000);
-    validator.setLocale(QLocale::c());
-    validator.setNotation(QDoubleValidator::ScientificNotation);
-    QString probe = text.trimmed();
-    int position = 0;
-    const QValidator::State state = validator.validate(probe, position);
-    bool ok = false;
-    const double parsed = QLocale::c().toDouble(probe, &ok);
-    if (ok && std::isfinite(parsed) && std::fabs(parsed) < kJulianDateLimit) {
-        value = parsed;
-        return Reading::Valid;
-    }
-    return state == QValidator::Intermediate && !ok ? Reading::Incomplete : Reading::Invalid;
+    return ReadJulianDateField(text.trimmed().toStdString(), value);
+}
+
+QString FieldRangeMessage(int field)
+{
+    return QStringLiteral("'%1' 칸에는 0에서 %2 사이의 정수를 입력하십시오.")
+        .arg(QString::fromUtf8(kFieldCaptions[field]))
+        .arg(kMaxTimeField);
+}
+
+QString JulianDateRangeMessage()
+{
+    return QStringLiteral("'JD' 칸에는 -1000000000보다 크고 1000000000보다 작은 숫자를 입력하십시오.");
+}
+
+QString UnrepresentableMessage()
+{
+    return QStringLiteral("이 날짜와 시간은 나타낼 수 없습니다. 율리우스일이 -1000000000보다 크고 "
+                          "1000000000보다 작은 날짜를 입력하십시오.");
 }
 
 void ShowFieldMessage(QWidget* parent, const QString& text)
@@ -141,27 +130,33 @@ bool CTimeSetDlg::ReadFields(bool requireComplete)
     uint32_t* const targets[kFieldCount] = {&year, &month, &day, &hour, &minute, &second};
     uint32_t values[kFieldCount];
     for (int f = 0; f < kFieldCount; ++f) {
-        const Reading r = ReadUnsigned(fieldEdits[f]->text(), values[f]);
-        if (r == Reading::Valid)
+        const FieldReading r = ReadUnsigned(fieldEdits[f]->text(), values[f]);
+        if (r == FieldReading::Valid)
             continue;
-        if (r == Reading::Invalid || requireComplete) {
-            ShowFieldMessage(this, QStringLiteral("'%1' 칸에는 0에서 4294967295 사이의 정수를 입력하십시오.")
-                                       .arg(QString::fromUtf8(kFieldCaptions[f])));
-            if (r == Reading::Invalid)
+        if (r == FieldReading::Invalid || requireComplete) {
+            ShowFieldMessage(this, FieldRangeMessage(f));
+            if (r == FieldReading::Invalid)
                 fieldEdits[f]->setText(QString::number(*targets[f]));
             fieldEdits[f]->setFocus();
         }
         return false;
     }
     double jd = julianDate;
-    const Reading r = ReadJulianDate(julianDateEdit->text(), jd);
-    if (r != Reading::Valid) {
-        if (r == Reading::Invalid || requireComplete) {
-            ShowFieldMessage(this, QStringLiteral("'JD' 칸에는 -1000000000보다 크고 1000000000보다 작은 숫자를 입력하십시오."));
-            if (r == Reading::Invalid)
+    const FieldReading r = ReadJulianDate(julianDateEdit->text(), jd);
+    if (r != FieldReading::Valid) {
+        if (r == FieldReading::Invalid || requireComplete) {
+            ShowFieldMessage(this, JulianDateRangeMessage());
+            if (r == FieldReading::Invalid)
                 julianDateEdit->setText(FormatJulianDate(julianDate));
             julianDateEdit->setFocus();
         }
+        return false;
+    }
+    double date = 0.0;
+    double hours = 0.0;
+    if (!InstantFromTimeFields(values, date, hours)) {
+        ShowFieldMessage(this, UnrepresentableMessage());
+        fieldEdits[kYear]->setFocus();
         return false;
     }
     for (int f = 0; f < kFieldCount; ++f)
@@ -175,21 +170,28 @@ void CTimeSetDlg::OnFieldEdited(int field)
     uint32_t* const targets[kFieldCount] = {&year, &month, &day, &hour, &minute, &second};
     uint32_t values[kFieldCount];
     for (int f = 0; f < kFieldCount; ++f) {
-        const Reading r = ReadUnsigned(fieldEdits[f]->text(), values[f]);
-        if (r == Reading::Invalid && f == field) {
-            ShowFieldMessage(this, QStringLiteral("'%1' 칸에는 0에서 4294967295 사이의 정수를 입력하십시오.")
-                                       .arg(QString::fromUtf8(kFieldCaptions[f])));
+        const FieldReading r = ReadUnsigned(fieldEdits[f]->text(), values[f]);
+        if (r == FieldReading::Invalid && f == field) {
+            ShowFieldMessage(this, FieldRangeMessage(f));
             fieldEdits[f]->setText(QString::number(*targets[f]));
             return;
         }
-        if (r != Reading::Valid)
+        if (r != FieldReading::Valid)
             return;  // a field still being typed: wait until the form can be read whole
+    }
+    // Checked before any arithmetic: a date the dialog cannot represent is refused.
+    double date = 0.0;
+    double hours = 0.0;
+    if (!InstantFromTimeFields(values, date, hours)) {
+        ShowFieldMessage(this, UnrepresentableMessage());
+        fieldEdits[field]->setText(QString::number(*targets[field]));
+        return;
     }
     for (int f = 0; f < kFieldCount; ++f)
         *targets[f] = values[f];
 
-    shown.date = JulianDateFromCalendar(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day));
-    shown.time.hours = second / 3600.0 + minute / 60.0 + hour;
+    shown.date = SkyDate(date);
+    shown.time.hours = hours;
     julianDate = shown.Hours() / 24.0 + shown.date.jd;
     WriteFields();
 }
@@ -197,11 +199,11 @@ void CTimeSetDlg::OnFieldEdited(int field)
 void CTimeSetDlg::OnJulianDateEdited()
 {
     double jd = 0.0;
-    const Reading r = ReadJulianDate(julianDateEdit->text(), jd);
-    if (r == Reading::Incomplete)
+    const FieldReading r = ReadJulianDate(julianDateEdit->text(), jd);
+    if (r == FieldReading::Incomplete)
         return;
-    if (r == Reading::Invalid) {
-        ShowFieldMessage(this, QStringLiteral("'JD' 칸에는 -1000000000보다 크고 1000000000보다 작은 숫자를 입력하십시오."));
+    if (r == FieldReading::Invalid) {
+        ShowFieldMessage(this, JulianDateRangeMessage());
         julianDateEdit->setText(FormatJulianDate(julianDate));
         return;
     }
@@ -218,7 +220,7 @@ void CTimeSetDlg::WriteFields()
         SetTextKeepingCursor(fieldEdits[f], QString::number(values[f]));
     // The Julian date being typed keeps its own text ("2452676.50" stays as typed).
     double typed = 0.0;
-    if (!(ReadJulianDate(julianDateEdit->text(), typed) == Reading::Valid && typed == julianDate))
+    if (!(ReadJulianDate(julianDateEdit->text(), typed) == FieldReading::Valid && typed == julianDate))
         SetTextKeepingCursor(julianDateEdit, FormatJulianDate(julianDate));
 }
 

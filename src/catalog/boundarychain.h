@@ -11,10 +11,13 @@
 class BoundaryChain {
 public:
     // The segment from the previous corner to this line's corner, or null when the line
-    // starts a new chain.
-    std::unique_ptr<BoundarySegment> AddLine(const char* line);
+    // starts a new chain. A corner outside the sky (right ascension beyond [0, 24] hours,
+    // declination beyond [-90, 90] degrees, or not a number) is dropped and breaks the
+    // chain: the next corner starts a new one. *usable (when given) tells which happened.
+    std::unique_ptr<BoundarySegment> AddLine(const char* line, bool* usable = nullptr);
 
 private:
     std::string previousAbbreviation_;
     SphericalCoord previousPoint_{0.0, 0.0};
+    bool chainBroken_ = false;  // the last corner was dropped
 };

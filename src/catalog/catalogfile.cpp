@@ -10,7 +10,8 @@ namespace {
 
 // The path buffer the ".gz" name is built in, terminator included.
 constexpr std::size_t kMaxPathBytes = 260;
-constexpr long kMaxFileBytes = 0x7fffffffL;
+// A catalog larger than this (plain, or once decompressed) is refused as unreadable.
+constexpr long kMaxFileBytes = 64L << 20;
 
 }  // namespace
 
@@ -29,6 +30,7 @@ void CatalogFile::Release()
 bool CatalogFile::ReadLines(const std::string& path)
 {
     Release();
+    compressed_ = false;
     if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
         bool ok = std::fseek(f, 0, SEEK_END) == 0;
         const long size = ok ? std::ftell(f) : -1;
@@ -56,10 +58,12 @@ bool CatalogFile::ReadLines(const std::string& path)
     GzFileStream stream;
     if (!stream.Open(path + ".gz", DataStream::kRead))
         return false;
+    stream.maxLength = static_cast<std::uint64_t>(kMaxFileBytes);
     if (!stream.ReadAll(buffer_, length_)) {
         Release();
         return false;
     }
+    compressed_ = true;
     SplitLines();
     return true;
 }

@@ -17,7 +17,8 @@ public:
     CatalogFile& operator=(const CatalogFile&) = delete;
 
     // Loads the file; true when the plain file or its ".gz" form was read. Paths whose
-    // ".gz" form would not fit in 260 bytes are refused when the plain file is missing.
+    // ".gz" form would not fit in 260 bytes are refused when the plain file is missing, and
+    // so is content above 64 MiB (plain or decompressed).
     bool ReadLines(const std::string& path);
     // Takes a copy of the bytes as the file's content and splits it.
     void Assign(const char* bytes, std::size_t size);
@@ -27,6 +28,8 @@ public:
     std::size_t LineCount() const { return lines_.size(); }
     char* Line(std::size_t i) const { return lines_[i]; }
     std::uint32_t Length() const { return length_; }
+    // Whether the last ReadLines read the ".gz" form.
+    bool Compressed() const { return compressed_; }
 
     // CR, LF and CR LF each end a line; two ends in a row give an empty line between them;
     // an end at the very end of the buffer adds no empty line.
@@ -38,4 +41,5 @@ private:
     std::unique_ptr<char[]> buffer_;
     std::uint32_t length_ = 0;
     std::vector<char*> lines_;
+    bool compressed_ = false;
 };

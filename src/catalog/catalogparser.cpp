@@ -1,5 +1,6 @@
 #include "catalog/catalogparser.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
@@ -24,9 +25,11 @@ std::string Field(const char* line, std::size_t length, std::size_t offset, std:
     return std::string(line + offset, std::min(width, length - offset));
 }
 
+// The text from offset to the end of the line, at most kMaxNameBytes bytes of it.
 std::string Rest(const char* line, std::size_t length, std::size_t offset)
 {
-    return offset >= length ? std::string() : std::string(line + offset, length - offset);
+    return offset >= length ? std::string()
+                            : std::string(line + offset, std::min(kMaxNameBytes, length - offset));
 }
 
 // A two-character integer field: each character in turn multiplies by 10 and adds its digit

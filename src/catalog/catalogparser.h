@@ -23,7 +23,8 @@
 // pi/12, degrees by pi/180.
 
 constexpr double kDegreesToRad = 0.017453292519943295;
-// Name fields of data/conname.dat and data/city.dat hold at most this many bytes.
+// Every text field of a catalog (names of stars, constellations, zones, NGC objects,
+// regions and cities) holds at most this many bytes; the rest of a longer field is dropped.
 constexpr std::size_t kMaxNameBytes = 127;
 
 // atof of the text from `offset` on, 0 when the line is shorter; C locale whatever the
@@ -35,7 +36,8 @@ double ReadNumber(const char* text);
 // data/star.dat: RA (rad) at 0, Dec (rad) at 14, spectral byte at 28, magnitude at 30.
 std::unique_ptr<Star> ParseStarLine(const char* line);
 
-// data/starname.dat: hhmmss, sign, ddmmss, name from offset 13 to the end.
+// data/starname.dat: hhmmss, sign, ddmmss, name from offset 13 to the end (at most
+// kMaxNameBytes bytes).
 struct StarNameFields {
     SphericalCoord position;
     std::string name;

@@ -1,5 +1,6 @@
 #include "catalog/gzfilestream.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -82,47 +83,45 @@ bool GzFileStream::ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& lengt
     if (!IsOpen() || mode != kRead || compressedSize == 0)
         return false;
 
-    std::vector<std::vector<char>> chunks;
+    // First pass: count the decompressed bytes through a small scratch buffer, giving up
+    // past the cap; second pass: decompress again into one buffer of exactly that size.
+    // Working memory is thus the output plus the scratch buffer.
+    const z_off_t start = gztell(file);  // what was read before stays read
+    if (start < 0)
+        return false;
+    std::vector<char> scratch(kScratchBytes);
     std::uint64_t total = 0;
-    // One byte of the joined buffer is kept for the terminator.
-    constexpr std::uint64_t kMaxLength = std::numeric_limits<std::uint32_t>::max() - 1;
-    int n;
-    try {
-        for (;;) {
-            std::vector<char> chunk(static_cast<std::size_t>(compressedSize));
-            n = gzread(file, chunk.data(), static_cast<unsigned>(compressedSize));
-            if (n <= 0)
-                break;
-            total += static_cast<std::uint64_t>(n);
-            if (total > kMaxLength) {
-                n = -1;
-                break;
-            }
-            chunk.resize(static_cast<std::size_t>(n));
-            chunks.push_back(std::move(chunk));
-        }
-    } catch (const std::bad_alloc&) {
-        n = -1;
+    for (;;) {
+        const int n = gzread(file, scratch.data(), static_cast<unsigned>(scratch.size()));
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        total += static_cast<std::uint64_t>(n);
+        if (total > maxLength)
+            return false;
     }
     // zlib reports a stream cut short as a plain end of data and keeps the error aside.
     int error = Z_OK;
-    if (n == 0)
-        gzerror(file, &error);
-    if (n < 0 || error != Z_OK)
+    gzerror(file, &error);
+    if (error != Z_OK || total == 0 || gzseek(file, start, SEEK_SET) != start)
         return false;
 
     std::unique_ptr<char[]> joined(new (std::nothrow) char[total + 1]);
     if (!joined)
         return false;
-    char* p = joined.get();
-    for (const std::vector<char>& chunk : chunks) {
-        std::memcpy(p, chunk.data(), chunk.size());
-        p += chunk.size();
+    std::uint64_t done = 0;
+    while (done < total) {
+        const std::uint64_t want = std::min<std::uint64_t>(total - done, kScratchBytes * 16);
+        const int n = gzread(file, joined.get() + done, static_cast<unsigned>(want));
+        if (n <= 0)
+            return false;
+        done += static_cast<std::uint64_t>(n);
     }
-    *p = '\0';
+    joined[total] = '\0';
     length = static_cast<std::uint32_t>(total);
     buffer = std::move(joined);
-    return length != 0;
+    return true;
 }
 
 std::int32_t GzFileStream::ApplyParams()

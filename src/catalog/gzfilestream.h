@@ -22,12 +22,18 @@ public:
     bool Write(const void* bytes, std::int32_t count) override;
     bool WriteString(const char* text) override;
     std::int32_t Read(void* destination, std::int32_t count) override;
-    // Reads to the end in chunks of the compressed size and joins them once. Fails on a
-    // read error, on a compressed stream that is cut short, and when nothing was
-    // decompressed.
+    // Reads to the end into one buffer of exactly the decompressed size (the stream is
+    // decompressed twice: once to count, once to fill). Fails on a read error, on a
+    // compressed stream that is cut short, when nothing was decompressed and when the
+    // content would exceed maxLength bytes.
     bool ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& length) override;
     std::int32_t ApplyParams() override;
 
+    // The largest plausible catalog is a few megabytes.
+    static constexpr std::uint64_t kDefaultMaxLength = 64ull << 20;
+    static constexpr std::size_t kScratchBytes = 64u << 10;
+
     gzFile file = nullptr;
+    std::uint64_t maxLength = kDefaultMaxLength;  // ReadAll refuses longer content
     std::int32_t compressedSize = 0;  // bytes on disk, taken when opened for reading
 };

@@ -1,10 +1,16 @@
 #include "catalog/loadcatalogs.h"
 
 #include "catalog/boundarychain.h"
+#include "catalog/catalogchecks.h"
 #include "catalog/catalogfile.h"
 #include "catalog/catalogparser.h"
 #include "catalog/triangulation.h"
+#include "image/dibimage.h"
 
+#include <QImageReader>
+#include <QSize>
+#include <QString>
+#include <string>
 #include <utility>
 
 const char* const kCityDataUnreadable = "도시 데이터를 읽을 수 없습니다.";
@@ -26,6 +32,28 @@ std::string JoinModulePath(const std::string& moduleDir, const std::string& rela
     return moduleDir + "/" + relative;
 }
 
+std::string SkippedLinesMessage(const std::string& file, std::size_t count)
+{
+    return file + " 파일에서 잘못된 값이 든 줄 " + std::to_string(count) + "개를 건너뛰었습니다.";
+}
+
+std::string EmptyCatalogMessage(const std::string& file)
+{
+    return file + " 파일이 비어 있습니다.";
+}
+
+std::string NoDefaultSiteMessage(const std::string& file)
+{
+    return file + " 파일에 기본 관측지(" + std::to_string(kDefaultCityIndex + 1) +
+           "번째 도시)가 없어 관측지를 경도 0°, 위도 0°로 둡니다.";
+}
+
+std::string SmallNameImageMessage(const std::string& file)
+{
+    return file + " 그림이 별자리 이름 " + std::to_string(kConstellationNameBands) +
+           "개를 담기에 너무 작아 별자리 이름을 그리지 않습니다.";
+}
+
 bool LoadCatalogs(CatalogSet& catalogs, const std::string& moduleDir, CatalogMessageSink& sink,
                   QFont labelFont, QFont messierFont, std::uint32_t starNameColour,
                   std::uint32_t messierColour)
@@ -34,56 +62,104 @@ bool LoadCatalogs(CatalogSet& catalogs, const std::string& moduleDir, CatalogMes
     const LabelStyle messierStyle{std::move(messierFont), messierColour, 0};
     CatalogFile file;
 
-    // Reads one file and hands every line with its index to parseLine; false when the
-    // file could not be read, after reporting `message`.
+    // Reads one file and hands every line with its index to parseLine, which answers
+    // whether it kept the line. False when the file could not be read, after reporting
+    // `message`. An empty file and skipped lines are reported once for the file.
     auto load = [&](const char* relative, const char* message, auto&& parseLine) {
         if (!file.ReadLines(JoinModulePath(moduleDir, relative))) {
             sink.Report(message);
             return false;
         }
+        const std::string shownName = std::string(relative) + (file.Compressed() ? ".gz" : "");
+        std::size_t skipped = 0;
         for (std::size_t i = 0; i < file.LineCount(); ++i)
-            parseLine(file.Line(i), i);
+            skipped += parseLine(file.Line(i), i) ? 0 : 1;
+        if (file.LineCount() == 0)
+            sink.Report(EmptyCatalogMessage(shownName));
+        else if (skipped > 0)
+            sink.Report(SkippedLinesMessage(shownName, skipped));
         file.Release();
         return true;
     };
+    // Appends the record when check accepts it.
+    auto keep = [](auto& list, auto record, bool usable) {
+        if (usable)
+            list.push_back(std::move(record));
+        return usable;
+    };
 
-    if (!load("data/city.dat", kCityDataUnreadable,
-              [&](const char* line, std::size_t) { catalogs.cities.push_back(ParseCityLine(line)); }))
+    if (!load("data/city.dat", kCityDataUnreadable, [&](const char* line, std::size_t) {
+            std::unique_ptr<Observer> city = ParseCityLine(line);
+            const bool usable = IsUsableSite(*city);
+            return keep(catalogs.cities, std::move(city), usable);
+        }))
         return false;
-    if (!load("data/star.dat", kStarDataUnreadable,
-              [&](const char* line, std::size_t) { catalogs.stars.push_back(ParseStarLine(line)); }))
+    if (catalogs.cities.size() <= kDefaultCityIndex)
+        sink.Report(NoDefaultSiteMessage("data/city.dat"));
+    if (!load("data/star.dat", kStarDataUnreadable, [&](const char* line, std::size_t) {
+            std::unique_ptr<Star> star = ParseStarLine(line);
+            const bool usable = IsUsableStar(*star);
+            return keep(catalogs.stars, std::move(star), usable);
+        }))
         return false;
     if (!load("data/conname.dat", kConstellationNameDataUnreadable, [&](const char* line, std::size_t) {
-            catalogs.constellationNames.push_back(ParseConstellationNameLine(line));
+            std::unique_ptr<ConstellationName> name = ParseConstellationNameLine(line);
+            const bool usable = IsSkyPosition(name->position);
+            return keep(catalogs.constellationNames, std::move(name), usable);
         }))
         return false;
     if (!load("data/starname.dat", kStarNameDataUnreadable, [&](const char* line, std::size_t) {
-            catalogs.starNames.push_back(ParseStarNameLine(line, nameStyle));
+            // The label is rendered only for a name that is kept.
+            StarNameFields fields = ReadStarNameLine(line);
+            if (!IsSkyPosition(fields.position))
+                return false;
+            catalogs.starNames.push_back(
+                std::make_unique<StarName>(std::move(fields.name), fields.position, nameStyle));
+            return true;
         }))
         return false;
     // The figures are decoration: without them the sky is still usable.
     load("data/conline.dat", kConstellationFigureDataUnreadable, [&](const char* line, std::size_t) {
-        catalogs.constellationLines.push_back(ParseConstellationLineLine(line));
+        std::unique_ptr<ConstellationLine> figure = ParseConstellationLineLine(line);
+        const bool usable = IsSkyPosition(figure->start) && IsSkyPosition(figure->end);
+        return keep(catalogs.constellationLines, std::move(figure), usable);
     });
     if (!load("data/m.dat", kMessierDataUnreadable, [&](const char* line, std::size_t i) {
-            catalogs.messier.push_back(
-                ParseMessierLine(line, static_cast<std::int32_t>(i + 1), messierStyle));
+            // Line i is M(i + 1) whether or not the lines before it were kept.
+            const SphericalCoord position = ReadMessierLine(line);
+            if (!IsSkyPosition(position))
+                return false;
+            catalogs.messier.push_back(std::make_unique<MessierObject>(
+                static_cast<std::int32_t>(i + 1), position, messierStyle));
+            return true;
         }))
         return false;
-    if (!load("data/ngc.dat", kNgcDataUnreadable,
-              [&](const char* line, std::size_t) { catalogs.ngc.push_back(ParseNgcLine(line)); }))
+    if (!load("data/ngc.dat", kNgcDataUnreadable, [&](const char* line, std::size_t) {
+            std::unique_ptr<NgcObject> object = ParseNgcLine(line);
+            const bool usable = IsSkyPosition(object->position);
+            return keep(catalogs.ngc, std::move(object), usable);
+        }))
         return false;
     BoundaryChain chain;
     if (!load("data/conbound.dat", kConstellationDataUnreadable, [&](const char* line, std::size_t) {
-            if (std::unique_ptr<BoundarySegment> segment = chain.AddLine(line))
+            bool usable = false;
+            if (std::unique_ptr<BoundarySegment> segment = chain.AddLine(line, &usable))
                 catalogs.boundaries.push_back(std::move(segment));
+            return usable;
         }))
         return false;
-    if (!load("data/conident.dat", kConstellationRegionDataUnreadable,
-              [&](const char* line, std::size_t) { catalogs.zones.push_back(ParseZoneLine(line)); }))
+    if (!load("data/conident.dat", kConstellationRegionDataUnreadable, [&](const char* line, std::size_t) {
+            std::unique_ptr<ConstellationZone> zone = ParseZoneLine(line);
+            const bool usable = IsUsableZone(*zone);
+            return keep(catalogs.zones, std::move(zone), usable);
+        }))
         return false;
     if (!load("data/milkyway.dat", kMilkyWayDataUnreadable, [&](const char* line, std::size_t) {
-            catalogs.milkyWay.points.push_back(ParseMilkyWayLine(line));
+            const SphericalCoord point = ParseMilkyWayLine(line);
+            if (!IsSkyPosition(point))
+                return false;
+            catalogs.milkyWay.points.push_back(point);
+            return true;
         }))
         return false;
 
@@ -91,5 +167,29 @@ bool LoadCatalogs(CatalogSet& catalogs, const std::string& moduleDir, CatalogMes
     MilkyWay& milkyWay = catalogs.milkyWay;
     if (!milkyWay.BuildOutline() || !TriangulatePolygon(milkyWay.outline, milkyWay.triangles))
         sink.Report(kTriangulationFailed);
+
+    // The sky view cuts the constellation-name image into one band per name; it reports a
+    // missing or unreadable image itself when it loads it. The header tells the size; a
+    // bitmap without file header, which only the own decoder reads, is decoded whole.
+    const std::string namesPath = JoinModulePath(moduleDir, kConstellationNameImage);
+    DibImage names;
+    const QSize size = QImageReader(QString::fromStdString(namesPath), "bmp").size();
+    if (size.isValid()) {
+        names.width = size.width();
+        names.height = size.height();
+    } else {
+        SilentMessageSink quiet;
+        if (const std::unique_ptr<DibImage> decoded = LoadDibImage(namesPath, quiet)) {
+            names.width = decoded->width;
+            names.height = decoded->height;
+        }
+    }
+    if ((names.width != 0 || names.height != 0) && !HasConstellationNameBands(names))
+        sink.Report(SmallNameImageMessage(kConstellationNameImage));
     return true;
+}
+
+bool HasConstellationNameBands(const DibImage& image)
+{
+    return image.width > 0 && image.height >= kConstellationNameBands;
 }

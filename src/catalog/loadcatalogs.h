@@ -3,7 +3,10 @@
 #include "catalog/catalogset.h"
 #include "image/messagesink.h"
 
+struct DibImage;
+
 #include <QFont>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -27,6 +30,22 @@ extern const char* const kConstellationRegionDataUnreadable;
 extern const char* const kMilkyWayDataUnreadable;
 extern const char* const kTriangulationFailed;
 
+// Entry of the city list that start-up takes as the site (the 36th line).
+constexpr std::size_t kDefaultCityIndex = 35;
+// The constellation-name image holds one band per name, the first name in the top band.
+constexpr std::int32_t kConstellationNameBands = 88;
+constexpr const char* kConstellationNameImage = "images/connames.bmp";
+
+// Messages about a catalog that was read but is not whole (UTF-8). `file` is the name as
+// given to the loader ("data/star.dat", or "data/star.dat.gz" when that was read).
+std::string SkippedLinesMessage(const std::string& file, std::size_t count);
+std::string EmptyCatalogMessage(const std::string& file);
+std::string NoDefaultSiteMessage(const std::string& file);
+std::string SmallNameImageMessage(const std::string& file);
+
+// Whether the constellation-name image has a band of at least one row for every name.
+bool HasConstellationNameBands(const DibImage& image);
+
 // moduleDir followed by a relative path ("data/star.dat"), with one '/' between them.
 std::string JoinModulePath(const std::string& moduleDir, const std::string& relative);
 
@@ -37,6 +56,10 @@ std::string JoinModulePath(const std::string& moduleDir, const std::string& rela
 // returns once the user has seen it); an unreadable figure file is skipped, any other stops
 // the load with false, leaving the later lists empty. A failed triangulation is reported and
 // the load still succeeds. Safe to run on a worker thread; the fonts are taken by value.
+// Lines whose numbers are not finite or lie outside their physical range (catalogchecks.h)
+// are skipped; each file with skipped lines is
+// reported once with their count, and so is an empty file, a city list without the default
+// site's line and a constellation-name image smaller than its bands. Loading then goes on.
 bool LoadCatalogs(CatalogSet& catalogs, const std::string& moduleDir, CatalogMessageSink& sink,
                   QFont labelFont, QFont messierFont,
                   std::uint32_t starNameColour = kStarNameLabelColour,

@@ -39,17 +39,20 @@ void TextBitmap::Render(const std::string& text, const QFont& font, std::uint32_
     QImage probe(1, 1, QImage::Format_RGB32);
     const QFontMetrics metrics(font, &probe);
     const double n = static_cast<double>(Cp949Length(text));
-    width_ = static_cast<std::int32_t>(metrics.averageCharWidth() * n * 1.5);
-    height_ = metrics.height();
+    const double width = metrics.averageCharWidth() * n * 1.5;
+    width_ = static_cast<std::int32_t>(std::clamp(width, 0.0, double(kMaxWidth)));
+    height_ = std::clamp(metrics.height(), 0, kMaxHeight);
     if (width_ <= 0 || height_ <= 0) {
-        width_ = std::max(width_, 0);
-        height_ = std::max(height_, 0);
-        dataSize_ = static_cast<std::uint32_t>(Stride() * height_);
-        data_.assign(dataSize_, 0);
+        MakeEmpty();
         return;
     }
 
     QImage image(width_, height_, QImage::Format_RGB32);
+    if (image.isNull()) {  // the pixels could not be allocated
+        MakeEmpty();
+        failed_ = true;
+        return;
+    }
     image.fill(ToQColor(backgroundColour));
     {
         QPainter painter(&image);
@@ -70,6 +73,14 @@ void TextBitmap::Render(const std::string& text, const QFont& font, std::uint32_
             dst[3 * x + 2] = static_cast<std::uint8_t>(qRed(src[x]));
         }
     }
+}
+
+void TextBitmap::MakeEmpty()
+{
+    width_ = 0;
+    height_ = 0;
+    dataSize_ = 0;
+    data_.clear();
 }
 
 std::uint32_t TextBitmap::PixelAt(int x, int yFromTop) const

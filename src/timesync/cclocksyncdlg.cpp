@@ -118,14 +118,14 @@ CClockSyncDlg::CClockSyncDlg(const QString& serverHost, CSystemClockSetter& cloc
     WriteTexts();
 }
 
-bool CClockSyncDlg::RunQuery(const std::string& host, TimeServerResult& fetched)
+QueryStatus CClockSyncDlg::RunQuery(const std::string& host, TimeServerResult& fetched, std::string& kissCode)
 {
     // The exchange runs beside the event loop so the window keeps repainting; user input
     // is held back until it ends.
     busy = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    std::future<bool> exchange = std::async(std::launch::async, [this, host, &fetched] {
-        return client.QueryTimeServer(host, fetched, port);
+    std::future<QueryStatus> exchange = std::async(std::launch::async, [this, host, &fetched, &kissCode] {
+        return client.Query(host, fetched, port, &kissCode);
     });
     while (exchange.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
@@ -139,8 +139,15 @@ void CClockSyncDlg::OnFetch()
     if (busy)
         return;
     serverAddress = addressEdit->text();
+    const std::string host = serverAddress.trimmed().toStdString();
+    QueryStatus status = QueryStatus::Failed;
     TimeServerResult fetched = serverResult;
-    if (RunQuery(serverAddress.trimmed().toStdString(), fetched)) {
+    std::string kissCode;
+    if (IsServerAddress(host))
+        status = RunQuery(host, fetched, kissCode);
+    // Whatever happens, an earlier reply is never used again.
+    replyIsCurrent = status == QueryStatus::Ok;
+    if (replyIsCurrent) {
         serverResult = fetched;
         t1Text = TimestampText(serverResult.T1);
         t2Text = TimestampText(serverResult.T2);
@@ -155,15 +162,40 @@ void CClockSyncDlg::OnFetch()
         t4Text.clear();
         delayText.clear();
         offsetText.clear();
-        QMessageBox::information(this, QString::fromLatin1(kMessageTitle), QStringLiteral("서버와의 접속에 실패했습니다."));
+        QMessageBox::information(this, QString::fromLatin1(kMessageTitle),
+                                 FetchFailureMessage(host, status, kissCode));
     }
+    fetchedOnce = true;
     WriteTexts();
+}
+
+QString CClockSyncDlg::FetchFailureMessage(const std::string& host, QueryStatus status,
+                                           const std::string& kissCode)
+{
+    if (!IsServerAddress(host))
+        return QStringLiteral("서버 주소가 올바르지 않습니다. 빈칸이나 제어 문자가 없는 %1자 이하의 주소를 입력하십시오.")
+            .arg(kMaxServerAddressBytes);
+    switch (status) {
+    case QueryStatus::Denied:
+        return QStringLiteral("시간 서버가 이 컴퓨터의 요청을 거부했습니다(%1).\n다른 서버 주소를 입력하십시오.")
+            .arg(QString::fromLatin1(kissCode.c_str()));
+    case QueryStatus::RateLimited:
+        return QStringLiteral("시간 서버가 요청이 너무 잦다고 알려 왔습니다(RATE).\n잠시 후에 다시 시도하십시오.");
+    default:
+        return QStringLiteral("서버와의 접속에 실패했습니다.");
+    }
 }
 
 void CClockSyncDlg::SetClock()
 {
     if (busy)
         return;
+    // After a failed fetch the earlier reply is stale: nothing is set from it.
+    if (fetchedOnce && !replyIsCurrent) {
+        QMessageBox::information(this, QString::fromLatin1(kMessageTitle),
+                                 QStringLiteral("가져온 서버 시각이 없습니다.\n'가져오기'로 서버 시각을 먼저 가져오십시오."));
+        return;
+    }
     if (std::fabs(serverResult.offset) > kConfirmAboveSeconds) {
         QMessageBox confirm(QMessageBox::Critical, QString::fromLatin1(kMessageTitle),
                             QStringLiteral("서버와 PC 시간이 1시간 넘게 차이가 납니다.\n그래도 설정하시겠습니까?"),

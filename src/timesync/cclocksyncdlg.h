@@ -21,7 +21,8 @@ public:
 
     // Button "가져오기": one exchange with the server in the address field.
     void OnFetch();
-    // Button "설정": the current clock corrected by the last fetched offset.
+    // Button "설정": the current clock corrected by the last fetched offset. Before any
+    // fetch the offset is 0; after a failed fetch nothing is set and a message says so.
     void SetClock();
     // Button "확인": SetClock, then close.
     void OnOk();
@@ -33,7 +34,9 @@ protected:
     void reject() override;
 
 private:
-    bool RunQuery(const std::string& host, TimeServerResult& fetched);
+    QueryStatus RunQuery(const std::string& host, TimeServerResult& fetched, std::string& kissCode);
+    static QString FetchFailureMessage(const std::string& host, QueryStatus status,
+                                       const std::string& kissCode);
     void WriteTexts();
 
     CTimeServerClient client;
@@ -49,6 +52,8 @@ private:
     CSystemClockSetter& setter;
     uint16_t port;
     bool busy = false;
+    bool fetchedOnce = false;     // "가져오기" has been pressed
+    bool replyIsCurrent = false;  // the last fetch brought a valid reply
 
     QLineEdit* addressEdit = nullptr;
     QLabel* delayLabel = nullptr;

@@ -170,7 +170,7 @@ TEST_F(StartupTest, MissingFigureFileIsReportedAndLoadingGoesOn)
     EXPECT_FALSE(app->Catalogs().zones.empty());
 }
 
-TEST_F(StartupTest, ShortCityListKeepsTheZeroedObserver)
+TEST_F(StartupTest, ShortCityListIsReportedAndKeepsTheZeroedObserver)
 {
     ModuleCopy module;
     ASSERT_TRUE(module.IsValid());
@@ -186,7 +186,8 @@ TEST_F(StartupTest, ShortCityListKeepsTheZeroedObserver)
     city.close();
 
     ASSERT_TRUE(Start(module));
-    EXPECT_TRUE(messages.isEmpty());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], QStringLiteral("data/city.dat 파일에 기본 관측지(36번째 도시)가 없어 관측지를 경도 0°, 위도 0°로 둡니다."));
     EXPECT_EQ(app->Catalogs().cities.size(), 35u);
     const Observer& site = app->GetObserver();
     EXPECT_TRUE(site.region.empty());

@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <cmath>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -241,4 +242,53 @@ TEST(TimeSetDlg, CancelRejects)
     Opened o(kFeb6Afternoon);
     QTest::mouseClick(o.dlg.findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
     EXPECT_EQ(o.dlg.result(), QDialog::Rejected);
+}
+
+TEST(TimeSetDlg, UnrepresentableDateIsRefusedBeforeAnyArithmetic)
+{
+    struct Case {
+        const char* field;
+        const char* typed;
+        int messages;
+        const char* kept;  // the field's text afterwards
+        const char* message;
+    };
+    const QString unrepresentable = QStringLiteral(
+        "이 날짜와 시간은 나타낼 수 없습니다. 율리우스일이 -1000000000보다 크고 1000000000보다 작은 날짜를 입력하십시오.");
+    const Case cases[] = {
+        // The eighth digit takes the month past any Julian date below 1e9.
+        {"monthEdit", "99999999", 1, "9999999", nullptr},
+        // Every keystroke past it is refused again.
+        {"monthEdit", "4294967295", 3, "4294967", nullptr},
+        {"yearEdit", "100000000", 2, "1000000", nullptr},
+        // Seconds never leave the Julian date's range, but the field has its own cap.
+        {"secondEdit", "1000000000", 1, "100000000", "'초' 칸에는 0에서 999999999 사이의 정수를 입력하십시오."},
+    };
+    for (const Case& c : cases) {
+        Opened o(kFeb6Afternoon);
+        MessageBoxLog log;
+        Retype(o.dlg, c.field, QString::fromLatin1(c.typed));
+        ASSERT_EQ(log.texts.size(), c.messages) << c.field << " " << c.typed;
+        for (const QString& text : log.texts)
+            EXPECT_EQ(text, c.message ? QString::fromUtf8(c.message) : unrepresentable) << c.typed;
+        EXPECT_EQ(TextOf(o.dlg, c.field), QString::fromLatin1(c.kept)) << c.typed;
+        EXPECT_LT(std::fabs(o.dlg.JulianDate()), 1e9) << c.typed;
+        EXPECT_EQ(QString::number(o.dlg.JulianDate(), 'g', 15), TextOf(o.dlg, "julianDateEdit")) << c.typed;
+    }
+}
+
+TEST(TimeSetDlg, OkRefusesFieldsItCannotRepresent)
+{
+    Opened o(kFeb6Afternoon);
+    // Set without typing, as a paste that bypasses the keystroke handler would.
+    QLineEdit* month = Edit(o.dlg, "monthEdit");
+    ASSERT_NE(month, nullptr);
+    month->setText(QStringLiteral("999999999"));
+    MessageBoxLog log;
+    QTest::mouseClick(o.dlg.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+    ASSERT_EQ(log.texts.size(), 1);
+    EXPECT_TRUE(log.texts[0].startsWith(QStringLiteral("이 날짜와 시간은 나타낼 수 없습니다.")));
+    EXPECT_TRUE(o.dlg.isVisible());
+    EXPECT_EQ(o.dlg.result(), 0);
+    EXPECT_EQ(o.dlg.Month(), 2u);
 }

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sys/stat.h>
 #include <vector>
 
@@ -276,4 +277,82 @@ TEST_F(CatalogFileTest, GzStreamOpenForReadingNeedsTheFile)
     EXPECT_EQ(buffer, nullptr);
     EXPECT_FALSE(in.Open(PathOf("x.gz"), 5));
     EXPECT_EQ(in.mode, 0);
+}
+
+// ----- Size cap of decompressed catalogs -----
+
+TEST_F(CatalogFileTest, GzStreamRefusesContentAboveItsCap)
+{
+    struct Case {
+        std::size_t contentBytes;
+        std::uint64_t cap;
+        bool read;
+    };
+    // Below, at and above the cap; the cap also holds across the scratch buffer's size.
+    const Case cases[] = {{999, 1000, true},
+                          {1000, 1000, true},
+                          {1001, 1000, false},
+                          {GzFileStream::kScratchBytes * 3, GzFileStream::kScratchBytes * 3, true},
+                          {GzFileStream::kScratchBytes * 3 + 1, GzFileStream::kScratchBytes * 3, false}};
+    for (const Case& c : cases) {
+        const std::string content(c.contentBytes, 'a');
+        WriteGz(PathOf("capped.gz"), content);
+        GzFileStream stream;
+        ASSERT_TRUE(stream.Open(PathOf("capped.gz"), DataStream::kRead));
+        stream.maxLength = c.cap;
+        std::unique_ptr<char[]> buffer;
+        std::uint32_t length = 7;
+        EXPECT_EQ(stream.ReadAll(buffer, length), c.read) << c.contentBytes << " bytes, cap " << c.cap;
+        if (c.read) {
+            ASSERT_EQ(length, c.contentBytes);
+            EXPECT_EQ(std::string(buffer.get(), length), content);
+            EXPECT_EQ(buffer[length], '\0');
+        } else {
+            EXPECT_EQ(length, 0u);
+            EXPECT_EQ(buffer, nullptr);
+        }
+    }
+}
+
+TEST_F(CatalogFileTest, GzBombAboveSixtyFourMebibytesIsUnreadable)
+{
+    // 64 MiB and one byte of line ends compress to about 64 KiB.
+    {
+        gzFile f = gzopen(PathOf("bomb.dat.gz").c_str(), "wb9");
+        ASSERT_NE(f, nullptr);
+        const std::string block(1 << 20, '\n');
+        for (int i = 0; i < 64; ++i)
+            ASSERT_EQ(gzwrite(f, block.data(), static_cast<unsigned>(block.size())), int(block.size()));
+        ASSERT_EQ(gzwrite(f, "x", 1), 1);
+        gzclose(f);
+    }
+    CatalogFile file;
+    EXPECT_FALSE(file.ReadLines(PathOf("bomb.dat")));
+    EXPECT_EQ(file.LineCount(), 0u);
+    EXPECT_EQ(file.Length(), 0u);
+}
+
+TEST_F(CatalogFileTest, PlainFileAboveSixtyFourMebibytesIsUnreadable)
+{
+    {
+        std::FILE* f = std::fopen(PathOf("huge.dat").c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        // A sparse file: its size is what counts, not its blocks on disk.
+        ASSERT_EQ(std::fseek(f, (64L << 20), SEEK_SET), 0);
+        ASSERT_EQ(std::fputc('\n', f), '\n');
+        std::fclose(f);
+    }
+    CatalogFile file;
+    EXPECT_FALSE(file.ReadLines(PathOf("huge.dat")));
+}
+
+TEST_F(CatalogFileTest, GzReadsSayTheyAreCompressed)
+{
+    WriteGz(PathOf("packed.dat.gz"), "a\n");
+    WriteText(PathOf("plain.dat"), "a\n");
+    CatalogFile file;
+    ASSERT_TRUE(file.ReadLines(PathOf("packed.dat")));
+    EXPECT_TRUE(file.Compressed());
+    ASSERT_TRUE(file.ReadLines(PathOf("plain.dat")));
+    EXPECT_FALSE(file.Compressed());
 }

@@ -113,3 +113,27 @@ TEST(TextBitmap, DefaultFontRenders)
     EXPECT_GT(label.Height(), 0);
     EXPECT_EQ(label.DataSize(), static_cast<std::uint32_t>(label.Stride() * label.Height()));
 }
+
+TEST(TextBitmap, SizeIsCapped)
+{
+    struct Case {
+        std::size_t textBytes;
+        int pixels;
+        const char* what;
+    };
+    // A text of megabytes and a font taller than any label: both stop at their caps, and
+    // the pixels of the capped label are there to read.
+    const Case cases[] = {{3000000, 14, "3 MB of text"},
+                          {20, 5000, "a 5000-pixel font"},
+                          {100000, 2000, "both"}};
+    for (const Case& c : cases) {
+        const TextBitmap label(std::string(c.textBytes, 'W'), PixelFont("Liberation Sans", c.pixels),
+                               kYellow, kBlack);
+        EXPECT_FALSE(label.Failed()) << c.what;
+        EXPECT_GT(label.Width(), 0) << c.what;
+        EXPECT_LE(label.Width(), TextBitmap::kMaxWidth) << c.what;
+        EXPECT_LE(label.Height(), TextBitmap::kMaxHeight) << c.what;
+        EXPECT_EQ(label.DataSize(), static_cast<std::uint32_t>(label.Stride() * label.Height())) << c.what;
+        EXPECT_EQ(label.PixelAt(0, 0), kBlack) << c.what;  // above the capitals
+    }
+}

@@ -5,7 +5,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <atomic>
+#include <functional>
 #include <vector>
 
 #include "fakesntpserver.h"
@@ -196,7 +198,7 @@ TEST(ClockSyncDlg, MinusExactlyOneHourDoesNotAsk)
     EXPECT_EQ(QuestionsAskedWhenSetting(-3600.0), 0);
 }
 
-TEST(ClockSyncDlg, SilentServerFailsAndKeepsThePreviousOffset)
+TEST(ClockSyncDlg, SilentServerFailsAndTheEarlierReplyIsNotUsed)
 {
     std::atomic<bool> answer{true};
     Fixture f([&answer](const FakeSntpServer::Packet& request) {
@@ -218,12 +220,88 @@ TEST(ClockSyncDlg, SilentServerFailsAndKeepsThePreviousOffset)
     }
     for (const char* name : {"t1Text", "t2Text", "t3Text", "t4Text", "delayText", "offsetText"})
         EXPECT_TRUE(Text(f.dlg, name).isEmpty()) << name;
-    EXPECT_EQ(f.dlg.Result().offset, firstOffset);
 
+    // The reply of the earlier fetch is older than the last fetch: the clock is not set.
     MessageBoxAnswerer answerer;
     Click(f.dlg, "setButton");
-    ASSERT_EQ(f.setter.written.size(), 1u);
-    EXPECT_EQ(f.setter.written[0], AddSeconds(kNow, firstOffset));
+    EXPECT_TRUE(f.setter.written.empty());
+    ASSERT_EQ(answerer.Texts().size(), 1);
+    EXPECT_EQ(answerer.Texts()[0],
+              QStringLiteral("가져온 서버 시각이 없습니다.\n'가져오기'로 서버 시각을 먼저 가져오십시오."));
+}
+
+namespace {
+
+// A reply `aheadSeconds` off that the client must not take, spoiled by `spoil`.
+FakeSntpServer::Answer SpoiledServer(double aheadSeconds, std::function<void(FakeSntpServer::Packet&)> spoil)
+{
+    return [aheadSeconds, spoil](const FakeSntpServer::Packet& request) {
+        FakeSntpServer::Packet reply = ServerAhead(aheadSeconds)(request);
+        spoil(reply);
+        return reply;
+    };
+}
+
+void Kiss(FakeSntpServer::Packet& r, const char* code)
+{
+    r[0] = 0xDC;
+    r[1] = 0;
+    std::copy(code, code + 4, r.begin() + 12);
+}
+
+struct DiscardedReply {
+    const char* what;
+    double aheadSeconds;
+    std::function<void(FakeSntpServer::Packet&)> spoil;
+    const char* message;
+};
+
+}  // namespace
+
+TEST(ClockSyncDlg, DiscardedRepliesNeverSetTheClock)
+{
+    const DiscardedReply cases[] = {
+        {"kiss DENY, 59 minutes off", 3540.0, [](FakeSntpServer::Packet& r) { Kiss(r, "DENY"); },
+         "시간 서버가 이 컴퓨터의 요청을 거부했습니다(DENY).\n다른 서버 주소를 입력하십시오."},
+        {"kiss RSTR, 2 hours off", 7200.0, [](FakeSntpServer::Packet& r) { Kiss(r, "RSTR"); },
+         "시간 서버가 이 컴퓨터의 요청을 거부했습니다(RSTR).\n다른 서버 주소를 입력하십시오."},
+        {"kiss RATE", 3540.0, [](FakeSntpServer::Packet& r) { Kiss(r, "RATE"); },
+         "시간 서버가 요청이 너무 잦다고 알려 왔습니다(RATE).\n잠시 후에 다시 시도하십시오."},
+        {"kiss of another code, 59 minutes off", 3540.0, [](FakeSntpServer::Packet& r) { Kiss(r, "ACST"); },
+         "서버와의 접속에 실패했습니다."},
+        {"unsynchronised server, 2 hours off", 7200.0, [](FakeSntpServer::Packet& r) { r[0] = 0xDC; },
+         "서버와의 접속에 실패했습니다."},
+        {"stratum 16", 60.0, [](FakeSntpServer::Packet& r) { r[1] = 16; }, "서버와의 접속에 실패했습니다."},
+        {"version 7", 60.0, [](FakeSntpServer::Packet& r) { r[0] = 0x3C; }, "서버와의 접속에 실패했습니다."},
+    };
+    for (const DiscardedReply& c : cases) {
+        Fixture f(SpoiledServer(c.aheadSeconds, c.spoil));
+        {
+            MessageBoxAnswerer answerer;
+            Click(f.dlg, "fetchButton");
+            ASSERT_EQ(answerer.Texts().size(), 1) << c.what;
+            EXPECT_EQ(answerer.Texts()[0], QString::fromUtf8(c.message)) << c.what;
+        }
+        EXPECT_TRUE(Text(f.dlg, "offsetText").isEmpty()) << c.what;
+        MessageBoxAnswerer answerer({QMessageBox::Yes, QMessageBox::Ok});
+        Click(f.dlg, "setButton");
+        EXPECT_TRUE(f.setter.written.empty()) << c.what;
+        ASSERT_EQ(answerer.Texts().size(), 1) << c.what;
+        EXPECT_FALSE(answerer.Texts()[0].contains(QStringLiteral("1시간 넘게"))) << c.what;
+    }
+}
+
+TEST(ClockSyncDlg, UnusableAddressIsRefusedWithoutAnExchange)
+{
+    Fixture f(ServerAhead(0.0));
+    auto* edit = f.dlg.findChild<QLineEdit*>(QStringLiteral("serverAddress"));
+    ASSERT_NE(edit, nullptr);
+    edit->setText(QStringLiteral("two words"));
+    MessageBoxAnswerer answerer;
+    Click(f.dlg, "fetchButton");
+    ASSERT_EQ(answerer.Texts().size(), 1);
+    EXPECT_TRUE(answerer.Texts()[0].startsWith(QStringLiteral("서버 주소가 올바르지 않습니다."))) << answerer.Texts()[0].toStdString();
+    EXPECT_EQ(f.server.RequestCount(), 0);
 }
 
 TEST(ClockSyncDlg, SpoofedReplyFailsTheExchange)

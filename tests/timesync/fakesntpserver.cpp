@@ -7,7 +7,12 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-FakeSntpServer::FakeSntpServer(Answer a) : answer(std::move(a))
+FakeSntpServer::FakeSntpServer(Answer a)
+    : FakeSntpServer(Answers([a = std::move(a)](const Packet& request) { return std::vector<Packet>{a(request)}; }))
+{
+}
+
+FakeSntpServer::FakeSntpServer(Answers a) : answers(std::move(a))
 {
     handle = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
@@ -52,9 +57,10 @@ void FakeSntpServer::Serve()
             last = request;
         }
         ++requests;
-        const Packet reply = answer(request);
-        if (!reply.empty())
-            ::sendto(handle, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from), length);
+        for (const Packet& reply : answers(request)) {
+            if (!reply.empty())
+                ::sendto(handle, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from), length);
+        }
     }
 }
 

@@ -15,8 +15,11 @@ class FakeSntpServer {
 public:
     using Packet = std::vector<unsigned char>;
     using Answer = std::function<Packet(const Packet& request)>;
+    // Several datagrams sent in turn for one request (empty ones are skipped).
+    using Answers = std::function<std::vector<Packet>(const Packet& request)>;
 
     explicit FakeSntpServer(Answer answer);
+    explicit FakeSntpServer(Answers answers);
     ~FakeSntpServer();
 
     uint16_t Port() const { return port; }
@@ -29,7 +32,7 @@ public:
 private:
     void Serve();
 
-    Answer answer;
+    Answers answers;
     int handle = -1;
     uint16_t port = 0;
     std::atomic<bool> stopping{false};

@@ -1,0 +1,71 @@
+#include "fuzz/gzcatalogfuzz.h"
+
+#include "catalog/catalogchecks.h"
+#include "catalog/catalogfile.h"
+#include "catalog/catalogparser.h"
+#include "fuzz/cataloglinesfuzz.h"
+#include "image/labelstyle.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// Rendering a label costs far more than parsing; a few per input cover the label path.
+constexpr std::size_t kLabelledLines = 4;
+
+const std::string& TemporaryFolder()
+{
+    static const std::string folder = [] {
+        char pattern[] = "/tmp/kosmira-fuzz-gz-XXXXXX";
+        const char* made = mkdtemp(pattern);
+        if (!made)
+            std::abort();
+        return std::string(made);
+    }();
+    return folder;
+}
+
+}  // namespace
+
+std::size_t FuzzGzCatalog(const std::uint8_t* data, std::size_t size)
+{
+    const std::string plain = TemporaryFolder() + "/catalog.dat";
+    const std::string compressed = plain + ".gz";
+    std::remove(plain.c_str());
+    std::FILE* out = std::fopen(compressed.c_str(), "wb");
+    if (!out)
+        std::abort();
+    if (size > 0 && std::fwrite(data, 1, size, out) != size)
+        std::abort();
+    std::fclose(out);
+
+    CatalogFile file;
+    if (!file.ReadLines(plain))
+        return 0;
+    if (!file.Compressed() || file.Length() == 0 || file.Length() > (64u << 20))
+        std::abort();
+
+    // The whole content once more through the line parsers and the geometry.
+    std::string joined;
+    for (std::size_t i = 0; i < file.LineCount(); ++i) {
+        joined += file.Line(i);
+        joined += '\n';
+    }
+    FuzzCatalogLines(reinterpret_cast<const std::uint8_t*>(joined.data()), joined.size());
+
+    const LabelStyle style;
+    for (std::size_t i = 0; i < file.LineCount() && i < kLabelledLines; ++i) {
+        const char* line = file.Line(i);
+        const std::unique_ptr<StarName> name = ParseStarNameLine(line, style);
+        if (name->name.size() > kMaxNameBytes || name->label.Width() > TextBitmap::kMaxWidth ||
+            name->label.Height() > TextBitmap::kMaxHeight ||
+            name->label.DataSize() != static_cast<std::uint32_t>(name->label.Stride() * name->label.Height()))
+            std::abort();
+        ParseMessierLine(line, static_cast<std::int32_t>(i + 1), style);
+    }
+    return file.LineCount();
+}
