@@ -8,11 +8,14 @@ packages=(
   cmake ninja-build g++ make pkg-config git
   # Qt 6 widgets, OpenGL, WebEngine
   qt6-base-dev libqt6opengl6-dev qt6-webengine-dev libgl-dev libglu1-mesa-dev
+  qt6-translations-l10n
   libgl1-mesa-dri mesa-utils
   # catalogs
   zlib1g-dev
   # tests and benchmarks
-  googletest libgtest-dev libgmock-dev libbenchmark-dev liberfa-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # the precise model (ERFA) and its accuracy reference
+  liberfa-dev
   clang libclang-rt-14-dev python3
   # the scalable icon is compared with the drawn one
   qt6-svg-dev

@@ -28,6 +28,9 @@
 #include "timesync/ctimeserverclient.h"
 
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -124,6 +127,7 @@ CKosmiraApp::CKosmiraApp(int& argc, char** argv)
     setApplicationVersion(QStringLiteral("1.0"));
     setWindowIcon(KosmiraIcon());
     InstallFonts();
+    InstallQtKoreanTexts();
     executablePath = ExecutableFromProc();
     moduleDirectory = FindModuleDirectory(executablePath);
     RegisterApplicationCommands();
@@ -156,6 +160,19 @@ void CKosmiraApp::InstallFonts()
 QString CKosmiraApp::ModulePath(const QString& relative) const
 {
     return QDir(moduleDirectory).filePath(relative);
+}
+
+void CKosmiraApp::InstallQtKoreanTexts()
+{
+    // Qt's own words (the standard buttons of message boxes and dialogs, "OK" -> "확인") in
+    // Korean, from Debian's qt6-translations-l10n; without it they stay in English.
+    auto* translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::Korean, QLocale::SouthKorea), QStringLiteral("qtbase"),
+                         QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+    else
+        delete translator;
 }
 
 void CKosmiraApp::SetModuleDirectory(const QString& directory)
@@ -265,6 +282,7 @@ void CKosmiraApp::WireWindowCommands()
 
     RegisterDialog(CommandId::SetTime, [this](QWidget* parent) {
         CTimeSetDlg dialog(GetShownLocalTime(), parent);
+        dialog.SetZone(GetObserver().timeZone);
         if (dialog.exec() == QDialog::Accepted)
             SetShownTime(dialog.Shown());
     });

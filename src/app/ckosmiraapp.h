@@ -116,6 +116,7 @@ signals:
 
 private:
     void InstallFonts();
+    void InstallQtKoreanTexts();
     void RegisterApplicationCommands();
     void WireWindowCommands();
     void LoadCatalogsWhileSplashShows();

@@ -240,7 +240,8 @@ void CLocationDlg::OnRegionChosen()
 void CLocationDlg::OnCityChosen()
 {
     const int item = citiesBox->currentIndex();
-    if (item < 0 || item >= static_cast<int>(shownCities.size()))
+    if (item < 0 || item >= static_cast<int>(shownCities.size()) ||
+        shownCities[item] >= cities.size())  // "(사용자 지정)"
         return;
     const Observer& city = *cities[shownCities[item]];
     site.region = city.region;
@@ -328,8 +329,22 @@ bool CLocationDlg::ReadCoordinates(bool requireComplete, int editedField, bool s
 
 void CLocationDlg::OnCoordinateEdited(int field)
 {
-    if (ReadCoordinates(false, field, true))
+    if (ReadCoordinates(false, field, true)) {
+        MarkCustomSite();
         update();
+    }
+}
+
+void CLocationDlg::MarkCustomSite()
+{
+    // A place of the user's own: the list says so instead of naming the last city.
+    const QString custom = QStringLiteral("(사용자 지정)");
+    if (citiesBox->count() == 0 || citiesBox->itemText(0) != custom) {
+        citiesBox->insertItem(0, custom);
+        shownCities.insert(shownCities.begin(), cities.size());
+    }
+    citiesBox->setCurrentIndex(0);
+    site.name = "사용자 지정";
 }
 
 QPoint CLocationDlg::MarkerPosition() const
@@ -368,6 +383,7 @@ void CLocationDlg::OnMapClick(const QPoint& point)
     const int latDeg = mapRect.top() + 90 - point.y();
     const int zone = lonDeg / 15;  // truncated toward zero: 127 degrees give 8 hours
     SetSiteFields(lonDeg * kRadiansPerDegree, latDeg * kRadiansPerDegree, zone);
+    MarkCustomSite();
 }
 
 void CLocationDlg::OnOk()

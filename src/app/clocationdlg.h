@@ -35,6 +35,8 @@ public:
     QPoint MarkerPosition() const;
 
     // Shows a site in the number fields and the three sign lists, and makes it the site.
+    // Puts "(사용자 지정)" at the top of the city list and selects it.
+    void MarkCustomSite();
     void SetSiteFields(double longitude, double latitude, double zoneHours);
 
     // Button "확인".

@@ -8,6 +8,9 @@
 #include "planetarium/cshowbar.h"
 
 #include <QDockWidget>
+#include <QStyle>
+
+#include <algorithm>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStatusBar>
@@ -24,6 +27,11 @@ QDockWidget* MakeDock(const QString& title, QWidget* palette, const QString& nam
     dock->setAllowedAreas(Qt::AllDockWidgetAreas);
     // Visibility follows the palette commands only, so the bars carry no close button.
     dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    // Wide enough for the whole title beside the float button.
+    const int titleWidth = dock->fontMetrics().horizontalAdvance(title);
+    const int buttons = dock->style()->pixelMetric(QStyle::PM_TitleBarButtonSize) +
+                        4 * dock->style()->pixelMetric(QStyle::PM_DockWidgetTitleMargin);
+    dock->setMinimumWidth(std::max(palette->minimumSizeHint().width(), titleWidth + buttons + 8));
     return dock;
 }
 

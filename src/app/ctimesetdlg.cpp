@@ -89,6 +89,13 @@ CTimeSetDlg::CTimeSetDlg(const SkyTime& shownLocal, QWidget* parent, Clock clock
     julianDateEdit->setAlignment(Qt::AlignRight);
     grid->addWidget(julianDateEdit, 2, 1, 1, 6);
     connect(julianDateEdit, &QLineEdit::textEdited, this, &CTimeSetDlg::OnJulianDateEdited);
+    grid->addWidget(new QLabel(QStringLiteral("JD (UT)")), 3, 0);
+    julianDateUTEdit = new QLineEdit;
+    julianDateUTEdit->setObjectName(QStringLiteral("julianDateUTEdit"));
+    julianDateUTEdit->setAlignment(Qt::AlignRight);
+    julianDateUTEdit->setReadOnly(true);
+    julianDateUTEdit->setFocusPolicy(Qt::NoFocus);
+    grid->addWidget(julianDateUTEdit, 3, 1, 1, 6);
 
     auto* nowButton = new QPushButton(QStringLiteral("지금"));
     nowButton->setObjectName(QStringLiteral("nowButton"));
@@ -222,6 +229,13 @@ void CTimeSetDlg::WriteFields()
     double typed = 0.0;
     if (!(ReadJulianDate(julianDateEdit->text(), typed) == FieldReading::Valid && typed == julianDate))
         SetTextKeepingCursor(julianDateEdit, FormatJulianDate(julianDate));
+    julianDateUTEdit->setText(FormatJulianDate(julianDate - zone / 24.0));
+}
+
+void CTimeSetDlg::SetZone(double zoneHours)
+{
+    zone = std::isfinite(zoneHours) ? zoneHours : 0.0;
+    WriteFields();
 }
 
 void CTimeSetDlg::OnNow()

@@ -25,6 +25,9 @@ public:
 
     // The instant being edited.
     const SkyTime& Shown() const { return shown; }
+    // The site's zone (hours ahead of UT), for the read-only "JD (UT)" line: the true Julian
+    // date of the instant, beside the local one of the "JD" field.
+    void SetZone(double zoneHours);
 
     // The field values as last read from or written to the controls.
     uint32_t Year() const { return year; }
@@ -65,4 +68,6 @@ private:
     Clock now;
     std::array<QLineEdit*, kFieldCount> fieldEdits{};
     QLineEdit* julianDateEdit = nullptr;
+    QLineEdit* julianDateUTEdit = nullptr;
+    double zone = 0.0;
 };

@@ -60,7 +60,7 @@ CClockSyncDlg::CClockSyncDlg(const QString& serverHost, CSystemClockSetter& cloc
     addressRow->addWidget(addressEdit, 1);
     auto* fetchButton = new QPushButton(QStringLiteral("가져오기"));
     fetchButton->setObjectName(QStringLiteral("fetchButton"));
-    fetchButton->setAutoDefault(false);
+    fetchButton->setDefault(true);
     addressRow->addWidget(fetchButton);
 
     auto* group = new QGroupBox(QStringLiteral("가져온 정보"));
@@ -95,7 +95,8 @@ CClockSyncDlg::CClockSyncDlg(const QString& serverHost, CSystemClockSetter& cloc
     setButton->setAutoDefault(false);
     auto* okButton = new QPushButton(QStringLiteral("확인"));
     okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setDefault(true);
+    // Enter fetches; it never sets the computer's clock.
+    okButton->setAutoDefault(false);
     auto* cancelButton = new QPushButton(QStringLiteral("취소"));
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setAutoDefault(false);
@@ -216,7 +217,10 @@ void CClockSyncDlg::OnOk()
 {
     if (busy)
         return;
-    SetClock();
+    // Only a reply fetched while this dialog is open, and still current, sets the clock;
+    // otherwise "확인" just closes.
+    if (replyIsCurrent)
+        SetClock();
     accept();
 }
 

@@ -5,7 +5,9 @@
 #include "astro/sky/shownsky.h"
 #include "astro/math/angles.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QMessageBox>
 #include <QFontInfo>
 #include <QFileInfo>
 #include <QSignalSpy>
@@ -126,6 +128,19 @@ TEST_F(AppStateTest, HomeAddressDefaultsToTheBundledPage)
     if (!QStringLiteral(KOSMIRA_HOME_URL_FOR_TESTS).isEmpty())
         GTEST_SKIP() << "built with a home address";
     EXPECT_EQ(app->HomeUrl(), QUrl::fromLocalFile(app->ModulePath(QStringLiteral("home/index.html"))));
+}
+
+}  // namespace
+
+namespace {
+
+// Qt's standard buttons speak Korean (qt6-translations-l10n is installed with the program).
+TEST(QtTexts, StandardButtonsAreKorean)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Kosmira"), QStringLiteral("시험"),
+                    QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QStringLiteral("확인"));
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("취소"));
 }
 
 }  // namespace

@@ -218,7 +218,13 @@ TEST(LocationDlg, ClickAtTheLeftEdge)
     EXPECT_EQ(TextOf(o.dlg, "northSouth"), QStringLiteral("남위"));
     EXPECT_EQ(TextOf(o.dlg, "zoneHoursEdit"), QStringLiteral("12"));
     EXPECT_EQ(TextOf(o.dlg, "aheadBehind"), QStringLiteral("느림"));
-    EXPECT_EQ(TextOf(o.dlg, "cities"), QStringLiteral("서울"));  // the lists stay
+    // The region list stays; the city list says the place is the user's own.
+    EXPECT_EQ(TextOf(o.dlg, "cities"), QStringLiteral("(사용자 지정)"));
+    EXPECT_EQ(o.dlg.Site().name, "사용자 지정");
+    // Choosing a city again replaces it.
+    Choose(o.dlg, "cities", 1);
+    EXPECT_NE(TextOf(o.dlg, "cities"), QStringLiteral("(사용자 지정)"));
+    EXPECT_NE(o.dlg.Site().name, "사용자 지정");
 }
 
 TEST(LocationDlg, ClickAtTheCentre)

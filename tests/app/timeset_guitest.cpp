@@ -292,3 +292,25 @@ TEST(TimeSetDlg, OkRefusesFieldsItCannotRepresent)
     EXPECT_EQ(o.dlg.result(), 0);
     EXPECT_EQ(o.dlg.Month(), 2u);
 }
+
+namespace {
+
+// Beside the local "JD" field, a read-only line holds the instant's true Julian date: 01:00
+// local at +9 on 2000-01-01 is 16:00 UT on 1999-12-31, JD 2451544.1666667.
+TEST(TimeSetDlg, ReadOnlyUniversalJulianDateFollowsTheFields)
+{
+    CTimeSetDlg dlg(SkyTime(SkyDate(2451544.5), 1.0));
+    dlg.SetZone(9.0);
+    auto* ut = dlg.findChild<QLineEdit*>(QStringLiteral("julianDateUTEdit"));
+    ASSERT_NE(ut, nullptr);
+    EXPECT_TRUE(ut->isReadOnly());
+    constexpr double kToleranceDays = 1e-7;
+    EXPECT_NEAR(ut->text().toDouble(), 2451544.1666667, kToleranceDays);
+    auto* hour = dlg.findChild<QLineEdit*>(QStringLiteral("hourEdit"));
+    ASSERT_NE(hour, nullptr);
+    hour->selectAll();
+    QTest::keyClicks(hour, QStringLiteral("13"));
+    EXPECT_NEAR(ut->text().toDouble(), 2451544.6666667, kToleranceDays);
+}
+
+}  // namespace

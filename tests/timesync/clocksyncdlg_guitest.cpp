@@ -342,6 +342,24 @@ TEST(ClockSyncDlg, OkSetsThenCloses)
     EXPECT_EQ(f.dlg.result(), QDialog::Accepted);
 }
 
+// Enter in the dialog fetches (the default button) and never sets the clock; "확인" without a
+// reply fetched in this dialog only closes it.
+TEST(ClockSyncDlg, EnterFetchesAndOkWithoutAReplyOnlyCloses)
+{
+    Fixture f(ServerAhead(2.0));
+    MessageBoxAnswerer answerer;
+    QTest::keyClick(&f.dlg, Qt::Key_Return);
+    EXPECT_TRUE(f.setter.written.empty());
+    EXPECT_TRUE(f.dlg.isVisible());
+    EXPECT_FALSE(f.dlg.findChild<QLabel*>(QStringLiteral("offsetText"))->text().isEmpty());
+
+    Fixture g(ServerAhead(2.0));
+    Click(g.dlg, "okButton");
+    EXPECT_TRUE(g.setter.written.empty());
+    EXPECT_FALSE(g.dlg.isVisible());
+    EXPECT_TRUE(answerer.Texts().empty());
+}
+
 TEST(ClockSyncDlg, OkAsksTooAndNoStillCloses)
 {
     Fixture f(ServerAhead(-7200.0));
