@@ -18,7 +18,8 @@ CAboutDlg::CAboutDlg(const QUrl& productAddress, QWidget* parent) : QDialog(pare
     icon->setAlignment(Qt::AlignTop);
     auto* version = new QLabel(QStringLiteral("Kosmira 버전 1.0"), this);
 
-    const QString shown = productAddress.isLocalFile() ? productAddress.toLocalFile()
+    // The bundled guide reads as what it is; a web address as itself.
+    const QString shown = productAddress.isLocalFile() ? QStringLiteral("Kosmira 사용 안내서")
                                                        : productAddress.toString();
     link = new HyperlinkLabel(shown, this);
     link->setObjectName(QStringLiteral("link1035"));

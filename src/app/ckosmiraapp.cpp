@@ -1,6 +1,7 @@
 #include "app/ckosmiraapp.h"
 
 #include "app/caboutdlg.h"
+#include "app/hyperlinklabel.h"
 #include "app/cbrowserframe.h"
 #include "app/ccalendarframe.h"
 #include "app/cchildframe.h"
@@ -243,7 +244,15 @@ void CKosmiraApp::RegisterApplicationCommands()
 {
     RegisterDialog(CommandId::AppAbout, [this](QWidget* parent) {
         CAboutDlg dialog(HomeUrl(), parent);
+        // The link opens the guide in a Kosmira browser window, not in another program.
+        bool openGuide = false;
+        dialog.Link()->SetOpener([&](const QUrl&) {
+            openGuide = true;
+            dialog.accept();
+        });
         dialog.exec();
+        if (openGuide)
+            commands.Run(CommandId::NewBrowser);
     });
     RegisterCommand(
         CommandId::PreciseModel,

@@ -158,4 +158,23 @@ TEST(AboutBox, CommandOpensItModallyFromTheApplicationTable)
     EXPECT_EQ(seenTarget, app->HomeUrl());
 }
 
+// The bundled guide is shown by name, and its link opens a Kosmira browser window.
+TEST(AboutBox, TheGuideLinkOpensABrowserWindow)
+{
+    CKosmiraApp* app = CKosmiraApp::Instance();
+    ASSERT_NE(app, nullptr);
+    CAboutDlg local(QUrl::fromLocalFile(QStringLiteral("/usr/share/kosmira/home/index.html")));
+    EXPECT_EQ(local.Link()->text(), QStringLiteral("Kosmira 사용 안내서"));
+    bool opened = false;
+    app->Commands().Add(CommandId::NewBrowser, [&] { opened = true; });
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget())) {
+            dialog->show();
+            QTest::mouseClick(dialog->Link(), Qt::LeftButton, {}, QPoint(3, 3));
+        }
+    });
+    EXPECT_TRUE(app->Commands().Run(CommandId::AppAbout));
+    EXPECT_TRUE(opened);
+}
+
 }  // namespace
