@@ -47,6 +47,9 @@ public:
     double ApparentSiderealTime() const { return gast_; }
     // The Earth's heliocentric position, ICRS axes, AU.
     Vector3 EarthHeliocentric() const { return earthHelio_; }
+    // The Earth's barycentric position (AU) and velocity (AU/day), ICRS axes (eraEpv00).
+    Vector3 EarthBarycentric() const { return earthBaryPosition_; }
+    Vector3 EarthBarycentricVelocity() const { return earthBaryVelocity_; }
 
     // The body's place; see GeocentricPlace.
     GeocentricPlace Place(Body body) const;
