@@ -1,5 +1,5 @@
 // kosmira-almanac pole-star: the public keys, the star by hemisphere, and bad arguments.
-#include "cli/almanaccommands.h"
+#include "almanacrun.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +10,7 @@
 
 namespace {
 
-struct Result {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-Result Almanac(const std::vector<std::string>& args)
-{
-    Result r;
-    r.status = RunAlmanac(args, r.out, r.err);
-    return r;
-}
+using Result = AlmanacResult;
 
 // The number after "key": in a one-line JSON object.
 double NumberAfter(const std::string& json, const std::string& key)
