@@ -21,9 +21,19 @@ std::string UtcText(double jd)
         seconds -= 86400;
         day += 1.0;
     }
-    const CalendarDate d = CalendarFromJulianDate(day + 0.25);
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02lld:%02lld:%02lld", d.year, d.month, d.day,
+    // The proleptic Gregorian date of the day (the years --utc accepts start before 1582),
+    // found by stepping the forward day count.
+    int year = static_cast<int>(std::floor((day - 1721059.5) / 365.2425));
+    while (JulianDateFromCalendar(year + 1, 1, 1).jd <= day)
+        ++year;
+    while (JulianDateFromCalendar(year, 1, 1).jd > day)
+        --year;
+    int month = 1;
+    while (month < 12 && JulianDateFromCalendar(year, month + 1, 1).jd <= day)
+        ++month;
+    const int dayOfMonth = static_cast<int>(day - JulianDateFromCalendar(year, month, 1).jd) + 1;
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02lld:%02lld:%02lld", year, month, dayOfMonth,
                   seconds / 3600, seconds / 60 % 60, seconds % 60);
     return buf;
 }

@@ -37,6 +37,12 @@ QString UtText(double jd)
         .arg(QString::fromStdString(FormatHours((jd - midnight) * 24.0)));
 }
 
+// A clock reading or shown instant that is not a number reads as J2000.0.
+Instant InstantOf(double jdUT)
+{
+    return Instant::FromUT(std::isfinite(jdUT) ? jdUT : 2451545.0);
+}
+
 }  // namespace
 
 CPolarScopeView::CPolarScopeView(const ShownSky& sky, QWidget* parent)
@@ -89,7 +95,7 @@ void CPolarScopeView::SetInverted(bool inverted)
     if (field_.inverted == inverted)
         return;
     field_.inverted = inverted;
-    Recompute(Instant::FromUT(field_.jdUT));
+    Recompute(InstantOf(field_.jdUT));
 }
 
 void CPolarScopeView::SetFollowClock(bool follow)
@@ -112,12 +118,12 @@ bool CPolarScopeView::FollowsClock() const
 
 void CPolarScopeView::Refresh()
 {
-    Recompute(FollowsClock() ? Instant::FromUT(clock_()) : Instant::FromUT(sky_.instant.jdUT));
+    Recompute(InstantOf(FollowsClock() ? clock_() : sky_.instant.jdUT));
 }
 
 void CPolarScopeView::Tick()
 {
-    Recompute(Instant::FromUT(clock_()));
+    Recompute(InstantOf(clock_()));
 }
 
 void CPolarScopeView::Recompute(const Instant& instant)

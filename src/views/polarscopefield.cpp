@@ -37,9 +37,16 @@ PolarScopeField ComputePolarScopeField(const Instant& instant, double longitude,
                                        bool inverted, std::vector<EpochCircle> epochs)
 {
     PolarScopeField f;
-    const PreciseEphemeris sky(instant);
+    // A site or clock from outside may be anything: non-finite numbers read as 0 (J2000.0).
+    if (!std::isfinite(longitude))
+        longitude = 0.0;
+    if (!std::isfinite(latitude))
+        latitude = 0.0;
+    const PreciseEphemeris sky(std::isfinite(instant.jdUT) && std::isfinite(instant.jdTT)
+                                   ? instant
+                                   : Instant::FromUT(2451545.0));
     f.pole = ComputeStarPlace(PoleStarOfLatitude(latitude), sky, longitude);
-    f.jdUT = instant.jdUT;
+    f.jdUT = sky.When().jdUT;
     f.inverted = inverted;
     f.fieldRadius = f.pole.south ? kSouthFieldRadius : kNorthFieldRadius;
     f.refraction = RefractionOfTrueAltitude(std::fabs(latitude));

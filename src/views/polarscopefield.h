@@ -40,6 +40,7 @@ constexpr int kEpochStepYears = 5;
 std::vector<EpochCircle> ComputeEpochCircles(PoleStarId star);
 
 // The field at instant for a site (east longitude, latitude, radians) and view; epochs as
-// given by ComputeEpochCircles for the site's star.
+// given by ComputeEpochCircles for the site's star. Non-finite inputs read as 0 and
+// J2000.0 (never NaN out).
 PolarScopeField ComputePolarScopeField(const Instant& instant, double longitude, double latitude,
                                        bool inverted, std::vector<EpochCircle> epochs);

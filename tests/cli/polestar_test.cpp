@@ -89,6 +89,30 @@ TEST(PoleStarCommand, TheStarFollowsTheHemisphere)
     }
 }
 
+TEST(PoleStarCommand, TransitDatesAcrossMonthsYearsAndCenturies)
+{
+    // The next transit falls within a sidereal day: on the same or the next calendar day,
+    // the proleptic Gregorian calendar before 1582 included.
+    struct Case {
+        const char* utc;
+        const char* sameDay;
+        const char* nextDay;
+    };
+    const Case cases[] = {
+        {"2026-12-31T23:59:59", "2026-12-31", "2027-01-01"},
+        {"2028-02-28T23:00:00", "2028-02-28", "2028-02-29"},
+        {"1200-03-01T00:00:00", "1200-03-01", "1200-03-02"},
+        {"1000-01-01T12:00:00", "1000-01-01", "1000-01-02"},
+        {"2999-12-31T20:00:00", "2999-12-31", "3000-01-01"},
+    };
+    for (const Case& c : cases) {
+        const Result r = Almanac({"pole-star", "--utc", c.utc, "--lat", "10", "--lon", "0"});
+        ASSERT_EQ(r.status, 0) << c.utc << r.err;
+        const std::string date = StringAfter(r.out, "next_upper_transit_utc").substr(0, 10);
+        EXPECT_TRUE(date == c.sameDay || date == c.nextDay) << c.utc << " -> " << date;
+    }
+}
+
 TEST(PoleStarCommand, BadArgumentsGiveOneLineAndStatusTwo)
 {
     const std::vector<std::vector<std::string>> cases = {

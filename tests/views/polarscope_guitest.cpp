@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -194,6 +195,22 @@ TEST(PolarScopeView, NowFollowsTheClockOnlyWhileChecked)
     box->setChecked(false);
     EXPECT_FALSE(timer->isActive());
     EXPECT_DOUBLE_EQ(view.Field().jdUT, shownJd);
+}
+
+TEST(PolarScopeView, NonFiniteSiteOrClockDrawsNoNaN)
+{
+    ShownSky sky = SkyAt(2461383.0, 37.5665, 126.978);
+    sky.site.longitude = std::numeric_limits<float>::quiet_NaN();
+    sky.site.latitude = std::numeric_limits<float>::infinity();
+    CPolarScopeView view(sky);
+    view.SetClock([] { return std::numeric_limits<double>::quiet_NaN(); });
+    view.SetFollowClock(true);
+    const PolarScopeField& f = view.Field();
+    EXPECT_TRUE(std::isfinite(f.jdUT));
+    ASSERT_FALSE(f.stars.empty());
+    EXPECT_TRUE(std::isfinite(f.stars.front().x) && std::isfinite(f.stars.front().y));
+    EXPECT_TRUE(std::isfinite(f.refraction));
+    view.SetFollowClock(false);
 }
 
 }  // namespace
