@@ -55,8 +55,8 @@ struct PoleStarPlace {
 };
 
 // The site's pole star (latitude >= 0: Polaris, else sigma Octantis) at instant; longitude
-// east and latitude north in radians. The next upper transit is found by stepping along the
-// sidereal day until the hour angle is zero to better than a tenth of a second.
+// east and latitude north in radians. The next upper transit: the hour angle still to run at
+// the sidereal rate, refined twice with the star's place at the estimate.
 PoleStarPlace ComputePoleStar(const Instant& instant, double longitude, double latitude);
 // The same for any catalogue star of one ephemeris (the trapezium's neighbours share the
 // pole star's); the pole distance is counted from the pole of the star's own hemisphere.
