@@ -25,7 +25,8 @@ struct CatalogueStar {
 };
 
 const CatalogueStar& PoleStarCatalogue(PoleStarId id);
-// The southern trapezium's neighbours of sigma Octantis drawn beside it.
+// The southern trapezium's neighbours of sigma Octantis drawn beside it (its fourth corner,
+// upsilon Octantis, is not in the table yet).
 constexpr std::array<PoleStarId, 2> kOctansNeighbours = {PoleStarId::ChiOctantis,
                                                          PoleStarId::TauOctantis};
 
