@@ -9,6 +9,7 @@
 #include "app/clocationdlg.h"
 #include "app/cplanet3dframe.h"
 #include "app/cplaneteclframe.h"
+#include "app/cpolaraxisframe.h"
 #include "app/cplanetariumframe.h"
 #include "app/ctimesetdlg.h"
 #include "app/commandids.h"
@@ -288,6 +289,8 @@ void CKosmiraApp::WireWindowCommands()
         RegisterChildFrame(id, [this] { return new CPlanetEclFrame(*this); });
     RegisterChildFrame(CommandId::NewCalendar, [this] { return new CCalendarFrame(*this); });
     RegisterChildFrame(CommandId::NewBrowser, [this] { return new CBrowserFrame(HomeUrl()); });
+    RegisterChildFrame(CommandId::ToolPolarAxis,
+                       [this] { return new CPolarAxisFrame(shownSky); });
 
     RegisterDialog(CommandId::SetTime, [this](QWidget* parent) {
         CTimeSetDlg dialog(GetShownLocalTime(), parent);

@@ -25,7 +25,7 @@ constexpr int SyncClock = 32821;      // "컴퓨터 시간 맞추기"
 constexpr int ToolPlanet3d = 32775;   // "태양계 3차원 보기": as NewPlanet3d
 constexpr int ToolPlanetEcl = 32777;  // "황도 면에서 행성 위치 보기": as NewPlanetEcl
 constexpr int ToolCalendar = 32778;   // "천문 달력(...)" (no handler)
-constexpr int ToolPolarAxis = 32779;  // "극축 맞추기" (no handler)
+constexpr int ToolPolarAxis = 32779;  // "극축 맞추기"
 
 // View
 constexpr int ToggleToolBar = 32825;    // "도구 모음"

@@ -10,6 +10,7 @@
 #include "astro/time/juliandate.h"
 #include "astro/time/timescales.h"
 #include "cli/jsonwriter.h"
+#include "cli/polestarcommand.h"
 
 #include <cerrno>
 #include <cmath>
@@ -32,6 +33,8 @@ const char* const kUsage =
     "      the calendar's month: lunar dates, the Moon, the Sun and twilight\n"
     "  lunar --date YYYY-MM-DD\n"
     "      the Korean lunar date of a solar date (1841-01-23 to 2043-12-31)\n"
+    "  pole-star --utc YYYY-MM-DDTHH:MM:SS --lat DEG --lon DEG\n"
+    "      the site's pole star (Polaris or sigma Octantis): apparent place, hour angle\n"
     "\n"
     "Latitude north positive, longitude east positive, zone in hours ahead of UTC.\n"
     "--model precise (default) or classic. Exit status 2 for a bad argument.\n";
@@ -418,6 +421,7 @@ int RunAlmanac(const std::vector<std::string>& args, std::string& out, std::stri
         {"events", {"date", "lat", "lon", "zone", "model"}, Events},
         {"month", {"year", "month", "lat", "lon", "zone", "model"}, Month},
         {"lunar", {"date"}, Lunar},
+        {"pole-star", {"utc", "lat", "lon"}, RunPoleStarCommand},
     };
     for (const Command& c : commands) {
         if (args[0] != c.name)
@@ -439,4 +443,20 @@ int RunAlmanac(const std::vector<std::string>& args, std::string& out, std::stri
     }
     err = "kosmira-almanac: unknown command '" + args[0] + "'; see --help\n";
     return 2;
+}
+
+bool ParseAlmanacUtc(const std::string& text, double& jdUT)
+{
+    return ParseUtc(text, jdUT);
+}
+
+bool ParseAlmanacLatLon(const std::map<std::string, std::string>& options, double& latitude,
+                        double& longitude, std::string& error)
+{
+    Site site;
+    if (!ParseSite(options, false, false, site, error))
+        return false;
+    latitude = site.observer.latitude;
+    longitude = site.observer.longitude;
+    return true;
 }

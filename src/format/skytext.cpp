@@ -69,3 +69,24 @@ std::string FormatGrouped(double value)
         digits.insert(static_cast<std::size_t>(at), 1, ',');
     return whole < 0 ? "-" + digits : digits;
 }
+
+std::string FormatHoursMinutes(double hours)
+{
+    const long long minutes = std::isfinite(hours) && hours > 0.0 && hours < 1e6
+                                  ? std::llround(hours * 60.0)
+                                  : 0;
+    char text[48];
+    std::snprintf(text, sizeof text, "%lld시간 %02lld분", minutes / 60, minutes % 60);
+    return text;
+}
+
+std::string FormatClockPosition(double clock)
+{
+    long long minutes = std::isfinite(clock) ? std::llround(clock * 60.0) % 720 : 0;
+    if (minutes < 0)
+        minutes += 720;
+    const long long hour = minutes / 60 == 0 ? 12 : minutes / 60;
+    char text[48];
+    std::snprintf(text, sizeof text, "%lld시 %02lld분 방향", hour, minutes % 60);
+    return text;
+}

@@ -22,3 +22,10 @@ std::string FormatDeclination(double dec);
 std::string FormatArcMinutes(double angle);
 // A whole number (rounded) with thousands separators, "147,098,074".
 std::string FormatGrouped(double value);
+
+// Hours as whole hours and minutes (rounded to the minute), "3시간 07분"; non-finite or
+// negative: "0시간 00분".
+std::string FormatHoursMinutes(double hours);
+// A clock position (hours, 0 = 12 o'clock) rounded to the minute, "4시 30분 방향"; 0 reads
+// "12시 00분 방향".
+std::string FormatClockPosition(double clock);

@@ -12,6 +12,7 @@
 #include "app/ckosmiraapp.h"
 #include "app/cplanet3dframe.h"
 #include "app/cplaneteclframe.h"
+#include "app/cpolaraxisframe.h"
 #include "app/cplanetariumframe.h"
 #include "app/ckosmiraframe.h"
 #include "app/commandids.h"
@@ -351,6 +352,8 @@ TEST_F(StartupTest, EveryWindowCommandOpensItsKindOfWindow)
          [](CChildFrame* f) { return dynamic_cast<CPlanetEclFrame*>(f) != nullptr; }},
         {CommandId::NewPlanet3d, MenuSet::Main, "Kosmira - 태양계 3차원",
          [](CChildFrame* f) { return dynamic_cast<CPlanet3dFrame*>(f) != nullptr; }},
+        {CommandId::ToolPolarAxis, MenuSet::Main, "Kosmira - 극축 맞추기",
+         [](CChildFrame* f) { return dynamic_cast<CPolarAxisFrame*>(f) != nullptr; }},
     };
     for (const Expected& expected : windows) {
         // The calendar and the other views open from menu 128, so leave the planetarium.
@@ -456,7 +459,6 @@ TEST_F(StartupTest, EveryMenuItemIsEnabledExactlyWhenItHasAHandler)
     const QList<int> withoutHandler = {
         CommandId::InfoConstellation,  // constellation information
         CommandId::ToolCalendar,       // the almanac of phenomena
-        CommandId::ToolPolarAxis,      // polar alignment
     };
     for (int command : {CommandId::NewCalendar, CommandId::NewPlanetarium}) {
         frame->Action(command)->trigger();

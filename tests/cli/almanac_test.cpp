@@ -1,4 +1,4 @@
-#include "cli/almanaccommands.h"
+#include "almanacrun.h"
 
 #include <gtest/gtest.h>
 
@@ -7,18 +7,7 @@
 
 namespace {
 
-struct Result {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-Result Almanac(const std::vector<std::string>& args)
-{
-    Result r;
-    r.status = RunAlmanac(args, r.out, r.err);
-    return r;
-}
+using Result = AlmanacResult;
 
 const std::vector<std::string> kSeoul = {"--lat", "37.5665", "--lon", "126.978"};
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <string>
 
 namespace {
@@ -57,6 +58,22 @@ TEST(InfoFormats, RightAscensionAndDeclination)
     EXPECT_EQ(FormatGrouped(147098074.4), std::string("147,098,074"));
     EXPECT_EQ(FormatGrouped(999.6), std::string("1,000"));
     EXPECT_EQ(FormatGrouped(12.0), std::string("12"));
+}
+
+TEST(InfoFormats, HoursMinutesAndClockPositions)
+{
+    const std::pair<double, const char*> spans[] = {
+        {0.0, "0시간 00분"},      {1.5, "1시간 30분"},  {23.999, "24시간 00분"},
+        {5.0 / 60.0, "0시간 05분"}, {-1.0, "0시간 00분"}, {NAN, "0시간 00분"},
+    };
+    for (const auto& c : spans)
+        EXPECT_EQ(FormatHoursMinutes(c.first), std::string(c.second)) << c.first;
+    const std::pair<double, const char*> clocks[] = {
+        {0.0, "12시 00분 방향"},   {4.5, "4시 30분 방향"},  {11.9999, "12시 00분 방향"},
+        {12.25, "12시 15분 방향"}, {-0.5, "11시 30분 방향"}, {NAN, "12시 00분 방향"},
+    };
+    for (const auto& c : clocks)
+        EXPECT_EQ(FormatClockPosition(c.first), std::string(c.second)) << c.first;
 }
 
 }  // namespace

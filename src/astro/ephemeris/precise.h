@@ -48,6 +48,9 @@ public:
     // The Earth's heliocentric position, ICRS axes, AU, and velocity, AU/day.
     Vector3 EarthHeliocentric() const { return earthHelio_; }
     Vector3 EarthHeliocentricVelocity() const { return earthHelioVelocity_; }
+    // The Earth's barycentric position (AU) and velocity (AU/day), ICRS axes (eraEpv00).
+    Vector3 EarthBarycentric() const { return earthBaryPosition_; }
+    Vector3 EarthBarycentricVelocity() const { return earthBaryVelocity_; }
 
     // The body's place; see GeocentricPlace.
     GeocentricPlace Place(Body body) const;
