@@ -188,23 +188,19 @@ double Degrees(double radians)
     return radians * kRadToDeg;
 }
 
-void WriteEvent(JsonWriter& j, const char* key, const RiseSetResult& r, bool transit,
-                double transitHours)
+// {"rise": h|null, "set": h|null[, "transit": h|null], "status": s}; withTransit adds the
+// transit key, null unless hasTransit.
+void WriteEvent(JsonWriter& j, const char* key, const RiseSetResult& r, bool withTransit = false,
+                bool hasTransit = false, double transitHours = 0.0)
 {
     j.Key(key).BeginObject();
     j.Key("rise");
-    if (RiseOnDay(r))
-        j.Number(r.begin);
-    else
-        j.Null();
+    RiseOnDay(r) ? j.Number(r.begin) : j.Null();
     j.Key("set");
-    if (SetOnDay(r))
-        j.Number(r.end);
-    else
-        j.Null();
-    if (transit) {
+    SetOnDay(r) ? j.Number(r.end) : j.Null();
+    if (withTransit) {
         j.Key("transit");
-        j.Number(transitHours);
+        hasTransit ? j.Number(transitHours) : j.Null();
     }
     j.Key("status").String(RiseSetStatusKey(r));
     j.EndObject();
@@ -212,10 +208,10 @@ void WriteEvent(JsonWriter& j, const char* key, const RiseSetResult& r, bool tra
 
 void WriteSunDay(JsonWriter& j, const SunEventSet& sun)
 {
-    WriteEvent(j, "sun", sun.riseSet, false, 0.0);
-    WriteEvent(j, "civil", sun.civil, false, 0.0);
-    WriteEvent(j, "nautical", sun.nautical, false, 0.0);
-    WriteEvent(j, "astronomical", sun.astronomical, false, 0.0);
+    WriteEvent(j, "sun", sun.riseSet);
+    WriteEvent(j, "civil", sun.civil);
+    WriteEvent(j, "nautical", sun.nautical);
+    WriteEvent(j, "astronomical", sun.astronomical);
 }
 
 void WriteLunar(JsonWriter& j, const LunarDate& lunar)
@@ -312,16 +308,7 @@ int Events(const Options& o, std::string& out, std::string& err)
             b == Body::Moon ? events.moon : BodyRiseSet(day, site.observer, b, model);
         double transit = 0.0;
         const bool hasTransit = BodyTransit(day, site.observer, b, model, transit);
-        j.Key(BodyKey(b));
-        j.BeginObject();
-        j.Key("rise");
-        RiseOnDay(r) ? j.Number(r.begin) : j.Null();
-        j.Key("set");
-        SetOnDay(r) ? j.Number(r.end) : j.Null();
-        j.Key("transit");
-        hasTransit ? j.Number(transit) : j.Null();
-        j.Key("status").String(RiseSetStatusKey(r));
-        j.EndObject();
+        WriteEvent(j, BodyKey(b), r, true, hasTransit, transit);
     }
     j.EndObject();
     out = j.Text() + "\n";
@@ -369,7 +356,7 @@ int Month(const Options& o, std::string& out, std::string& err)
         j.Key("illuminated").Number(MoonIlluminatedAtMidnight(day, site.observer, model));
         j.Key("moon_age_days").Number(MoonAgeAtMidnight(day, site.observer, model));
         WriteSunDay(j, events.sun);
-        WriteEvent(j, "moon", events.moon, false, 0.0);
+        WriteEvent(j, "moon", events.moon);
         j.EndObject();
     }
     j.EndArray();
