@@ -10,6 +10,7 @@
 #include "astro/time/juliandate.h"
 #include "astro/time/timescales.h"
 #include "cli/jsonwriter.h"
+#include "cli/phenomenacommand.h"
 
 #include <cerrno>
 #include <cmath>
@@ -32,6 +33,8 @@ const char* const kUsage =
     "      the calendar's month: lunar dates, the Moon, the Sun and twilight\n"
     "  lunar --date YYYY-MM-DD\n"
     "      the Korean lunar date of a solar date (1841-01-23 to 2043-12-31)\n"
+    "  phenomena --year YYYY [--lat DEG --lon DEG] [--zone HOURS] [--height-m M]\n"
+    "      a year's Moon phases, solar terms, eclipses and planet events (default Seoul, 9 h)\n"
     "\n"
     "Latitude north positive, longitude east positive, zone in hours ahead of UTC.\n"
     "--model precise (default) or classic. Exit status 2 for a bad argument.\n";
@@ -422,6 +425,7 @@ int RunAlmanac(const std::vector<std::string>& args, std::string& out, std::stri
         {"events", {"date", "lat", "lon", "zone", "model"}, Events},
         {"month", {"year", "month", "lat", "lon", "zone", "model"}, Month},
         {"lunar", {"date"}, Lunar},
+        {"phenomena", {"year", "lat", "lon", "zone", "height-m"}, RunPhenomenaCommand},
     };
     for (const Command& c : commands) {
         if (args[0] != c.name)
