@@ -3,6 +3,7 @@
 #include "app/caboutdlg.h"
 #include "app/cbrowserframe.h"
 #include "app/ccalendarframe.h"
+#include "app/cphenomenaframe.h"
 #include "app/cchildframe.h"
 #include "app/ckosmiraframe.h"
 #include "app/clocationdlg.h"
@@ -258,6 +259,8 @@ void CKosmiraApp::WireWindowCommands()
     RegisterChildFrame(CommandId::NewPlanet3d, [this] { return new CPlanet3dFrame(*this); });
     RegisterChildFrame(CommandId::NewPlanetEcl, [this] { return new CPlanetEclFrame(*this); });
     RegisterChildFrame(CommandId::NewCalendar, [this] { return new CCalendarFrame(*this); });
+    RegisterChildFrame(CommandId::NewPhenomena, [this] { return new CPhenomenaFrame(*this); });
+    RegisterChildFrame(CommandId::ToolCalendar, [this] { return new CPhenomenaFrame(*this); });
     RegisterChildFrame(CommandId::NewBrowser, [this] { return new CBrowserFrame(HomeUrl()); });
 
     RegisterDialog(CommandId::SetTime, [this](QWidget* parent) {

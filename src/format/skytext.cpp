@@ -2,6 +2,7 @@
 
 #include "astro/math/angles.h"
 #include "astro/time/hours.h"
+#include "astro/time/juliandate.h"
 
 #include <cmath>
 #include <cstdio>
@@ -68,4 +69,20 @@ std::string FormatGrouped(double value)
     for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
         digits.insert(static_cast<std::size_t>(at), 1, ',');
     return whole < 0 ? "-" + digits : digits;
+}
+
+std::string FormatLocalDateTime(double jdUT, double zoneHours)
+{
+    if (!std::isfinite(jdUT) || !std::isfinite(zoneHours))
+        return "----";
+    const double minutes = std::round((jdUT + zoneHours / 24.0 - 0.5) * 1440.0);  // from 0 h
+    const double day = std::floor(minutes / 1440.0);
+    const int inDay = static_cast<int>(minutes - day * 1440.0);
+    const CalendarDate d = CalendarFromJulianDate(day + 0.5);
+    if (d.year == 0)
+        return "----";
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", d.year, d.month, d.day,
+                  inDay / 60, inDay % 60);
+    return text;
 }

@@ -22,3 +22,7 @@ std::string FormatDeclination(double dec);
 std::string FormatArcMinutes(double angle);
 // A whole number (rounded) with thousands separators, "147,098,074".
 std::string FormatGrouped(double value);
+
+// A UT Julian date shown in a zone zoneHours ahead of UT as "2027-01-05 23:09", rounded to
+// the minute. "----" for a date before the Gregorian calendar or not finite.
+std::string FormatLocalDateTime(double jdUT, double zoneHours);

@@ -2,6 +2,7 @@
 // messages, default site, main frame; the installed layout (run-time files in ../share/kosmira).
 
 #include "app/ccalendarframe.h"
+#include "app/cphenomenaframe.h"
 #include "app/cplanet3dframe.h"
 #include "astro/time/juliandate.h"
 #include "views/ccalendarview.h"
@@ -350,6 +351,10 @@ TEST_F(StartupTest, EveryWindowCommandOpensItsKindOfWindow)
          [](CChildFrame* f) { return dynamic_cast<CPlanetEclFrame*>(f) != nullptr; }},
         {CommandId::NewPlanet3d, MenuSet::Main, "",
          [](CChildFrame* f) { return dynamic_cast<CPlanet3dFrame*>(f) != nullptr; }},
+        {CommandId::NewPhenomena, MenuSet::Main, "천문 현상",
+         [](CChildFrame* f) { return dynamic_cast<CPhenomenaFrame*>(f) != nullptr; }},
+        {CommandId::ToolCalendar, MenuSet::Main, "천문 현상",
+         [](CChildFrame* f) { return dynamic_cast<CPhenomenaFrame*>(f) != nullptr; }},
     };
     for (const Expected& expected : windows) {
         // The calendar and the other views open from menu 128, so leave the planetarium.
