@@ -141,7 +141,10 @@ TEST(CalendarMonth, DayTextsAndLunarDate)
 
     const auto feb2003 = CalendarMonth(2003, 2).Compute(Site(126.98, 37.57, 9));
     EXPECT_EQ(feb2003[0].cells[0][1].text, "음력 01월 01일");
-    EXPECT_TRUE(feb2003[0].cells[1][1].text.empty());
+    // The Moon column's second row holds the day's Moon phase or solar term, if any: the
+    // first day of the lunar year is the day of the new moon (10:48 UT).
+    EXPECT_EQ(feb2003[0].cells[1][1].text, "삭 19:48");
+    EXPECT_TRUE(feb2003[1].cells[1][1].text.empty());
 }
 
 TEST(CalendarMonth, LunarCellEmptyOutsideTheTable)
