@@ -70,7 +70,7 @@ double MoonDistanceKm(double jdUT)
 }
 
 // The Sun's apparent longitude of date minus target, wrapped, on the precession-nutation of
-// frame (an instant less than a day away).
+// frame (an instant a few days away at most; the caller refines again near the root).
 TimeFunction SunLongitudeFrom(const PreciseEphemeris& frame, double target)
 {
     return [&frame, target](double t) {
@@ -328,12 +328,14 @@ std::vector<Phenomenon> FindMoonPhases(double jdUT0, double jdUT1)
     static const PhenomenonKind kinds[4] = {PhenomenonKind::NewMoon, PhenomenonKind::FirstQuarter,
                                             PhenomenonKind::FullMoon, PhenomenonKind::LastQuarter};
     static const char* const names[4] = {"삭", "상현", "망", "하현"};
-    // The cheap elongation (within 0.1" of the apparent one) brackets each phase a day
-    // wide; the precise apparent elongation of date is then searched inside it.
+    // The cheap elongation (within 0.1" of the apparent one), sampled every 3 days (30 to
+    // 45 degrees of elongation, less than a quarter), brackets each phase; the precise
+    // apparent elongation of date is then searched inside it.
+    constexpr double step = 3.0;
     std::vector<double> elongation;
-    const int days = static_cast<int>(std::ceil(jdUT1 - jdUT0)) + 1;
+    const int days = static_cast<int>(std::ceil((jdUT1 - jdUT0) / step));
     for (int i = 0; i <= days; ++i)
-        elongation.push_back(MoonSunElongationLongitude(Instant::FromUT(jdUT0 + i).jdTT));
+        elongation.push_back(MoonSunElongationLongitude(Instant::FromUT(jdUT0 + i * step).jdTT));
     std::vector<Phenomenon> out;
     for (int k = 0; k < 4; ++k) {
         const double target = k * kHalfPi;
@@ -343,8 +345,9 @@ std::vector<Phenomenon> FindMoonPhases(double jdUT0, double jdUT1)
             if (!(fa < 0.0 && fb >= 0.0) || fb - fa > kHalfPi)
                 continue;
             // The elongation is a difference of longitudes: the precession-nutation of
-            // the bracket's start serves the whole bracket (they cancel to 0.001").
-            const PreciseEphemeris frame(Instant::FromUT(jdUT0 + i));
+            // the bracket's middle serves the whole bracket (they cancel to 0.001").
+            const double a = jdUT0 + i * step;
+            const PreciseEphemeris frame(Instant::FromUT(a + 0.5 * step));
             const TimeFunction f = [target, &frame](double t) {
                 const PreciseEphemeris eph(Instant::FromUT(t), frame);
                 const double eps = eph.TrueObliquity();
@@ -353,7 +356,7 @@ std::vector<Phenomenon> FindMoonPhases(double jdUT0, double jdUT1)
                               target);
             };
             double root = 0.0;
-            if (RefineNear(f, jdUT0 + i, jdUT0 + i + 1, root) && root >= jdUT0 && root < jdUT1)
+            if (RefineNear(f, a, a + step, root) && root >= jdUT0 && root < jdUT1)
                 out.push_back(MakeEvent(kinds[k], root, names[k], {"moon"}));
         }
     }
@@ -365,25 +368,28 @@ std::vector<Phenomenon> FindMoonPhases(double jdUT0, double jdUT1)
 
 std::vector<Phenomenon> FindSolarTerms(double jdUT0, double jdUT1)
 {
+    // Sampled every 4 days (about 4 degrees): one term at most in each step.
+    constexpr double step = 4.0;
     std::vector<double> longitude;
-    const int days = static_cast<int>(std::ceil(jdUT1 - jdUT0)) + 1;
+    const int days = static_cast<int>(std::ceil((jdUT1 - jdUT0) / step));
     for (int i = 0; i <= days; ++i)
-        longitude.push_back(SunLongitudeForScan(jdUT0 + i));
+        longitude.push_back(SunLongitudeForScan(jdUT0 + i * step));
     std::vector<Phenomenon> out;
-    const double step = 15.0 * kDegToRad;
+    const double termStep = 15.0 * kDegToRad;
     for (int i = 0; i < days; ++i) {
         const double l0 = longitude[static_cast<std::size_t>(i)];
         const double l1 = l0 + ReduceRadians(longitude[static_cast<std::size_t>(i) + 1] - l0);
-        const double k = std::floor(l1 / step);
-        if (k * step <= l0)
-            continue;  // no multiple of 15 degrees passed on this day
+        const double k = std::floor(l1 / termStep);
+        if (k * termStep <= l0)
+            continue;  // no multiple of 15 degrees passed in this step
         const int term = static_cast<int>(k) % 24;
-        const double target = term * step;
-        // First with the precession-nutation of the day's start, then again within two
+        const double target = term * termStep;
+        // First with the precession-nutation of the step's middle, then again within two
         // minutes of that root with the precession-nutation of the root itself.
         double root = 0.0;
-        const PreciseEphemeris dayFrame(Instant::FromUT(jdUT0 + i));
-        if (!RefineNear(SunLongitudeFrom(dayFrame, target), jdUT0 + i, jdUT0 + i + 1, root))
+        const double a = jdUT0 + i * step;
+        const PreciseEphemeris dayFrame(Instant::FromUT(a + 0.5 * step));
+        if (!RefineNear(SunLongitudeFrom(dayFrame, target), a, a + step, root))
             continue;
         const PreciseEphemeris rootFrame(Instant::FromUT(root));
         if (!RefineNear(SunLongitudeFrom(rootFrame, target), root - 1e-3, root + 1e-3, root))

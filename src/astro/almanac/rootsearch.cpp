@@ -10,16 +10,15 @@ double RefineRoot(const TimeFunction& f, double a, double b, double fa, double f
     if (fb == 0.0)
         return b;
     int side = 0;  // which end was kept on the previous step (Illinois)
+    double previous = a;
     for (int iteration = 0; iteration < 100 && b - a > toleranceDays; ++iteration) {
-        const double width = b - a;
         double t = (a * fb - b * fa) / (fb - fa);
-        // Keep the step well inside the bracket; a step hugging one end falls back to
-        // bisection so that the bracket always shrinks.
-        if (!(t > a + 0.05 * width && t < b - 0.05 * width))
+        if (!(t > a && t < b))
             t = 0.5 * (a + b);
         const double ft = f(t);
-        if (ft == 0.0)
+        if (ft == 0.0 || std::fabs(t - previous) < 0.5 * toleranceDays)
             return t;
+        previous = t;
         if ((ft < 0.0) == (fa < 0.0)) {
             a = t;
             fa = ft;
