@@ -76,6 +76,8 @@ const Phenomenon* Nearest(const std::vector<Phenomenon>& list, double jd,
     return best;
 }
 
+bool SameKind(const Phenomenon& p, const Row& row) { return PhenomenonKindKey(p.kind) == row.kind; }
+
 struct Summary {
     const char* what;
     int checked = 0;
@@ -195,10 +197,7 @@ TEST(Phenomena, LunarPerigeeAndApogee2020To2030)
         for (const Row& r : FixtureOf(kind)) {
             if (r.jdUT >= YearStart(2031))
                 continue;
-            const Phenomenon* p = Nearest(list, r.jdUT,
-                [](const Phenomenon& x, const Row& row) {
-                    return PhenomenonKindKey(x.kind) == row.kind;
-                }, r);
+            const Phenomenon* p = Nearest(list, r.jdUT, SameKind, r);
             ASSERT_NE(p, nullptr);
             const double err = std::fabs(p->when.jdUT - r.jdUT) * kMinutesPerDay;
             EXPECT_LE(err, kToleranceMinutes) << kind << " " << r.jdUT;
@@ -293,10 +292,7 @@ TEST(Phenomena, EveryEclipse2000To2050WithItsKind)
         }
         EXPECT_EQ(computed, static_cast<int>(rows.size()) + slight) << kind;
         for (const Row& r : rows) {
-            const Phenomenon* p = Nearest(list, r.jdUT,
-                [](const Phenomenon& x, const Row& row) {
-                    return PhenomenonKindKey(x.kind) == row.kind;
-                }, r);
+            const Phenomenon* p = Nearest(list, r.jdUT, SameKind, r);
             ASSERT_NE(p, nullptr);
             const double err = std::fabs(p->when.jdUT - r.jdUT) * kMinutesPerDay;
             EXPECT_LE(err, kToleranceMinutes) << kind << " JD " << std::fixed << r.jdUT;

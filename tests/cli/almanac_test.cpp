@@ -1,4 +1,4 @@
-#include "cli/almanaccommands.h"
+#include "almanacrun.h"
 
 #include <gtest/gtest.h>
 
@@ -6,19 +6,6 @@
 #include <vector>
 
 namespace {
-
-struct Result {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-Result Almanac(const std::vector<std::string>& args)
-{
-    Result r;
-    r.status = RunAlmanac(args, r.out, r.err);
-    return r;
-}
 
 const std::vector<std::string> kSeoul = {"--lat", "37.5665", "--lon", "126.978"};
 
@@ -56,16 +43,7 @@ TEST(Almanac, BadArgumentsGiveOneLineAndStatusTwo)
         {"lunar", "--date", "2026-2-17"},
         {"lunar"},
     };
-    for (const auto& args : cases) {
-        const Result r = Almanac(args);
-        std::string call;
-        for (const auto& a : args)
-            call += a + " ";
-        EXPECT_EQ(r.status, 2) << call;
-        EXPECT_TRUE(r.out.empty()) << call;
-        ASSERT_FALSE(r.err.empty()) << call;
-        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << call << r.err;
-    }
+    ExpectBadCalls(cases);
 }
 
 TEST(Almanac, LunarInsideAndOutsideTheTable)

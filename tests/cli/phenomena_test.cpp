@@ -1,5 +1,5 @@
 // kosmira-almanac phenomena: its arguments and the shape of its JSON.
-#include "cli/almanaccommands.h"
+#include "almanacrun.h"
 
 #include <gtest/gtest.h>
 
@@ -7,19 +7,6 @@
 #include <vector>
 
 namespace {
-
-struct Result {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-Result Almanac(const std::vector<std::string>& args)
-{
-    Result r;
-    r.status = RunAlmanac(args, r.out, r.err);
-    return r;
-}
 
 int Count(const std::string& text, const std::string& what)
 {
@@ -48,16 +35,7 @@ TEST(AlmanacPhenomena, BadArgumentsGiveOneLineAndStatusTwo)
         {"phenomena", "--year", "2027", "--model", "classic"},
         {"phenomena", "--year", "2027", "--year", "2028"},
     };
-    for (const auto& args : cases) {
-        const Result r = Almanac(args);
-        std::string call;
-        for (const auto& a : args)
-            call += a + " ";
-        EXPECT_EQ(r.status, 2) << call;
-        EXPECT_TRUE(r.out.empty()) << call;
-        ASSERT_FALSE(r.err.empty()) << call;
-        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << call << r.err;
-    }
+    ExpectBadCalls(cases);
 }
 
 TEST(AlmanacPhenomena, YearOf2024)
