@@ -4,6 +4,7 @@
 #include "app/hyperlinklabel.h"
 #include "app/cbrowserframe.h"
 #include "app/ccalendarframe.h"
+#include "app/cphenomenaframe.h"
 #include "app/cchildframe.h"
 #include "app/ckosmiraframe.h"
 #include "app/clocationdlg.h"
@@ -288,6 +289,8 @@ void CKosmiraApp::WireWindowCommands()
     for (int id : {CommandId::NewPlanetEcl, CommandId::ToolPlanetEcl})
         RegisterChildFrame(id, [this] { return new CPlanetEclFrame(*this); });
     RegisterChildFrame(CommandId::NewCalendar, [this] { return new CCalendarFrame(*this); });
+    RegisterChildFrame(CommandId::NewPhenomena, [this] { return new CPhenomenaFrame(*this); });
+    RegisterChildFrame(CommandId::ToolCalendar, [this] { return new CPhenomenaFrame(*this); });
     RegisterChildFrame(CommandId::NewBrowser, [this] { return new CBrowserFrame(HomeUrl()); });
     RegisterChildFrame(CommandId::ToolPolarAxis,
                        [this] { return new CPolarAxisFrame(shownSky); });

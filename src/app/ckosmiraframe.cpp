@@ -110,6 +110,7 @@ void CKosmiraFrame::CreateActions()
     MakeAction(NewPlanet3d, QStringLiteral("새 태양계 3차원 보기"));
     MakeAction(NewPlanetEcl, QStringLiteral("새 행성 시운동 보기"));
     MakeAction(NewCalendar, QStringLiteral("새 천문 달력"));
+    MakeAction(NewPhenomena, QStringLiteral("새 천문 현상 목록"));
     MakeAction(NewBrowser, QStringLiteral("새 브라우저 생성"));
     MakeAction(FileClose, QStringLiteral("닫기"));
     MakeAction(AppExit, QStringLiteral("종료"))->setStatusTip(
@@ -208,7 +209,8 @@ void CKosmiraFrame::CreateMenus()
 
     // Menu 128: the main frame and every child window but the planetarium.
     AddCommands(makeMenu(mainMenus, QStringLiteral("파일")),
-                {NewPlanetarium, NewPlanet3d, NewPlanetEcl, NewCalendar, NewBrowser, 0, AppExit});
+                {NewPlanetarium, NewPlanet3d, NewPlanetEcl, NewCalendar, NewPhenomena, NewBrowser, 0,
+                 AppExit});
     AddCommands(makeMenu(mainMenus, QStringLiteral("설정")), {SetTime, SetLocation, 0, PreciseModel});
     AddCommands(makeMenu(mainMenus, QStringLiteral("도구")), {SyncClock});
     AddCommands(makeMenu(mainMenus, QStringLiteral("보기")),

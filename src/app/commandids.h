@@ -11,6 +11,7 @@ constexpr int NewPlanet3d = 32828;     // "새 태양계 3차원 보기"
 constexpr int NewPlanetEcl = 32829;    // "새 행성 시운동 보기"
 constexpr int NewBrowser = 32830;      // "새 브라우저 생성"
 constexpr int NewCalendar = 32831;     // "새 천문 달력"
+constexpr int NewPhenomena = 32910;    // "새 천문 현상 목록"
 constexpr int FileClose = 57602;       // "닫기": closes the active window (Ctrl+W, Ctrl+F4)
 constexpr int FilePrint = 57607;       // toolbar printer (no handler)
 constexpr int AppExit = 57665;         // "종료"
@@ -24,7 +25,7 @@ constexpr int PreciseModel = 32900; // "정밀 계산" (checked: the precise mod
 constexpr int SyncClock = 32821;      // "컴퓨터 시간 맞추기"
 constexpr int ToolPlanet3d = 32775;   // "태양계 3차원 보기": as NewPlanet3d
 constexpr int ToolPlanetEcl = 32777;  // "황도 면에서 행성 위치 보기": as NewPlanetEcl
-constexpr int ToolCalendar = 32778;   // "천문 달력(...)" (no handler)
+constexpr int ToolCalendar = 32778;   // "천문 달력(...)": the list of phenomena
 constexpr int ToolPolarAxis = 32779;  // "극축 맞추기"
 
 // View

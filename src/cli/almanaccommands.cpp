@@ -11,6 +11,7 @@
 #include "astro/time/timescales.h"
 #include "cli/jsonwriter.h"
 #include "cli/polestarcommand.h"
+#include "cli/phenomenacommand.h"
 
 #include <cerrno>
 #include <cmath>
@@ -35,6 +36,8 @@ const char* const kUsage =
     "      the Korean lunar date of a solar date (1841-01-23 to 2043-12-31)\n"
     "  pole-star --utc YYYY-MM-DDTHH:MM:SS --lat DEG --lon DEG\n"
     "      the site's pole star (Polaris or sigma Octantis): apparent place, hour angle\n"
+    "  phenomena --year YYYY [--lat DEG --lon DEG] [--zone HOURS] [--height-m M]\n"
+    "      a year's Moon phases, solar terms, eclipses and planet events (default Seoul, 9 h)\n"
     "\n"
     "Latitude north positive, longitude east positive, zone in hours ahead of UTC.\n"
     "--model precise (default) or classic. Exit status 2 for a bad argument.\n";
@@ -409,6 +412,7 @@ int RunAlmanac(const std::vector<std::string>& args, std::string& out, std::stri
         {"month", {"year", "month", "lat", "lon", "zone", "model"}, Month},
         {"lunar", {"date"}, Lunar},
         {"pole-star", {"utc", "lat", "lon"}, RunPoleStarCommand},
+        {"phenomena", {"year", "lat", "lon", "zone", "height-m"}, RunPhenomenaCommand},
     };
     for (const Command& c : commands) {
         if (args[0] != c.name)

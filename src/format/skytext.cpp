@@ -2,6 +2,7 @@
 
 #include "astro/math/angles.h"
 #include "astro/time/hours.h"
+#include "astro/time/juliandate.h"
 
 #include <cmath>
 #include <cstdio>
@@ -88,5 +89,21 @@ std::string FormatClockPosition(double clock)
     const long long hour = minutes / 60 == 0 ? 12 : minutes / 60;
     char text[48];
     std::snprintf(text, sizeof text, "%lld시 %02lld분 방향", hour, minutes % 60);
+    return text;
+}
+
+std::string FormatLocalDateTime(double jdUT, double zoneHours)
+{
+    if (!std::isfinite(jdUT) || !std::isfinite(zoneHours))
+        return "----";
+    const double minutes = std::round((jdUT + zoneHours / 24.0 - 0.5) * 1440.0);  // from 0 h
+    const double day = std::floor(minutes / 1440.0);
+    const int inDay = static_cast<int>(minutes - day * 1440.0);
+    const CalendarDate d = CalendarFromJulianDate(day + 0.5);
+    if (d.year == 0)
+        return "----";
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", d.year, d.month, d.day,
+                  inDay / 60, inDay % 60);
     return text;
 }

@@ -29,3 +29,6 @@ std::string FormatHoursMinutes(double hours);
 // A clock position (hours, 0 = 12 o'clock) rounded to the minute, "4시 30분 방향"; 0 reads
 // "12시 00분 방향".
 std::string FormatClockPosition(double clock);
+// A UT Julian date shown in a zone zoneHours ahead of UT as "2027-01-05 23:09", rounded to
+// the minute. "----" for a date before the Gregorian calendar or not finite.
+std::string FormatLocalDateTime(double jdUT, double zoneHours);

@@ -29,6 +29,9 @@ struct CalendarDay {
     int top = 0;  // page y of the day's first row
     // cells[column][row]: columns 0..6 of the table, rows 0 and 1 the day's two text rows.
     std::array<std::array<CalendarCell, 2>, 7> cells;
+    // The day's solar term or principal Moon phase with its local time ("입춘 17:27"), drawn
+    // in the Moon column's third row, below the Moon's age; empty on other days.
+    CalendarCell mark;
     // Night first, then the Sun's intervals from astronomical twilight to day, then the Moon.
     std::vector<CalendarBar> bars;
 };

@@ -1,4 +1,5 @@
 #include "views/calendarmonth.h"
+#include "views/calendarmarks.h"
 #include "format/skytext.h"
 #include "astro/sky/dayevents.h"
 
@@ -75,12 +76,20 @@ std::vector<CalendarDay> CalendarMonth::Compute(const Observer& site, Model mode
 {
     std::vector<CalendarDay> days;
     days.reserve(dayCount_);
+    const std::vector<Phenomenon> marks =
+        MarksOfDays(JulianDateFromCalendar(year_, month_, 1), dayCount_, site.timeZone);
     for (int d = 1; d <= dayCount_; ++d)
-        days.push_back(ComputeDay(d, site, model));
+        days.push_back(ComputeDay(d, site, model, &marks));
     return days;
 }
 
 CalendarDay CalendarMonth::ComputeDay(int day, const Observer& site, Model model) const
+{
+    return ComputeDay(day, site, model, nullptr);
+}
+
+CalendarDay CalendarMonth::ComputeDay(int day, const Observer& site, Model model,
+                                      const std::vector<Phenomenon>* marks) const
 {
     CalendarDay out;
     out.day = day;
@@ -105,6 +114,8 @@ CalendarDay CalendarMonth::ComputeDay(int day, const Observer& site, Model model
                        false};
     // The Moon's age at 0 h local, in days, below its illuminated fraction.
     out.cells[1][1] = {Printf("%.1f일", MoonAgeAtMidnight(date, site, model)), false};
+    // The day's solar term or Moon phase, under them (the day block's third row).
+    out.mark = marks ? DayMarkCell(*marks, date, site.timeZone) : DayMarkCell(date, site.timeZone);
 
     // Columns 5 to 2, darkest band first, so that each brush paints over the one before.
     const DayEvents events = ComputeDayEvents(date, site, model);

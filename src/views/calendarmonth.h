@@ -8,6 +8,8 @@
 #include "astro/time/skytime.h"
 #include "views/calendarday.h"
 
+struct Phenomenon;
+
 // One month of the astronomical calendar: which month it is, the geometry of its page and
 // the content of every day for an observing site. Plain C++, so the table can be checked
 // without painting it.
@@ -54,6 +56,10 @@ public:
     CalendarDay ComputeDay(int day, const Observer& site, Model model = Model::Classic) const;
 
 private:
+    // marks: the month's solar terms and Moon phases (MarksOfDays), or null to find the day's.
+    CalendarDay ComputeDay(int day, const Observer& site, Model model,
+                           const std::vector<Phenomenon>* marks) const;
+
     int year_ = 0;
     int month_ = 0;
     int dayCount_ = 31;

@@ -118,6 +118,7 @@ void CalendarPainter::Paint(QPainter& p, const CalendarMonth& month,
             CellText(p, x, jd + 1, x + kColumn, jd + kRow, day.cells[k][0]);
             CellText(p, x, jd + kRow + 1, x + kColumn, jd + 2 * kRow, day.cells[k][1]);
         }
+        CellText(p, left + kColumn, jd + 2 * kRow + 1, left + 2 * kColumn, jd + 3 * kRow, day.mark);
 
         for (; bar != day.bars.end(); ++bar)
             Bar(p, *bar);

@@ -41,7 +41,8 @@ protected:
     std::unique_ptr<CKosmiraFrame> frame;
 };
 
-const QList<int> kMenu128 = {NewPlanetarium, NewPlanet3d, NewPlanetEcl, NewCalendar, NewBrowser,
+const QList<int> kMenu128 = {NewPlanetarium, NewPlanet3d, NewPlanetEcl, NewCalendar, NewPhenomena,
+                             NewBrowser,
                              AppExit,        SetTime,     SetLocation,  PreciseModel, SyncClock,
                              ToggleToolBar,
                              ToggleStatusBar, FullScreen, WindowCascade, WindowTile, WindowNext,
@@ -66,7 +67,7 @@ TEST_F(MainFrameTest, MenuItemTextsAndSeparators)
         texts.append(a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(texts, (QStringList{QStringLiteral("새 플라네타리움"), QStringLiteral("새 태양계 3차원 보기"),
                                   QStringLiteral("새 행성 시운동 보기"), QStringLiteral("새 천문 달력"),
-                                  QStringLiteral("새 브라우저 생성"), QStringLiteral("-"),
+                                  QStringLiteral("새 천문 현상 목록"), QStringLiteral("새 브라우저 생성"), QStringLiteral("-"),
                                   QStringLiteral("종료")}));
     EXPECT_EQ(frame->Action(AppAbout)->text(), QStringLiteral("이 프로그램에 대하여..."));
     EXPECT_EQ(frame->Action(FullScreen)->text(), QStringLiteral("전체 화면으로 보기"));

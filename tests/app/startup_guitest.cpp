@@ -2,6 +2,7 @@
 // messages, default site, main frame; the installed layout (run-time files in ../share/kosmira).
 
 #include "app/ccalendarframe.h"
+#include "app/cphenomenaframe.h"
 #include "app/cplanet3dframe.h"
 #include "astro/time/juliandate.h"
 #include "views/ccalendarview.h"
@@ -354,6 +355,10 @@ TEST_F(StartupTest, EveryWindowCommandOpensItsKindOfWindow)
          [](CChildFrame* f) { return dynamic_cast<CPlanet3dFrame*>(f) != nullptr; }},
         {CommandId::ToolPolarAxis, MenuSet::Main, "Kosmira - 극축 맞추기",
          [](CChildFrame* f) { return dynamic_cast<CPolarAxisFrame*>(f) != nullptr; }},
+        {CommandId::NewPhenomena, MenuSet::Main, "Kosmira - 천문 현상",
+         [](CChildFrame* f) { return dynamic_cast<CPhenomenaFrame*>(f) != nullptr; }},
+        {CommandId::ToolCalendar, MenuSet::Main, "Kosmira - 천문 현상",
+         [](CChildFrame* f) { return dynamic_cast<CPhenomenaFrame*>(f) != nullptr; }},
     };
     for (const Expected& expected : windows) {
         // The calendar and the other views open from menu 128, so leave the planetarium.
@@ -458,7 +463,6 @@ TEST_F(StartupTest, EveryMenuItemIsEnabledExactlyWhenItHasAHandler)
     CKosmiraFrame* frame = app->MainFrame();
     const QList<int> withoutHandler = {
         CommandId::InfoConstellation,  // constellation information
-        CommandId::ToolCalendar,       // the almanac of phenomena
     };
     for (int command : {CommandId::NewCalendar, CommandId::NewPlanetarium}) {
         frame->Action(command)->trigger();

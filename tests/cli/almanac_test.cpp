@@ -7,8 +7,6 @@
 
 namespace {
 
-using Result = AlmanacResult;
-
 const std::vector<std::string> kSeoul = {"--lat", "37.5665", "--lon", "126.978"};
 
 std::vector<std::string> With(std::vector<std::string> a, const std::vector<std::string>& b)
@@ -45,16 +43,7 @@ TEST(Almanac, BadArgumentsGiveOneLineAndStatusTwo)
         {"lunar", "--date", "2026-2-17"},
         {"lunar"},
     };
-    for (const auto& args : cases) {
-        const Result r = Almanac(args);
-        std::string call;
-        for (const auto& a : args)
-            call += a + " ";
-        EXPECT_EQ(r.status, 2) << call;
-        EXPECT_TRUE(r.out.empty()) << call;
-        ASSERT_FALSE(r.err.empty()) << call;
-        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << call << r.err;
-    }
+    ExpectBadCalls(cases);
 }
 
 TEST(Almanac, LunarInsideAndOutsideTheTable)

@@ -76,4 +76,24 @@ TEST(InfoFormats, HoursMinutesAndClockPositions)
         EXPECT_EQ(FormatClockPosition(c.first), std::string(c.second)) << c.first;
 }
 
+TEST(DateTimes, LocalDateTimeToTheMinute)
+{
+    struct Case {
+        double jdUT;
+        double zoneHours;
+        const char* text;
+    };
+    const Case cases[] = {
+        {2451545.0, 0.0, "2000-01-01 12:00"},
+        {2451545.0, 9.0, "2000-01-01 21:00"},
+        {2451544.5, -5.0, "1999-12-31 19:00"},
+        {2460409.2620, 9.0, "2024-04-09 03:17"},      // 18:17:16 UT on 8 April
+        {2451544.5 - 0.2 / 1440.0, 0.0, "2000-01-01 00:00"},  // rounds up across midnight
+        {NAN, 9.0, "----"},
+        {2299000.5, 0.0, "----"},  // before the Gregorian calendar
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatLocalDateTime(c.jdUT, c.zoneHours), c.text) << c.jdUT;
+}
+
 }  // namespace

@@ -148,6 +148,10 @@ TEST(CalendarMonth, DayTextsAndLunarDate)
     EXPECT_NEAR(std::stod(feb2003[0].cells[1][1].text), 28.78, kClassicAgeToleranceDays);
     EXPECT_NEAR(std::stod(feb2003[1].cells[1][1].text), 0.18, kClassicAgeToleranceDays);
     EXPECT_EQ(feb2003[0].cells[1][1].text.substr(feb2003[0].cells[1][1].text.size() - 3), "일");
+    // Under them, the day's Moon phase or solar term, if any: the first day of the lunar year
+    // is the day of the new moon (10:48 UT).
+    EXPECT_EQ(feb2003[0].mark.text, "삭 19:48");
+    EXPECT_TRUE(feb2003[1].mark.text.empty());
 }
 
 TEST(CalendarMonth, LunarCellEmptyOutsideTheTable)
