@@ -217,6 +217,50 @@ TEST(PreciseAccuracy, RiseSetAndTwilightAgainstTheReference)
     }
 }
 
+// The classic model's events against the same reference, for the record (no targets: the
+// specified hour-angle formula and the unperturbed Moon). Minutes, events on both sides only.
+TEST(ClassicAccuracy, RiseSetAndTwilightReported)
+{
+    std::map<std::string, std::vector<double>> minutes;
+    int oneSided = 0;
+    for (const auto& r : ReadCsv("events.csv")) {
+        const double lat = std::stod(r[1]);
+        if (std::fabs(lat) > 65.0)
+            continue;
+        const Observer site("", "", float(std::stod(r[2]) * kDegToRad), float(lat * kDegToRad),
+                            float(std::stod(r[3])));
+        int y = 0, m = 0, d = 0;
+        std::sscanf(r[4].c_str(), "%d-%d-%d", &y, &m, &d);
+        const DayEvents day =
+            ComputeDayEvents(JulianDateFromCalendar(y, m, d), site, Model::Classic);
+        const std::string& event = r[5];
+        const RiseSetResult& mine = event == "sun"            ? day.sun.riseSet
+                                    : event == "civil"        ? day.sun.civil
+                                    : event == "nautical"     ? day.sun.nautical
+                                    : event == "astronomical" ? day.sun.astronomical
+                                                              : day.moon;
+        for (int k = 0; k < 2; ++k) {
+            const bool mineHas = k == 0 ? RiseOnDay(mine) : SetOnDay(mine);
+            if (r[6 + k].empty() != !mineHas) {
+                ++oneSided;
+                continue;
+            }
+            if (mineHas) {
+                // An event just after midnight on one side and just before on the other.
+                const double diff =
+                    std::fabs((k == 0 ? mine.begin : mine.end) - std::stod(r[6 + k])) * 60.0;
+                minutes[event].push_back(std::min(diff, 1440.0 - diff));
+            }
+        }
+    }
+    std::printf("classic model, |lat| <= 65, minutes: event, median / 95%% / max (count)\n");
+    for (const auto& [event, m] : minutes)
+        std::printf("  %-13s %7.2f %7.2f %7.2f (%zu)\n", event.c_str(), Percentile(m, 0.5),
+                    Percentile(m, 0.95), Percentile(m, 1.0), m.size());
+    std::printf("  events on one side only: %d\n", oneSided);
+    EXPECT_FALSE(minutes.empty());
+}
+
 TEST(PreciseAccuracy, SeoulTimesPublishedByKasi)
 {
     const Observer seoul("", "", float(126.978 * kDegToRad), float(37.5665 * kDegToRad), 9.0f);
