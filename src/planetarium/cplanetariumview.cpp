@@ -106,6 +106,7 @@ void CPlanetariumView::resizeEvent(QResizeEvent* event)
 
 void CPlanetariumView::DrawScene()
 {
+    renderer_->SetLabelScale(devicePixelRatioF());
     renderer_->Draw(viewCentre_, *flags_, SurfaceSize());
 }
 

@@ -53,7 +53,7 @@ void LabelAtlas::QueueRows(int slot, int rowOffset, int rows, double x, double y
 {
     const Slot& s = slots_[slot];
     const float x0 = float(x), y0 = float(y);
-    const float x1 = float(x + s.width), y1 = float(y + rows);
+    const float x1 = float(x + s.width * scale_), y1 = float(y + rows * scale_);
     const float u0 = float(s.x) / kWidth, u1 = float(s.x + s.width) / kWidth;
     const float v0 = float(s.y + rowOffset) / kHeight;
     const float v1 = float(s.y + rowOffset + rows) / kHeight;

@@ -35,6 +35,9 @@ public:
     // rows) with its lower-left corner at window position (x, y).
     void Queue(int slot, double x, double y);
     void QueueRows(int slot, int rowOffset, int rows, double x, double y);
+    // Screen pixels per label pixel (the device pixel ratio, so that labels keep their
+    // on-screen size on high-density screens); 1 unless set.
+    void SetScale(double scale) { scale_ = scale > 0.0 ? scale : 1.0; }
     // Draws the queued squares in one batch with the given viewport, then empties the queue.
     // Leaves texturing off and the matrices as they were.
     void Flush(const int viewport[4]);
@@ -52,4 +55,5 @@ private:
     int rowHeight_ = 0;
     std::vector<float> vertices_;   // x, y per corner
     std::vector<float> texCoords_;  // u, v per corner
+    double scale_ = 1.0;
 };

@@ -274,6 +274,8 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_DST_ALPHA);
+    // Pictures drawn pixel by pixel (immediate mode) keep their on-screen size too.
+    glPixelZoom(GLfloat(labelScale_), GLfloat(labelScale_));
     const Colour background = scene_.colours.skyBackground;
     glClearColor(ColourRed(background) / 255.0f, ColourGreen(background) / 255.0f,
                  ColourBlue(background) / 255.0f, 0.0f);
@@ -339,6 +341,7 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     DrawGround();
     DrawHorizonLine();
     glDisable(GL_BLEND);
+    glPixelZoom(1.0f, 1.0f);
 }
 
 void SkyRenderer::DrawGrid()

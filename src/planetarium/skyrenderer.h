@@ -45,6 +45,13 @@ public:
     void Draw(const SphericalCoord& centre, const LayerFlags& flags, const QSize& viewport);
 
     void SetImmediateMode(bool immediate) { immediate_ = immediate; }
+    // Screen pixels per label pixel: the device pixel ratio, so that names, labels and
+    // deep-sky symbols keep their on-screen size on high-density screens.
+    void SetLabelScale(double scale)
+    {
+        labelScale_ = scale > 0.0 ? scale : 1.0;
+        atlas_.SetScale(labelScale_);
+    }
     bool ImmediateMode() const { return immediate_; }
 
     bool HasStarTexture() const { return starTexture_ != 0; }
@@ -91,6 +98,7 @@ private:
 
     const SkyScene scene_;  // a copy of the references
     bool immediate_ = false;
+    double labelScale_ = 1.0;
     GLuint starTexture_ = 0;
     std::unique_ptr<DibImage> nameImage_;
     int viewport_[4] = {0, 0, 0, 0};

@@ -1,6 +1,10 @@
 #include "planetarium/cplanetariumview.h"
 #include "astro/math/angles.h"
 #include "planetarium/cpointerbar.h"
+#include "planetarium/layerflags.h"
+#include "image/textbitmap.h"
+
+#include <algorithm>
 #include "testsky.h"
 
 #include <QMouseEvent>
@@ -67,6 +71,56 @@ TEST_F(HiDpi, DragFollowsThePointerInDevicePixels)
     constexpr double kDragToleranceRad = 0.3 * kDegToRad;
     EXPECT_NEAR(under.lon, grabbed.lon, kDragToleranceRad);
     EXPECT_NEAR(under.lat, grabbed.lat, kDragToleranceRad);
+}
+
+}  // namespace
+
+namespace {
+
+// At a device pixel ratio of 2 the reference labels are drawn twice their bitmap's size, so
+// they are as large on screen as the rest of the text: the south point's label ("남점")
+// spans about twice the bitmap's width in device pixels, in both drawing modes.
+TEST_F(HiDpi, LabelsKeepTheirOnScreenSize)
+{
+    LayerFlags off;
+    off.stars = off.starNames = off.solarSystem = off.messier = off.ngc = off.milkyWay = 0;
+    off.figures = off.boundaries = off.constellationNames = 0;
+    off.horizontalGrid = off.equatorialGrid = off.eclipticGrid = off.galacticGrid = 0;
+    view->SetLayerFlags(&off);
+    view->OnViewSouth();
+    // The ink of the label bitmap: its columns with any lit pixel.
+    const TextBitmap label("남점", sky.labelFont, sky.colours.points, 0);
+    int inkLeft = label.Width(), inkRight = -1;
+    for (int y = 0; y < label.Height(); ++y)
+        for (int x = 0; x < label.Width(); ++x) {
+            const std::uint8_t* p = label.Data() + y * label.Stride() + 3 * x;
+            if (p[0] > 100) {  // the blue of the reference-point colour
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+            }
+        }
+    ASSERT_GE(inkRight, inkLeft);
+    const int bitmapWidth = inkRight - inkLeft + 1;
+    for (bool immediate : {false, true}) {
+        view->SetImmediateMode(immediate);
+        const QImage image = view->RenderImage();
+        // Right of the centre (400, 300 in device pixels), above the horizon: the label's
+        // bluish pixels.
+        int left = 800, right = -1;
+        for (int y = 230; y < 300; ++y) {
+            for (int x = 401; x < 800; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.blue() > 100 && c.blue() > c.red() + 40 && c.green() > c.red()) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        ASSERT_GE(right, left) << immediate;
+        constexpr int kTolerancePixels = 3;  // antialiased glyph edges
+        EXPECT_NEAR(right - left + 1, 2 * bitmapWidth, kTolerancePixels) << immediate;
+        EXPECT_GT(right - left + 1, bitmapWidth + kTolerancePixels) << immediate;
+    }
 }
 
 }  // namespace
