@@ -13,6 +13,14 @@ constexpr double kRadToArcMinutes = 3437.7467707849396;  // 10800 / pi
 
 }  // namespace
 
+std::string BodyNameKorean(Body body)
+{
+    static const char* const names[kBodyCount] = {"태양", "달",   "수성",   "금성",   "화성",
+                                                  "목성", "토성", "천왕성", "해왕성", "명왕성"};
+    const int i = BodyIndex(body);
+    return i >= 0 && i < kBodyCount ? names[i] : "";
+}
+
 std::string FormatHours(double hours)
 {
     const HMS s = HoursToHMS(std::fabs(hours));

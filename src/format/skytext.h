@@ -1,10 +1,14 @@
 #pragma once
 
+#include "astro/ephemeris/body.h"
 #include "astro/sky/lunarcalendar.h"
 
 #include <string>
 
 // The one home of the texts in which Kosmira shows times, dates and angles. UTF-8.
+
+// Korean name of a body: "태양", "달", "수성" ... "명왕성".
+std::string BodyNameKorean(Body body);
 
 // Hours as "%02d:%02d:%02d", split by HoursToHMS (astro/time/hours.h: truncated, noise below
 // 3.6 ms counted as the whole second); a negative value carries its sign on the hour field:

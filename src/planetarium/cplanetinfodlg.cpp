@@ -44,9 +44,7 @@ QString Degrees(double radians)
 
 QString CPlanetInfoDlg::BodyName(Body body)
 {
-    static const char* const names[kBodyCount] = {"태양", "달",   "수성",   "금성",   "화성",
-                                                  "목성", "토성", "천왕성", "해왕성", "명왕성"};
-    return QString::fromUtf8(names[BodyIndex(body)]);
+    return QString::fromStdString(BodyNameKorean(body));
 }
 
 QString CPlanetInfoDlg::EventText(const RiseSetResult& r, bool rise)

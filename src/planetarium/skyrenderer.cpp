@@ -1,5 +1,6 @@
 #include "planetarium/skyrenderer.h"
 #include "astro/sky/shownsky.h"
+#include "format/skytext.h"
 #include "astro/math/angles.h"
 
 #include "astro/sky/frames.h"
@@ -69,8 +70,6 @@ MessageSink& SinkOf(const SkyScene& scene)
 
 }  // namespace
 
-const char* const SkyRenderer::kBodyNames[kBodyCount] = {
-    "태양", "달", "수성", "금성", "화성", "목성", "토성", "천왕성", "해왕성", "명왕성"};
 const int SkyRenderer::kBodyIndex[kBodyCount] = {-2, -1, kMercury, kVenus, kMars,
                                                  kJupiter, kSaturn, kUranus, kNeptune, kPluto};
 
@@ -480,9 +479,9 @@ void SkyRenderer::DrawBodies()
         const SphericalCoord at =
             SphericalCoord::FromVector(toCatalogue.Apply(BodyPosition(i).ToVector()));
         if (immediate_)
-            DrawLabel(kBodyNames[i], colour, at);
+            DrawLabel(BodyNameKorean(Body(i)).c_str(), colour, at);
         else
-            QueueAt(CachedLabelSlot(kBodyNames[i], colour), at.ToVector());
+            QueueAt(CachedLabelSlot(BodyNameKorean(Body(i)).c_str(), colour), at.ToVector());
     }
     if (!immediate_)
         FlushPictures();

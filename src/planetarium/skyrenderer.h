@@ -60,7 +60,6 @@ public:
     // The ten solar-system labels in drawing order, with the index into DisplayColors:
     // -2 the Sun, -1 the Moon, else the planet index (the Earth is skipped).
     static constexpr int kBodyCount = 10;
-    static const char* const kBodyNames[kBodyCount];
     static const int kBodyIndex[kBodyCount];
     // Equatorial position (RA, Dec) of body i of that list for the shown instant.
     SphericalCoord BodyPosition(int i) const;

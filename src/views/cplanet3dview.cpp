@@ -1,4 +1,6 @@
 #include "views/cplanet3dview.h"
+#include "format/skytext.h"
+#include "image/textbitmap.h"
 
 #include <QKeyEvent>
 #include <QResizeEvent>
@@ -7,6 +9,12 @@
 #include <GL/glu.h>
 
 namespace {
+
+// The body of each PlanetIndex (the Earth's entry is not used).
+constexpr Body kPlanetBodies[kPlanetCount] = {Body::Mercury, Body::Venus,   Body::Sun,
+                                              Body::Mars,    Body::Jupiter, Body::Saturn,
+                                              Body::Uranus,  Body::Neptune, Body::Pluto};
+constexpr int kOrbitPoints = 180;
 
 constexpr double kInv255 = 0.00392156862745098;
 
@@ -105,6 +113,12 @@ void CPlanet3dView::keyPressEvent(QKeyEvent* event)
         case Qt::Key_Down:
             TurnDown();
             break;
+        case Qt::Key_L:
+            ToggleNames();
+            break;
+        case Qt::Key_O:
+            ToggleOrbits();
+            break;
         default:
             COpenGLWnd::keyPressEvent(event);
             return;
@@ -113,15 +127,24 @@ void CPlanet3dView::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
+void CPlanet3dView::ToggleNames()
+{
+    showNames_ = !showNames_;
+    update();
+}
+
+void CPlanet3dView::ToggleOrbits()
+{
+    showOrbits_ = !showOrbits_;
+    update();
+}
+
 std::array<Vector3, kPlanetCount> CPlanet3dView::Planets() const
 {
-    const Body order[kPlanetCount] = {Body::Mercury, Body::Venus,  Body::Sun,
-                                      Body::Mars,    Body::Jupiter, Body::Saturn,
-                                      Body::Uranus,  Body::Neptune, Body::Pluto};
     std::array<Vector3, kPlanetCount> out;
     for (int i = 0; i < kPlanetCount; ++i)
         out[i] = i == kEarth ? sky_.earthHeliocentricEcliptic
-                             : sky_[order[i]].heliocentricEcliptic;
+                             : sky_[kPlanetBodies[i]].heliocentricEcliptic;
     return out;
 }
 
@@ -173,4 +196,35 @@ void CPlanet3dView::DrawScene()
         glPopMatrix();
     }
     gluDeleteQuadric(ball);
+
+    if (showOrbits_) {
+        // The classic elements at the snapshot's instant: a curve, not an ephemeris.
+        for (int i = 0; i < kPlanetCount; ++i) {
+            Planet planet(i);
+            planet.UpdateElements(sky_.ut);
+            SetColour(colours_.planets[i]);
+            glBegin(GL_LINE_LOOP);
+            for (const Vector3& p : OrbitPath(planet, kOrbitPoints))
+                glVertex3d(p.x, p.y, p.z);
+            glEnd();
+        }
+    }
+    if (showNames_) {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(14);
+        const std::array<Vector3, kPlanetCount> planets = Planets();
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+        // Added to what is drawn: the label's black background leaves the scene as it is.
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_ONE, GL_ONE);
+        for (int i = 0; i < kPlanetCount; ++i) {
+            const std::string name =
+                i == kEarth ? std::string("지구") : BodyNameKorean(kPlanetBodies[i]);
+            const TextBitmap label(name, font, colours_.planets[i], 0);
+            // Beside the ball, a little further out than its radius.
+            const Vector3& p = planets[i];
+            label.Draw(p.x + kBallRadiusAu * 1.5, p.y, p.z + kBallRadiusAu * 1.5);
+        }
+        glDisable(GL_BLEND);
+    }
 }

@@ -40,6 +40,12 @@ public:
     void TurnRight();
     void TurnUp();
     void TurnDown();
+    // "L": each planet's name beside its ball; "O": its orbit as a thin closed curve. Both off
+    // when the view opens.
+    void ToggleNames();
+    void ToggleOrbits();
+    bool NamesShown() const { return showNames_; }
+    bool OrbitsShown() const { return showOrbits_; }
 
 protected:
     void DrawScene() override;
@@ -52,4 +58,6 @@ private:
     ShownSky sky_;  // the snapshot; the Sun is drawn at the origin, the Moon not at all
     const DisplayColors& colours_;
     Planet3dCamera camera_;
+    bool showNames_ = false;
+    bool showOrbits_ = false;
 };

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include <array>
 #include <cmath>
 
@@ -137,6 +140,35 @@ TEST(PlanetElements, EarthMatchesTheSunsDirection)
     const double le = SphericalCoord::FromVector(earth.Heliocentric() * -1.0).lon;
     const double ls = SphericalCoord::FromVector(sun.Geocentric()).lon;
     EXPECT_LT(std::fabs(std::remainder(le - ls, 2 * kPi)), 0.05 * kDegToRad);
+}
+
+}  // namespace
+
+namespace {
+
+// The orbit path of each planet stays between perihelion and aphelion, and the planet's own
+// position lies on it (within the path's step).
+TEST(OrbitPath, BetweenPerihelionAndAphelionThroughThePlanet)
+{
+    for (int i = 0; i < kPlanetCount; ++i) {
+        Planet planet(i);
+        planet.UpdateElements(SkyTime(2461383.0));
+        const std::vector<Vector3> path = OrbitPath(planet, 360);
+        ASSERT_EQ(path.size(), 360u) << i;
+        const double a = planet.semiMajorAxis;
+        const double e = planet.eccentricity;
+        constexpr double kRelativeTolerance = 1e-9;
+        double nearest = 1e9;
+        for (const Vector3& p : path) {
+            EXPECT_GE(p.Length(), a * (1 - e) * (1 - kRelativeTolerance)) << i;
+            EXPECT_LE(p.Length(), a * (1 + e) * (1 + kRelativeTolerance)) << i;
+            nearest = std::min(nearest, (p - planet.Heliocentric()).Length());
+        }
+        // Steps of one degree of eccentric anomaly: at most a * 2 pi / 360 apart.
+        EXPECT_LT(nearest, a * (1 + e) * 0.0175) << i;
+    }
+    EXPECT_TRUE(OrbitPath(Planet(), 360).empty());
+    EXPECT_TRUE(OrbitPath(Planet(kEarth), 2).empty());
 }
 
 }  // namespace

@@ -230,3 +230,38 @@ TEST_F(Planet3dViewTest, ResizeKeepsTheSquareProportions)
     const int offset = static_cast<int>(0.25 / std::tan(0.3926990816987241) * 100);
     EXPECT_EQ(image.pixel(200 + offset, 100), Rgb(colours.planets[kMars]));
 }
+
+// "L" writes each planet's name beside its ball and "O" draws the orbits; both start off
+// and a second press hides them again.
+TEST_F(Planet3dViewTest, NamesAndOrbitsToggleWithLAndO)
+{
+    Planet(kMercury) = Vector3(2.0, 0.0, 0.0);  // straight ahead of the camera
+    auto view = MakeView();
+    EXPECT_FALSE(view->NamesShown());
+    EXPECT_FALSE(view->OrbitsShown());
+    const QRgb earth = Rgb(colours.planets[kEarth]);
+    const QImage plain = view->RenderImage();
+
+    QTest::keyClick(view.get(), Qt::Key_L);
+    EXPECT_TRUE(view->NamesShown());
+    const QImage named = view->RenderImage();
+    // The name "수성" beside its ball: a few dozen pixels change, none of them far away.
+    int changed = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if (named.pixel(x, y) != plain.pixel(x, y)) {
+                ++changed;
+                EXPECT_LT(std::abs(x - kSide / 2) + std::abs(y - kSide / 2), kSide / 2) << x << "," << y;
+            }
+    EXPECT_GT(changed, 30);
+
+    QTest::keyClick(view.get(), Qt::Key_L);
+    EXPECT_EQ(view->RenderImage(), plain);
+    QTest::keyClick(view.get(), Qt::Key_O);
+    EXPECT_TRUE(view->OrbitsShown());
+    const QImage orbits = view->RenderImage();
+    // From the Sun, the Earth's orbit (1 AU around the camera) crosses the whole field.
+    EXPECT_GT(CountColour(orbits, earth), CountColour(plain, earth) + 100);
+    QTest::keyClick(view.get(), Qt::Key_O);
+    EXPECT_EQ(view->RenderImage(), plain);
+}

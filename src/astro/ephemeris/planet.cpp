@@ -1,5 +1,7 @@
 #include "astro/ephemeris/planet.h"
 
+#include "astro/math/angles.h"
+
 #include "astro/ephemeris/keplerorbit.h"
 
 #include <cmath>
@@ -98,6 +100,23 @@ Vector3 Planet::GeocentricVector() const
     Planet earth(kEarth);
     earth.UpdateElements(time);
     return Heliocentric() - earth.Heliocentric();
+}
+
+std::vector<Vector3> OrbitPath(const Planet& planet, int count)
+{
+    std::vector<Vector3> points;
+    if (planet.Index() < 0 || count < 3 || !(planet.eccentricity < 1.0))
+        return points;
+    Planet p = planet;
+    points.reserve(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        // The position routine solves for E from M; taking M from E keeps the steps even.
+        const double ea = kTwoPi * k / count;
+        p.meanAnomaly = ea - p.eccentricity * std::sin(ea);
+        p.ComputePosition();
+        points.push_back(p.Heliocentric());
+    }
+    return points;
 }
 
 std::array<Planet, kPlanetCount> MakePlanets()

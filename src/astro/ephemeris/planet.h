@@ -4,6 +4,7 @@
 #include "astro/math/vector3.h"
 
 #include <array>
+#include <vector>
 
 // Index of each planet, in the order the application holds them.
 enum PlanetIndex : int {
@@ -60,6 +61,12 @@ public:
 private:
     int index = -1;
 };
+
+// Points of the planet's Keplerian orbit (its elements at the time of its last update),
+// heliocentric ecliptic J2000, AU: `count` points at equal steps of eccentric anomaly from
+// perihelion, through the same rotation as the planet's own position. Empty for a planet
+// without elements or count < 3.
+std::vector<Vector3> OrbitPath(const Planet& planet, int count);
 
 // The nine planets Mercury .. Pluto, not yet updated.
 std::array<Planet, kPlanetCount> MakePlanets();
