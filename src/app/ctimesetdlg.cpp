@@ -102,8 +102,15 @@ CTimeSetDlg::CTimeSetDlg(const SkyTime& shownLocal, QWidget* parent, Clock clock
     nowButton->setAutoDefault(false);
     const DialogButtons buttons = MakeOkCancelRow(nowButton);
 
+    fieldMessage = new QLabel;
+    fieldMessage->setObjectName(QStringLiteral("fieldMessage"));
+    fieldMessage->setWordWrap(true);
+    fieldMessage->setStyleSheet(QStringLiteral("QLabel { color: #c00000; }"));
+    fieldMessage->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addWidget(fieldMessage);
     layout->addLayout(buttons.row);
 
     connect(nowButton, &QPushButton::clicked, this, &CTimeSetDlg::OnNow);
@@ -179,7 +186,7 @@ void CTimeSetDlg::OnFieldEdited(int field)
     for (int f = 0; f < kFieldCount; ++f) {
         const FieldReading r = ReadUnsigned(fieldEdits[f]->text(), values[f]);
         if (r == FieldReading::Invalid && f == field) {
-            ShowFieldMessage(this, FieldRangeMessage(f));
+            ExplainField(fieldEdits[f], FieldRangeMessage(f));
             fieldEdits[f]->setText(QString::number(*targets[f]));
             return;
         }
@@ -190,10 +197,11 @@ void CTimeSetDlg::OnFieldEdited(int field)
     double date = 0.0;
     double hours = 0.0;
     if (!InstantFromTimeFields(values, date, hours)) {
-        ShowFieldMessage(this, UnrepresentableMessage());
+        ExplainField(fieldEdits[field], UnrepresentableMessage());
         fieldEdits[field]->setText(QString::number(*targets[field]));
         return;
     }
+    ExplainField(nullptr, QString());
     for (int f = 0; f < kFieldCount; ++f)
         *targets[f] = values[f];
 
@@ -210,14 +218,33 @@ void CTimeSetDlg::OnJulianDateEdited()
     if (r == FieldReading::Incomplete)
         return;
     if (r == FieldReading::Invalid) {
-        ShowFieldMessage(this, JulianDateRangeMessage());
+        ExplainField(julianDateEdit, JulianDateRangeMessage());
         julianDateEdit->setText(FormatJulianDate(julianDate));
         return;
     }
+    ExplainField(nullptr, QString());
     julianDate = jd;
     shown = SkyTime(julianDate);
     InstantToFields();
     WriteFields();
+}
+
+QString CTimeSetDlg::FieldMessage() const
+{
+    return fieldMessage->isVisibleTo(this) ? fieldMessage->text() : QString();
+}
+
+void CTimeSetDlg::ExplainField(QLineEdit* field, const QString& text)
+{
+    // While typing, a refused character is explained here, once, instead of a message box at
+    // every keystroke; the field it was typed into is marked until the next accepted edit.
+    if (markedField && markedField != field)
+        markedField->setStyleSheet(QString());
+    markedField = field;
+    if (field)
+        field->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #c00000; }"));
+    fieldMessage->setText(text);
+    fieldMessage->setVisible(!text.isEmpty());
 }
 
 void CTimeSetDlg::WriteFields()

@@ -8,6 +8,7 @@
 
 #include "astro/time/skytime.h"
 
+class QLabel;
 class QLineEdit;
 
 // "시간 설정": the shown instant as a local calendar date and time of day and, kept in step
@@ -28,6 +29,8 @@ public:
     // The site's zone (hours ahead of UT), for the read-only "JD (UT)" line: the true Julian
     // date of the instant, beside the local one of the "JD" field.
     void SetZone(double zoneHours);
+    // The explanation shown under the fields ("" when none).
+    QString FieldMessage() const;
 
     // The field values as last read from or written to the controls.
     uint32_t Year() const { return year; }
@@ -47,6 +50,7 @@ public:
     void OnOk();
 
 private:
+    void ExplainField(QLineEdit* field, const QString& text);
     enum Field { kYear, kMonth, kDay, kHour, kMinute, kSecond, kFieldCount };
 
     void InstantToFields();
@@ -69,5 +73,7 @@ private:
     std::array<QLineEdit*, kFieldCount> fieldEdits{};
     QLineEdit* julianDateEdit = nullptr;
     QLineEdit* julianDateUTEdit = nullptr;
+    QLabel* fieldMessage = nullptr;    // the explanation of a refused keystroke
+    QLineEdit* markedField = nullptr;  // the field it was typed into
     double zone = 0.0;
 };
