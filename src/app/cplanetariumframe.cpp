@@ -1,5 +1,6 @@
 #include "app/cplanetariumframe.h"
 
+#include "planetarium/cconstellationinfodlg.h"
 #include "planetarium/findbody.h"
 
 #include "app/ckosmiraframe.h"
@@ -89,6 +90,8 @@ void CPlanetariumFrame::MapCommands()
     ViewCommands().Add(CommandId::ZoomIn, [v] { v->OnZoomIn(); });
     ViewCommands().Add(CommandId::ZoomOut, [v] { v->OnZoomOut(); });
     ViewCommands().Add(CommandId::FindConstellation, [v] { v->OnFindConstellation(); });
+    ViewCommands().Add(CommandId::InfoConstellation,
+                       [v] { CConstellationInfoDlg::ShowForView(*v); });
     const std::pair<int, Body> bodyCommands[] = {
         {CommandId::FindSun, Body::Sun},         {CommandId::FindMoon, Body::Moon},
         {CommandId::FindMercury, Body::Mercury}, {CommandId::FindVenus, Body::Venus},

@@ -135,7 +135,9 @@ std::unique_ptr<ConstellationName> ParseConstellationNameLine(const char* line)
     const std::vector<std::string_view> f = TabFields(line, 4);
     const double ra = static_cast<float>(Number(f[2]) * kHoursToRad);
     const double dec = Number(f[3]) * kDegreesToRad;
-    return std::make_unique<ConstellationName>(Name(f[1]), SphericalCoord(ra, dec));
+    auto name = std::make_unique<ConstellationName>(Name(f[1]), SphericalCoord(ra, dec));
+    name->abbreviation = Name(f[0]);
+    return name;
 }
 
 std::unique_ptr<ConstellationLine> ParseConstellationLineLine(const char* line)

@@ -16,4 +16,5 @@ public:
 
     std::string name;         // as read
     SphericalCoord position;  // RA, Dec of the label, radians
+    std::string abbreviation; // the IAU three-letter abbreviation, first field of the line
 };

@@ -3,6 +3,7 @@
 #include "catalog/boundarychain.h"
 #include "catalog/catalogfile.h"
 #include "catalog/catalogparser.h"
+#include "catalog/constellationfacts.h"
 #include "catalog/constellationlookup.h"
 #include "testfiles.h"
 
@@ -229,3 +230,33 @@ TEST_F(ShippedZones, EveryDirectionHasAConstellation)
     EXPECT_NE(FindConstellationAt(zones, SphericalCoord(0, kPi / 2)), nullptr);
     EXPECT_NE(FindConstellationAt(zones, SphericalCoord(0, -kPi / 2)), nullptr);
 }
+
+namespace {
+
+// Areas from the shipped identification zones against the IAU's published values (square
+// degrees; Delporte's boundaries as tabulated by the IAU), and the whole sky.
+TEST_F(ShippedZones, AreasAgreeWithTheIauValues)
+{
+    const std::map<std::string, double> areas = ConstellationAreasDeg2(zones);
+    EXPECT_EQ(areas.size(), 88u);
+    const std::pair<const char*, double> published[] = {
+        {"바다뱀자리", 1302.844}, {"처녀자리", 1294.428}, {"큰곰자리", 1279.660},
+        {"남십자자리", 68.447},   {"조랑말자리", 71.641},  {"큰개자리", 380.118},
+        {"오리온자리", 594.120},
+    };
+    constexpr double kRelativeTolerance = 0.01;  // 1 %
+    for (const auto& [name, deg2] : published) {
+        ASSERT_EQ(areas.count(name), 1u) << name;
+        EXPECT_NEAR(areas.at(name), deg2, deg2 * kRelativeTolerance) << name;
+    }
+    double total = 0.0;
+    for (const auto& a : areas)
+        total += a.second;
+    constexpr double kWholeSkyDeg2 = 41252.961;
+    EXPECT_NEAR(total, kWholeSkyDeg2, kWholeSkyDeg2 * 0.001);
+    EXPECT_EQ(ConstellationLatinName("Ori"), "Orion");
+    EXPECT_EQ(ConstellationLatinName("TrA"), "Triangulum Australe");
+    EXPECT_EQ(ConstellationLatinName("Xyz"), "");
+}
+
+}  // namespace

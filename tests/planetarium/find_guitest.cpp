@@ -3,6 +3,7 @@
 #include "catalog/constellationname.h"
 #include "planetarium/cfindconstellationdlg.h"
 #include "planetarium/cplanetariumview.h"
+#include "planetarium/cconstellationinfodlg.h"
 #include "planetarium/findbody.h"
 #include "testsky.h"
 
@@ -452,6 +453,43 @@ TEST_F(FindConstellation, TheCommandTurnsTheViewOnlyOnOk)
     EXPECT_EQ(view.FieldOfView(), fieldBefore);
     EXPECT_TRUE(catcher.Boxes().empty());
     EXPECT_FALSE(catcher.StuckModalClosed());
+}
+
+}  // namespace
+
+namespace {
+
+// "별자리 정보" for Orion over Seoul on 2024-01-15 (the test sky): the IAU's Latin name and
+// abbreviation, 594.12 square degrees (IAU), Betelgeuse and Rigel among its named stars, M42
+// among its Messier objects. Its label point (RA 5.6 h) is on the meridian at 21:00 KST in
+// February: on 15 February the local sidereal time at 21:00 in Seoul is 6.0 h, on 15
+// January 4.0 h.
+TEST(ConstellationInfo, OrionFromTheShippedTables)
+{
+    TestSky sky;
+    ASSERT_TRUE(LoadShippedCatalogs(sky));
+    int orion = -1;
+    for (std::size_t i = 0; i < sky.catalogs.constellationNames.size(); ++i)
+        if (sky.catalogs.constellationNames[i]->abbreviation == "Ori")
+            orion = static_cast<int>(i);
+    ASSERT_GE(orion, 0);
+    CConstellationInfoDlg dialog(sky.scene, orion);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("별자리 정보"));
+    const CConstellationInfoDlg::Texts& t = dialog.Values();
+    EXPECT_EQ(t.latin, QStringLiteral("Orion"));
+    EXPECT_EQ(t.abbreviation, QStringLiteral("Ori"));
+    constexpr double kAreaToleranceDeg2 = 594.12 * 0.01;  // 1 %
+    EXPECT_NEAR(t.area.section(QLatin1Char(' '), 0, 0).toDouble(), 594.12, kAreaToleranceDeg2);
+    EXPECT_TRUE(t.stars.contains(QStringLiteral("베텔게우스"))) << t.stars.toStdString();
+    EXPECT_TRUE(t.stars.contains(QStringLiteral("리겔"))) << t.stars.toStdString();
+    EXPECT_TRUE(t.messier.contains(QStringLiteral("M42"))) << t.messier.toStdString();
+    EXPECT_EQ(t.month, QStringLiteral("2월"));
+    EXPECT_TRUE(t.transit.contains(QStringLiteral("고도"))) << t.transit.toStdString();
+    // Another constellation from the list replaces every value.
+    auto* list = dialog.findChild<QComboBox*>(QStringLiteral("constellations"));
+    ASSERT_NE(list, nullptr);
+    list->setCurrentIndex(orion == 0 ? 1 : 0);
+    EXPECT_NE(dialog.Values().abbreviation, QStringLiteral("Ori"));
 }
 
 }  // namespace
