@@ -76,6 +76,10 @@ TEST_F(PlanetariumFrame, ViewAndPalettesDockedOnTheLeftPointerAboveDisplay)
                           .arg(frame->SubWindow()->width()).arg(frame->SubWindow()->height()));
     EXPECT_LT(frame->PointerDock()->geometry().left(),
               frame->PlanetariumView()->geometry().left());
+    // Both palettes are wide enough for their whole titles.
+    for (QDockWidget* dock : {frame->PointerDock(), frame->ShowDock()})
+        EXPECT_GT(dock->width(), dock->fontMetrics().horizontalAdvance(dock->windowTitle()))
+            << dock->windowTitle().toStdString();
     EXPECT_TRUE(frame->PlanetariumView()->HasSurface());
 }
 
