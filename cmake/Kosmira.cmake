@@ -46,21 +46,13 @@ function(kosmira_test name)
   if(TARGET Qt6::Core)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
   endif()
-  # GUI and GL test programs run Mesa's llvmpipe, fontconfig and X, whose caches LeakSanitizer
-  # reports through stacks its fast unwinder cuts short of those libraries (so tests/lsan.supp
-  # cannot name them, and the slow unwinder makes these programs minutes long): their leak
-  # check is off under the sanitizers; unit tests keep it.
-  set(environment "QT_QPA_PLATFORM=xcb;KOSMIRA_TEST_LABEL=${K_LABEL}")
-  if(KOSMIRA_SANITIZE AND (K_LABEL STREQUAL "gui" OR K_LABEL STREQUAL "gl"))
-    list(APPEND environment "ASAN_OPTIONS=detect_leaks=0:abort_on_error=0")
-  endif()
   include(GoogleTest)
   gtest_discover_tests(${name}
     TEST_PREFIX "${name}."
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS ${K_LABEL} TIMEOUT 300
-               ENVIRONMENT "${environment}")
+               ENVIRONMENT "QT_QPA_PLATFORM=xcb;KOSMIRA_TEST_LABEL=${K_LABEL}")
 endfunction()
 
 # kosmira_bench(<name> SOURCES <files...> LIBS <targets...>): a Google Benchmark program
