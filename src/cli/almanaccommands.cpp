@@ -186,6 +186,17 @@ bool ParseModel(const Options& o, Model& model, std::string& error)
     return false;
 }
 
+// The site and --model of a command; false with a message line in err.
+bool ParseSiteAndModel(const Options& o, bool withZone, bool withHeight, Site& site, Model& model,
+                       std::string& err)
+{
+    std::string error;
+    if (ParseSite(o, withZone, withHeight, site, error) && ParseModel(o, model, error))
+        return true;
+    err = error + "\n";
+    return false;
+}
+
 double Degrees(double radians)
 {
     return radians * kRadToDeg;
@@ -244,11 +255,8 @@ int Positions(const Options& o, std::string& out, std::string& err)
     }
     Site site;
     Model model = Model::Precise;
-    std::string error;
-    if (!ParseSite(o, false, true, site, error) || !ParseModel(o, model, error)) {
-        err = error + "\n";
+    if (!ParseSiteAndModel(o, false, true, site, model, err))
         return 2;
-    }
     const ShownSky sky = ComputeShownSkyAt(Instant::FromUT(jd), site.observer, model,
                                            site.heightMetres);
     JsonWriter j;
@@ -291,11 +299,8 @@ int Events(const Options& o, std::string& out, std::string& err)
     }
     Site site;
     Model model = Model::Precise;
-    std::string error;
-    if (!ParseSite(o, true, false, site, error) || !ParseModel(o, model, error)) {
-        err = error + "\n";
+    if (!ParseSiteAndModel(o, true, false, site, model, err))
         return 2;
-    }
     const SkyDate day = JulianDateFromCalendar(y, m, d);
     const DayEvents events = ComputeDayEvents(day, site.observer, model);
     JsonWriter j;
@@ -333,11 +338,8 @@ int Month(const Options& o, std::string& out, std::string& err)
     }
     Site site;
     Model model = Model::Precise;
-    std::string error;
-    if (!ParseSite(o, true, false, site, error) || !ParseModel(o, model, error)) {
-        err = error + "\n";
+    if (!ParseSiteAndModel(o, true, false, site, model, err))
         return 2;
-    }
     JsonWriter j;
     j.BeginObject();
     j.Key("year").Integer(y);

@@ -6,13 +6,9 @@
 #include "catalog/constellationlookup.h"
 #include "format/skytext.h"
 #include "image/displaytext.h"
+#include "planetarium/infolayout.h"
 
 #include <QFont>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include <cmath>
 #include <cstdio>
@@ -62,7 +58,7 @@ std::vector<CPlanetInfoDlg::Row> CPlanetInfoDlg::DescribePlanet(const ShownSky& 
     const BodyState& s = sky[body];
     std::vector<Row> rows;
     const auto add = [&rows](const char* caption, const char* name, const QString& text) {
-        rows.push_back({QString::fromUtf8(caption), QString::fromLatin1(name), text});
+        rows.push_back({caption, name, text});
     };
     add("적경 :", "rightAscension", QString::fromStdString(FormatRightAscension(s.equatorial.lon)));
     add("적위 :", "declination", QString::fromStdString(FormatDeclination(s.equatorial.lat)));
@@ -100,7 +96,7 @@ std::vector<CPlanetInfoDlg::Row> CPlanetInfoDlg::DescribeEarth(const ShownSky& s
 {
     std::vector<Row> rows;
     const auto add = [&rows](const char* caption, const char* name, const QString& text) {
-        rows.push_back({QString::fromUtf8(caption), QString::fromLatin1(name), text});
+        rows.push_back({caption, name, text});
     };
     const BodyState& sun = sky[Body::Sun];
     add("태양에서 거리 :", "sunDistance", Distance(sun.distanceAU));
@@ -133,31 +129,16 @@ CPlanetInfoDlg::CPlanetInfoDlg(const ShownSky& sky, Body body, bool earth,
 {
     setWindowTitle((earth ? QStringLiteral("지구") : BodyName(body)) + QStringLiteral(" 정보"));
     setFont(QFont(QStringLiteral("굴림"), 9));
-    auto* grid = new QGridLayout;
-    int r = 0;
-    for (const Row& row : rows_) {
-        grid->addWidget(new QLabel(row.caption), r, 0, Qt::AlignRight);
-        auto* value = new QLabel(row.text);
-        value->setObjectName(row.objectName);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        grid->addWidget(value, r++, 1);
-    }
-    auto* ok = new QPushButton(QStringLiteral("확인"));
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addLayout(buttons);
+    std::vector<InfoField> fields;
+    for (const Row& row : rows_)
+        fields.push_back({row.caption, row.objectName, &row.text});
+    BuildInfoLayout(this, fields);
 }
 
 QString CPlanetInfoDlg::Value(const QString& objectName) const
 {
     for (const Row& row : rows_)
-        if (row.objectName == objectName)
+        if (QLatin1String(row.objectName) == objectName)
             return row.text;
     return {};
 }

@@ -17,8 +17,8 @@ class CatalogSet;
 class CPlanetInfoDlg : public QDialog {
 public:
     struct Row {
-        QString caption;
-        QString objectName;
+        const char* caption;     // UTF-8
+        const char* objectName;  // Latin-1
         QString text;
     };
 

@@ -10,6 +10,11 @@
 
 void BuildInfoLayout(QDialog* dialog, std::initializer_list<InfoField> fields, int topSpacing)
 {
+    BuildInfoLayout(dialog, std::vector<InfoField>(fields), topSpacing);
+}
+
+void BuildInfoLayout(QDialog* dialog, const std::vector<InfoField>& fields, int topSpacing)
+{
     auto* form = new QFormLayout;
     for (const InfoField& field : fields) {
         auto* value = new QLabel(*field.text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 class QDialog;
 class QString;
@@ -16,3 +17,5 @@ struct InfoField {
 // captions, then "확인" and "취소" at the bottom right. topSpacing (pixels) leaves room
 // above the fields for a picture the dialog paints itself.
 void BuildInfoLayout(QDialog* dialog, std::initializer_list<InfoField> fields, int topSpacing = 0);
+// The same for fields known only at run time.
+void BuildInfoLayout(QDialog* dialog, const std::vector<InfoField>& fields, int topSpacing = 0);

@@ -30,6 +30,7 @@ CPlanet3dView::CPlanet3dView(const ShownSky& sky,
                              const DisplayColors& colours, QWidget* parent)
     : COpenGLWnd(parent), sky_(sky), colours_(colours)
 {
+    MakeOrbits();
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -151,7 +152,18 @@ std::array<Vector3, kPlanetCount> CPlanet3dView::Planets() const
 void CPlanet3dView::SetSky(const ShownSky& sky)
 {
     sky_ = sky;
+    MakeOrbits();
     update();
+}
+
+void CPlanet3dView::MakeOrbits()
+{
+    // The classic elements at the snapshot's instant: a curve, not an ephemeris.
+    for (int i = 0; i < kPlanetCount; ++i) {
+        Planet planet(i);
+        planet.UpdateElements(sky_.ut);
+        orbits_[i] = OrbitPath(planet, kOrbitPoints);
+    }
 }
 
 void CPlanet3dView::DrawScene()
@@ -198,13 +210,10 @@ void CPlanet3dView::DrawScene()
     gluDeleteQuadric(ball);
 
     if (showOrbits_) {
-        // The classic elements at the snapshot's instant: a curve, not an ephemeris.
         for (int i = 0; i < kPlanetCount; ++i) {
-            Planet planet(i);
-            planet.UpdateElements(sky_.ut);
             SetColour(colours_.planets[i]);
             glBegin(GL_LINE_LOOP);
-            for (const Vector3& p : OrbitPath(planet, kOrbitPoints))
+            for (const Vector3& p : orbits_[i])
                 glVertex3d(p.x, p.y, p.z);
             glEnd();
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "astro/ephemeris/planet.h"
 #include "astro/sky/shownsky.h"
@@ -55,7 +56,11 @@ protected:
 private:
     void SetProjection();
 
+    // The orbits of the snapshot's instant, made with it rather than at every paint.
+    void MakeOrbits();
+
     ShownSky sky_;  // the snapshot; the Sun is drawn at the origin, the Moon not at all
+    std::array<std::vector<Vector3>, kPlanetCount> orbits_;
     const DisplayColors& colours_;
     Planet3dCamera camera_;
     bool showNames_ = false;
