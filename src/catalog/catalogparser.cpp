@@ -186,9 +186,16 @@ SphericalCoord ParseMilkyWayLine(const char* line)
 
 std::unique_ptr<Observer> ParseCityLine(const char* line)
 {
-    const std::vector<std::string_view> f = TabFields(line, 5);
-    return std::make_unique<Observer>(Name(f[0]), Name(f[1]),
-                                      static_cast<float>(Number(f[2]) * kDegreesToRad),
-                                      static_cast<float>(Number(f[3]) * kDegreesToRad),
-                                      static_cast<float>(Number(f[4])));
+    const std::vector<std::string_view> f = TabFields(line, 6);
+    auto city = std::make_unique<Observer>(Name(f[0]), Name(f[1]),
+                                           static_cast<float>(Number(f[2]) * kDegreesToRad),
+                                           static_cast<float>(Number(f[3]) * kDegreesToRad),
+                                           static_cast<float>(Number(f[4])));
+    // The optional sixth field: the IANA zone name, up to the first white space.
+    std::string_view zone = f[5];
+    const std::size_t end = zone.find_first_of(" \t\r\n");
+    if (end != std::string_view::npos)
+        zone = zone.substr(0, end);
+    city->zoneName = Name(zone);
+    return city;
 }

