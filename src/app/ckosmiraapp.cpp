@@ -1,4 +1,6 @@
 #include "app/ckosmiraapp.h"
+#include "site/siteclock.h"
+#include "image/nightvision.h"
 
 #include "app/caboutdlg.h"
 #include "app/hyperlinklabel.h"
@@ -193,13 +195,16 @@ QUrl CKosmiraApp::HomeUrl() const
 
 void CKosmiraApp::Recompute(const SkyTime& local, const Observer& site, Model model)
 {
-    shownSky = ComputeShownSky(local, site, model);
+    // The chosen site keeps its zone and fixed offset; the shown sky gets the offset in force
+    // at the shown local time.
+    chosenSite = site;
+    shownSky = ComputeShownSky(local, SiteAtLocal(site, local), model);
     emit shownStateChanged();
 }
 
 void CKosmiraApp::SetShownTime(const SkyTime& local)
 {
-    Recompute(local, shownSky.site, shownSky.model);
+    Recompute(local, chosenSite, shownSky.model);
 }
 
 void CKosmiraApp::SetObserver(const Observer& site)
@@ -207,17 +212,39 @@ void CKosmiraApp::SetObserver(const Observer& site)
     Recompute(shownSky.local, site, shownSky.model);
 }
 
+bool CKosmiraApp::IsNightVision() const
+{
+    return NightVision::On();
+}
+
+void CKosmiraApp::SetNightVision(bool on)
+{
+    if (on == NightVision::On())
+        return;
+    if (on)
+        dayPalette = palette();
+    NightVision::SetOn(on);
+    setPalette(on ? NightVision::Palette() : dayPalette);
+    setStyleSheet(on ? NightVision::StyleSheet() : QString());
+    if (mainFrame)
+        mainFrame->SetNightIcons(on);
+    // Views that paint their own colours (sky, 3D view, charts, calendar) repaint at once.
+    const QWidgetList widgets = allWidgets();
+    for (QWidget* w : widgets)
+        w->update();
+}
+
 void CKosmiraApp::SetModel(Model model)
 {
     if (model == shownSky.model)
         return;
-    Recompute(shownSky.local, shownSky.site, model);
+    Recompute(shownSky.local, chosenSite, model);
     emit modelChanged();
 }
 
 void CKosmiraApp::RecomputeBodies()
 {
-    Recompute(shownSky.local, shownSky.site, shownSky.model);
+    Recompute(shownSky.local, chosenSite, shownSky.model);
 }
 
 void CKosmiraApp::RegisterCommand(int id, CommandMap::Handler run, CommandMap::Updater update)
@@ -260,6 +287,9 @@ void CKosmiraApp::RegisterApplicationCommands()
         CommandId::PreciseModel,
         [this] { SetModel(GetModel() == Model::Precise ? Model::Classic : Model::Precise); },
         [this](CommandState& s) { s.checked = GetModel() == Model::Precise; });
+    RegisterCommand(
+        CommandId::NightMode, [this] { SetNightVision(!IsNightVision()); },
+        [this](CommandState& s) { s.checked = IsNightVision(); });
     RegisterCommand(CommandId::AppExit, [this] {
         if (mainFrame)
             mainFrame->close();
@@ -297,7 +327,7 @@ void CKosmiraApp::WireWindowCommands()
 
     RegisterDialog(CommandId::SetTime, [this](QWidget* parent) {
         CTimeSetDlg dialog(GetShownLocalTime(), parent);
-        dialog.SetZone(GetObserver().timeZone);
+        dialog.SetSiteClock(SiteClock(GetObserver()));
         if (dialog.exec() == QDialog::Accepted)
             SetShownTime(dialog.Shown());
     });
@@ -390,12 +420,14 @@ void CKosmiraApp::ChooseDefaultSite()
     if (catalogs->cities.size() > kDefaultCity)
         site = *catalogs->cities[kDefaultCity];
     shownSky.site = site;
+    chosenSite = site;
 }
 
 bool CKosmiraApp::InitInstance()
 {
     mainFrame.reset();
     shownSky = ShownSky();
+    chosenSite = Observer();
     catalogs = std::make_unique<CatalogSet>();
 
     WriteDesktopLauncher(executablePath, LauncherIcon(moduleDirectory));
@@ -412,6 +444,8 @@ bool CKosmiraApp::InitInstance()
 
     mainFrame = std::make_unique<CKosmiraFrame>(&commands);
     mainFrame->setWindowIcon(KosmiraIcon());
+    if (NightVision::On())
+        mainFrame->SetNightIcons(true);
     connect(this, &CKosmiraApp::shownStateChanged, mainFrame.get(), &CKosmiraFrame::RefreshViews);
     ReportMainWindowShown();
     // Covers the work area even where no window manager carries out the maximising.

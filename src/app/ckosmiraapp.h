@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 #include <QUrl>
 
@@ -53,9 +54,17 @@ public:
     // The shown sky for a new local civil time at the current site and model.
     void SetShownTime(const SkyTime& local);
 
-    const Observer& GetObserver() const { return shownSky.site; }
+    // The chosen site: its zone name and fixed offset as the city list or the location dialog
+    // gave them. The shown sky's site (GetShownSky().site) carries the offset in force at the
+    // shown instant instead.
+    const Observer& GetObserver() const { return chosenSite; }
     // The shown sky for a new site; the local clock reading stays.
     void SetObserver(const Observer& site);
+
+    // Night vision ("야간 모드"): every window, dialog and view in red on black, at once and for
+    // windows opened later. A view-time setting: printing and saved images keep their colours.
+    bool IsNightVision() const;
+    void SetNightVision(bool on);
 
     // Classic (start-up) or precise; the shown sky is recomputed and every view repaints.
     Model GetModel() const { return shownSky.model; }
@@ -127,6 +136,7 @@ private:
     void Recompute(const SkyTime& local, const Observer& site, Model model);
 
     ShownSky shownSky;
+    Observer chosenSite;
     std::unique_ptr<CatalogSet> catalogs;
     DisplayColors colours;
     QFont labelFont_;
@@ -138,6 +148,7 @@ private:
     CommandMap commands;
     std::unique_ptr<CKosmiraFrame> mainFrame;
     std::function<void(const QString&)> messageSink;
+    QPalette dayPalette;
     std::unique_ptr<MessageSink> viewMessages;  // what views report (missing pictures)
     bool splashEnabled = true;
 };

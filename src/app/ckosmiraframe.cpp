@@ -1,4 +1,5 @@
 #include "app/ckosmiraframe.h"
+#include "image/nightvision.h"
 
 #include "app/cchildframe.h"
 #include "app/commandicons.h"
@@ -6,6 +7,8 @@
 #include "app/lockkeys.h"
 
 #include <QAction>
+#include <QIcon>
+#include <QPixmap>
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -132,6 +135,8 @@ void CKosmiraFrame::CreateActions()
     MakeAction(ToggleToolBar, QStringLiteral("도구 모음"));
     MakeAction(ToggleStatusBar, QStringLiteral("상태 표시줄"));
     MakeAction(FullScreen, QStringLiteral("전체 화면으로 보기"));
+    MakeAction(NightMode, QStringLiteral("야간 모드"))
+        ->setStatusTip(QStringLiteral("모든 창을 검은 바탕에 붉은색으로 보여 줍니다. 눈의 암적응을 지킵니다."));
     MakeAction(PointerPalette, QStringLiteral("마우스 포인터 팔래트"));
     MakeAction(DisplayPalette, QStringLiteral("대상 설정 팔래트"));
     MakeAction(FindConstellation, QStringLiteral("별자리"));
@@ -164,11 +169,12 @@ void CKosmiraFrame::CreateActions()
         MakeAction(id, QString());
 
     for (int id : {ToggleToolBar, ToggleStatusBar, FullScreen, PointerPalette, DisplayPalette,
-                   PreciseModel})
+                   PreciseModel, NightMode})
         actions[id]->setCheckable(true);
 
     // The accelerator table. Only F11 has a handler anywhere; the others stay disabled.
     actions[FullScreen]->setShortcut(QKeySequence(Qt::Key_F11));
+    actions[NightMode]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     const std::pair<int, QList<QKeySequence>> accelerators[] = {
         {NextPane, {QKeySequence(Qt::Key_F6)}},
         {PrevPane, {QKeySequence(Qt::SHIFT | Qt::Key_F6)}},
@@ -214,7 +220,7 @@ void CKosmiraFrame::CreateMenus()
     AddCommands(makeMenu(mainMenus, QStringLiteral("설정")), {SetTime, SetLocation, 0, PreciseModel});
     AddCommands(makeMenu(mainMenus, QStringLiteral("도구")), {SyncClock});
     AddCommands(makeMenu(mainMenus, QStringLiteral("보기")),
-                {ToggleToolBar, ToggleStatusBar, 0, FullScreen});
+                {ToggleToolBar, ToggleStatusBar, 0, FullScreen, NightMode});
     AddWindowMenu(makeMenu(mainMenus, QStringLiteral("창")));
     AddCommands(makeMenu(mainMenus, QStringLiteral("도움말")), {AppAbout});
 
@@ -236,7 +242,7 @@ void CKosmiraFrame::CreateMenus()
                 {ToolPlanet3d, ToolPlanetEcl, ToolCalendar, ToolPolarAxis, SyncClock});
     AddCommands(makeMenu(childMenus, QStringLiteral("보기")),
                 {ToggleToolBar, ToggleStatusBar, 0, PointerPalette, DisplayPalette, 0,
-                 FullScreen});
+                 FullScreen, NightMode});
     AddWindowMenu(makeMenu(childMenus, QStringLiteral("창")));
     AddCommands(makeMenu(childMenus, QStringLiteral("도움말")), {AppAbout});
 }
@@ -520,4 +526,29 @@ bool CKosmiraFrame::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void CKosmiraFrame::SetNightIcons(bool night)
+{
+    for (auto it = actions.begin(); it != actions.end(); ++it) {
+        QAction* action = it.value();
+        if (night) {
+            const QIcon day = action->icon();
+            if (day.isNull())
+                continue;
+            dayIcons.insert(it.key(), day);
+            QIcon mapped;
+            const QList<QSize> sizes = day.availableSizes();
+            for (const QSize& size : sizes.isEmpty() ? QList<QSize>{toolBar->iconSize()} : sizes)
+                for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
+                    mapped.addPixmap(QPixmap::fromImage(NightVision::Mapped(
+                                         day.pixmap(size, mode).toImage())),
+                                     mode);
+            action->setIcon(mapped);
+        } else if (dayIcons.contains(it.key())) {
+            action->setIcon(dayIcons.value(it.key()));
+        }
+    }
+    if (!night)
+        dayIcons.clear();
 }

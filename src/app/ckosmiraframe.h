@@ -47,6 +47,8 @@ public:
     // Titles of the top-level menus shown now.
     QStringList MenuTitles() const;
     MenuSet CurrentMenus() const { return currentMenus; }
+    // Toolbar pictures in night colours (true) or their own again (false).
+    void SetNightIcons(bool night);
 
     // Bars and their visibility flags (also read by the planetarium's full-screen mode).
     bool IsToolBarVisible() const { return toolBarVisible; }
@@ -89,6 +91,7 @@ private:
     QToolBar* toolBar = nullptr;
     QMdiArea* mdiArea = nullptr;
     QMap<int, QAction*> actions;
+    QMap<int, QIcon> dayIcons;  // the pictures while night vision shows mapped ones
     QList<QMenu*> mainMenus;   // menu 128
     QList<QMenu*> childMenus;  // menu 129
     MenuSet currentMenus = MenuSet::Main;

@@ -1,4 +1,6 @@
 #include "app/clocationdlg.h"
+#include "image/nightvision.h"
+#include "site/siteclock.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -148,6 +150,9 @@ CLocationDlg::CLocationDlg(const Observer& observer, const CatalogList<Observer>
     grid->addWidget(numberEdits[kZone], 3, 2);
     grid->addWidget(new QLabel(QStringLiteral("시간")), 3, 3);
     grid->addWidget(aheadBehind, 3, 4, 1, 2);
+    zoneLabel = new QLabel;
+    zoneLabel->setObjectName(QStringLiteral("zoneLabel"));
+    grid->addWidget(zoneLabel, 4, 0, 1, 8);
 
     const DialogButtons buttons = MakeOkCancelRow();
 
@@ -160,8 +165,9 @@ CLocationDlg::CLocationDlg(const Observer& observer, const CatalogList<Observer>
     // Only the user's choices run the handlers; filling the lists from code does not.
     connect(regions, &QComboBox::activated, this, &CLocationDlg::OnRegionChosen);
     connect(citiesBox, &QComboBox::activated, this, &CLocationDlg::OnCityChosen);
-    for (QComboBox* sign : {eastWest, northSouth, aheadBehind})
+    for (QComboBox* sign : {eastWest, northSouth})
         connect(sign, &QComboBox::activated, this, [this] { OnCoordinateEdited(-1); });
+    connect(aheadBehind, &QComboBox::activated, this, [this] { OnCoordinateEdited(kZone); });
     for (int f = 0; f < kNumberCount; ++f)
         connect(numberEdits[f], &QLineEdit::textEdited, this, [this, f] { OnCoordinateEdited(f); });
     connect(buttons.ok, &QPushButton::clicked, this, &CLocationDlg::OnOk);
@@ -246,7 +252,29 @@ void CLocationDlg::OnCityChosen()
     const Observer& city = *cities[shownCities[item]];
     site.region = city.region;
     site.name = city.name;
+    site.zoneName = city.zoneName;
     SetSiteFields(city.longitude, city.latitude, city.timeZone);
+}
+
+const Observer* CLocationDlg::NearestCityTo(double longitude, double latitude) const
+{
+    std::vector<const Observer*> list;
+    list.reserve(cities.size());
+    for (const auto& city : cities)
+        list.push_back(city.get());
+    // Farther than this, out at sea or on the ice, whole hours of longitude serve better.
+    constexpr double kMaxDistanceKm = 1500.0;
+    constexpr double kEarthRadiusKm = 6371.0;
+    const int i = NearestCity(list, longitude, latitude, kMaxDistanceKm / kEarthRadiusKm);
+    return i < 0 ? nullptr : list[static_cast<std::size_t>(i)];
+}
+
+void CLocationDlg::ShowZoneName()
+{
+    const SiteClock clock(site);
+    zoneLabel->setText(clock.Known()
+                           ? QStringLiteral("시간대 %1").arg(QString::fromStdString(clock.ZoneName()))
+                           : QStringLiteral("고정 시차 (시간대 없음)"));
 }
 
 void CLocationDlg::SetSiteFields(double longitude, double latitude, double zone)
@@ -272,6 +300,7 @@ void CLocationDlg::SetSiteFields(double longitude, double latitude, double zone)
     site.longitude = static_cast<float>(longitude);
     site.latitude = static_cast<float>(latitude);
     site.timeZone = static_cast<float>(zone);
+    ShowZoneName();
     update();
 }
 
@@ -330,6 +359,20 @@ bool CLocationDlg::ReadCoordinates(bool requireComplete, int editedField, bool s
 void CLocationDlg::OnCoordinateEdited(int field)
 {
     if (ReadCoordinates(false, field, true)) {
+        if (field == kZone) {
+            // A typed offset is the site's own: no zone rules apply to it.
+            site.zoneName.clear();
+        } else {
+            // Typed coordinates take the zone of the nearest city.
+            if (const Observer* nearest = NearestCityTo(site.longitude, site.latitude)) {
+                site.zoneName = nearest->zoneName;
+                site.timeZone = nearest->timeZone;
+                zoneHours = std::fabs(nearest->timeZone);
+                aheadBehind->setCurrentIndex(nearest->timeZone > 0 ? 0 : 1);
+                numberEdits[kZone]->setText(QString::number(static_cast<double>(zoneHours)));
+            }
+        }
+        ShowZoneName();
         MarkCustomSite();
         update();
     }
@@ -359,7 +402,7 @@ void CLocationDlg::paintEvent(QPaintEvent* event)
     QDialog::paintEvent(event);
     QPainter painter(this);
     if (!map.isNull())
-        painter.drawImage(mapRect.topLeft(), map);
+        painter.drawImage(mapRect.topLeft(), NightVision::On() ? NightVision::Mapped(map) : map);
     qDrawWinPanel(&painter, mapRect.adjusted(-2, -2, 2, 2), palette(), true, nullptr);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(QColor(255, 0, 0), 0));
@@ -381,8 +424,14 @@ void CLocationDlg::OnMapClick(const QPoint& point)
         return;
     const int lonDeg = point.x() - mapRect.left() - 180;
     const int latDeg = mapRect.top() + 90 - point.y();
-    const int zone = lonDeg / 15;  // truncated toward zero: 127 degrees give 8 hours
-    SetSiteFields(lonDeg * kRadiansPerDegree, latDeg * kRadiansPerDegree, zone);
+    // The zone of the nearest city of the list (New York's -5 at 74 degrees west, Seoul's +9
+    // at 127 degrees east); with no city within 1500 km, whole hours of longitude truncated
+    // toward zero.
+    const double lon = lonDeg * kRadiansPerDegree;
+    const double lat = latDeg * kRadiansPerDegree;
+    const Observer* nearest = NearestCityTo(lon, lat);
+    site.zoneName = nearest ? nearest->zoneName : std::string();
+    SetSiteFields(lon, lat, nearest ? nearest->timeZone : lonDeg / 15);
     MarkCustomSite();
 }
 

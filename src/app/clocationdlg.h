@@ -11,6 +11,7 @@
 #include "catalog/catalogset.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 // "위치 설정": the observing site from the city list (by region and city), from a click on
@@ -56,6 +57,8 @@ private:
     void OnCityChosen();
     void OnMapClick(const QPoint& point);
     void OnCoordinateEdited(int field);
+    const Observer* NearestCityTo(double longitude, double latitude) const;
+    void ShowZoneName();
     // Reads the number fields and the sign lists; true when they hold a site, which is
     // stored when store is set. A bad field shows its message and gets its previous text
     // back; an empty one counts as bad only when requireComplete is set.
@@ -83,4 +86,5 @@ private:
     const CatalogList<Observer>& cities;
     std::vector<size_t> shownCities;  // city-list position of each item of citiesBox
     QLineEdit* numberEdits[kNumberCount] = {};
+    QLabel* zoneLabel = nullptr;
 };

@@ -96,6 +96,9 @@ CTimeSetDlg::CTimeSetDlg(const SkyTime& shownLocal, QWidget* parent, Clock clock
     julianDateUTEdit->setReadOnly(true);
     julianDateUTEdit->setFocusPolicy(Qt::NoFocus);
     grid->addWidget(julianDateUTEdit, 3, 1, 1, 6);
+    zoneLabel = new QLabel;
+    zoneLabel->setObjectName(QStringLiteral("zoneLabel"));
+    grid->addWidget(zoneLabel, 4, 0, 1, 7);
 
     auto* nowButton = new QPushButton(QStringLiteral("지금"));
     nowButton->setObjectName(QStringLiteral("nowButton"));
@@ -256,13 +259,29 @@ void CTimeSetDlg::WriteFields()
     double typed = 0.0;
     if (!(ReadJulianDate(julianDateEdit->text(), typed) == FieldReading::Valid && typed == julianDate))
         SetTextKeepingCursor(julianDateEdit, FormatJulianDate(julianDate));
+    zone = siteClock.OffsetAtLocal(julianDate);
     julianDateUTEdit->setText(FormatJulianDate(julianDate - zone / 24.0));
+    const QString offset = QString::fromStdString(OffsetText(zone));
+    zoneLabel->setText(siteClock.Known()
+                           ? QStringLiteral("시간대 %1, %2")
+                                 .arg(QString::fromStdString(siteClock.ZoneName()), offset)
+                           : QStringLiteral("고정 시차 %1").arg(offset));
 }
 
 void CTimeSetDlg::SetZone(double zoneHours)
 {
-    zone = std::isfinite(zoneHours) ? zoneHours : 0.0;
+    SetSiteClock(SiteClock(std::string(), std::isfinite(zoneHours) ? zoneHours : 0.0));
+}
+
+void CTimeSetDlg::SetSiteClock(const SiteClock& clock)
+{
+    siteClock = clock;
     WriteFields();
+}
+
+QString CTimeSetDlg::ZoneText() const
+{
+    return zoneLabel->text();
 }
 
 void CTimeSetDlg::OnNow()

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "astro/time/skytime.h"
+#include "site/siteclock.h"
 
 class QLabel;
 class QLineEdit;
@@ -29,6 +30,11 @@ public:
     // The site's zone (hours ahead of UT), for the read-only "JD (UT)" line: the true Julian
     // date of the instant, beside the local one of the "JD" field.
     void SetZone(double zoneHours);
+    // The site's clock: the "JD (UT)" line and the zone line under it use the offset in force
+    // at the instant being edited ("시간대 Asia/Seoul, UTC+10:00").
+    void SetSiteClock(const SiteClock& clock);
+    // The zone line as shown.
+    QString ZoneText() const;
     // The explanation shown under the fields ("" when none).
     QString FieldMessage() const;
 
@@ -76,4 +82,6 @@ private:
     QLabel* fieldMessage = nullptr;    // the explanation of a refused keystroke
     QLineEdit* markedField = nullptr;  // the field it was typed into
     double zone = 0.0;
+    SiteClock siteClock{std::string(), 0.0};
+    QLabel* zoneLabel = nullptr;
 };

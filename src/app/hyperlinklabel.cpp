@@ -1,4 +1,5 @@
 #include "app/hyperlinklabel.h"
+#include "image/nightvision.h"
 
 #include <QDesktopServices>
 #include <QFontMetrics>
@@ -53,7 +54,7 @@ void HyperlinkLabel::paintEvent(QPaintEvent*)
     BuildFont();
     QPainter painter(this);
     painter.setFont(linkFont);
-    painter.setPen(QColor(0, 0, 255));
+    painter.setPen(NightVision::On() ? palette().color(QPalette::Link) : QColor(0, 0, 255));
     const QFontMetrics metrics(linkFont);
     painter.drawText(QPoint(0, metrics.ascent()), text());
 }

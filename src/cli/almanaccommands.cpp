@@ -12,6 +12,7 @@
 #include "cli/jsonwriter.h"
 #include "cli/polestarcommand.h"
 #include "cli/phenomenacommand.h"
+#include "site/siteclock.h"
 
 #include <cerrno>
 #include <cmath>
@@ -28,9 +29,9 @@ const char* const kUsage =
     "Commands:\n"
     "  positions --utc YYYY-MM-DDTHH:MM:SS --lat DEG --lon DEG [--height-m M] [--model M]\n"
     "      apparent places of the Sun, the Moon and the planets at an instant (UTC)\n"
-    "  events --date YYYY-MM-DD --lat DEG --lon DEG --zone HOURS [--model M]\n"
+    "  events --date YYYY-MM-DD --lat DEG --lon DEG (--zone HOURS | --tz NAME) [--model M]\n"
     "      rising, setting and twilight of a local day (local hours from 0 h)\n"
-    "  month --year YYYY --month MM --lat DEG --lon DEG --zone HOURS [--model M]\n"
+    "  month --year YYYY --month MM --lat DEG --lon DEG (--zone HOURS | --tz NAME) [--model M]\n"
     "      the calendar's month: lunar dates, the Moon, the Sun and twilight\n"
     "  lunar --date YYYY-MM-DD\n"
     "      the Korean lunar date of a solar date (1841-01-23 to 2043-12-31)\n"
@@ -40,6 +41,8 @@ const char* const kUsage =
     "      a year's Moon phases, solar terms, eclipses and planet events (default Seoul, 9 h)\n"
     "\n"
     "Latitude north positive, longitude east positive, zone in hours ahead of UTC.\n"
+    "--tz names an IANA time zone (Asia/Seoul, America/New_York): zone_hours is then the\n"
+    "offset in force on each date, from the system's tzdata, and the times are the wall clock's.\n"
     "--model precise (default) or classic. Exit status 2 for a bad argument.\n";
 
 constexpr int kMinYear = 1000;  // the ephemerides and Delta T are meant for this range
@@ -163,12 +166,26 @@ bool ParseSite(const Options& o, bool withZone, bool withHeight, Site& site, std
     };
     if (!need("lat", lat, -90.0, 90.0) || !need("lon", lon, -180.0, 360.0))
         return false;
-    if (withZone && !need("zone", zone, -14.0, 14.0))
+    std::string zoneName;
+    if (withZone && o.count("tz")) {
+        if (o.count("zone")) {
+            error = "give --zone or --tz, not both";
+            return false;
+        }
+        zoneName = o.at("tz");
+        if (!SiteClock(zoneName, 0.0).Known()) {
+            error = "--tz must be an IANA time zone known to the system's tzdata (such as "
+                    "Asia/Seoul), not '" + zoneName + "'";
+            return false;
+        }
+    } else if (withZone && !need("zone", zone, -14.0, 14.0)) {
         return false;
+    }
     if (withHeight && o.count("height-m") && !need("height-m", site.heightMetres, -500.0, 10000.0))
         return false;
     site.observer = Observer("", "", static_cast<float>(lon * kDegToRad),
                              static_cast<float>(lat * kDegToRad), static_cast<float>(zone));
+    site.observer.zoneName = zoneName;
     return true;
 }
 
@@ -289,6 +306,13 @@ int Positions(const Options& o, std::string& out, std::string& err)
     return 0;
 }
 
+// The offset the date is known by: the one in force at its local noon (on a day the clocks
+// change, the offset of most of its daylight; every time is the wall clock's either way).
+double ZoneOfDate(const SiteDay& day)
+{
+    return day.clock.OffsetAtLocal(day.jdMidnight + 0.5);
+}
+
 int Events(const Options& o, std::string& out, std::string& err)
 {
     const auto date = o.find("date");
@@ -302,21 +326,26 @@ int Events(const Options& o, std::string& out, std::string& err)
     if (!ParseSiteAndModel(o, true, false, site, model, err))
         return 2;
     const SkyDate day = JulianDateFromCalendar(y, m, d);
-    const DayEvents events = ComputeDayEvents(day, site.observer, model);
+    const SiteDay siteDay = SiteDayOf(site.observer, day);
+    const Observer& observer = siteDay.site;
+    const DayEvents events = WallClockDayEvents(siteDay, model);
     JsonWriter j;
     j.BeginObject();
     j.Key("date").String(DateText(y, m, d));
-    j.Key("zone_hours").Number(site.observer.timeZone);
+    j.Key("zone_hours").Number(ZoneOfDate(siteDay));
+    if (!observer.zoneName.empty())
+        j.Key("tz").String(observer.zoneName);
     j.Key("model").String(ModelKey(model));
     WriteSunDay(j, events.sun);
     for (Body b : kAllBodies) {
         if (b == Body::Sun)
             continue;
-        const RiseSetResult r =
-            b == Body::Moon ? events.moon : BodyRiseSet(day, site.observer, b, model);
+        RiseSetResult r = b == Body::Moon ? events.moon : BodyRiseSet(day, observer, b, model);
+        if (b != Body::Moon && siteDay.clocksChange)
+            r = siteDay.Merge(r, BodyRiseSet(day, siteDay.siteAfter, b, model));
         double transit = 0.0;
-        const bool hasTransit = BodyTransit(day, site.observer, b, model, transit);
-        WriteEvent(j, BodyKey(b), r, true, hasTransit, transit);
+        const bool hasTransit = BodyTransit(day, observer, b, model, transit);
+        WriteEvent(j, BodyKey(b), r, true, hasTransit, siteDay.Wall(transit));
     }
     j.EndObject();
     out = j.Text() + "\n";
@@ -348,18 +377,20 @@ int Month(const Options& o, std::string& out, std::string& err)
     j.Key("days").BeginArray();
     for (int d = 1; d <= DaysInMonth(y, m); ++d) {
         const SkyDate day = JulianDateFromCalendar(y, m, d);
-        const DayEvents events = ComputeDayEvents(day, site.observer, model);
+        const SiteDay siteDay = SiteDayOf(site.observer, day);
+        const Observer& observer = siteDay.site;
+        const DayEvents events = WallClockDayEvents(siteDay, model);
         j.BeginObject();
         j.Key("date").String(DateText(y, m, d));
-        j.Key("zone_hours").Number(site.observer.timeZone);
+        j.Key("zone_hours").Number(ZoneOfDate(siteDay));
         j.Key("lunar");
         LunarDate lunar;
         if (ToLunar(day, lunar))
             WriteLunar(j, lunar);
         else
             j.Null();
-        j.Key("illuminated").Number(MoonIlluminatedAtMidnight(day, site.observer, model));
-        j.Key("moon_age_days").Number(MoonAgeAtMidnight(day, site.observer, model));
+        j.Key("illuminated").Number(MoonIlluminatedAtMidnight(day, observer, model));
+        j.Key("moon_age_days").Number(MoonAgeAtMidnight(day, observer, model));
         WriteSunDay(j, events.sun);
         WriteEvent(j, "moon", events.moon);
         j.EndObject();
@@ -410,8 +441,8 @@ int RunAlmanac(const std::vector<std::string>& args, std::string& out, std::stri
     };
     static const Command commands[] = {
         {"positions", {"utc", "lat", "lon", "height-m", "model"}, Positions},
-        {"events", {"date", "lat", "lon", "zone", "model"}, Events},
-        {"month", {"year", "month", "lat", "lon", "zone", "model"}, Month},
+        {"events", {"date", "lat", "lon", "zone", "tz", "model"}, Events},
+        {"month", {"year", "month", "lat", "lon", "zone", "tz", "model"}, Month},
         {"lunar", {"date"}, Lunar},
         {"pole-star", {"utc", "lat", "lon"}, RunPoleStarCommand},
         {"phenomena", {"year", "lat", "lon", "zone", "height-m"}, RunPhenomenaCommand},

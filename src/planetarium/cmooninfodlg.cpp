@@ -1,4 +1,5 @@
 #include "planetarium/cmooninfodlg.h"
+#include "image/nightvision.h"
 #include "astro/math/angles.h"
 
 #include <QPainter>
@@ -107,7 +108,8 @@ void CMoonInfoDlg::paintEvent(QPaintEvent* event)
     const QPointF centre(width() / 2.0, kPictureTop + kPictureRadius);
     const double r = kPictureRadius;
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(40, 40, 48));
+    const auto colour = [](const QColor& c) { return NightVision::On() ? NightVision::Map(c) : c; };
+    painter.setBrush(colour(QColor(40, 40, 48)));
     painter.drawEllipse(centre, r, r);
 
     const bool waxing = elongation < kPi;
@@ -124,6 +126,6 @@ void CMoonInfoDlg::paintEvent(QPaintEvent* event)
     const double sweep = (waxing == bulgeTowardLimb) ? 180.0 : -180.0;
     lit.arcTo(inner, 270.0, sweep);
     lit.closeSubpath();
-    painter.setBrush(QColor(235, 235, 220));
+    painter.setBrush(colour(QColor(235, 235, 220)));
     painter.drawPath(lit);
 }

@@ -1,4 +1,5 @@
 #include "planetarium/copenglwnd.h"
+#include "image/nightvision.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -187,5 +188,8 @@ void COpenGLWnd::paintEvent(QPaintEvent*)
         return;
     }
     RenderFrame();
+    // Night vision maps the frame on screen only; RenderImage keeps the day colours.
+    if (NightVision::On())
+        NightVision::Map(image_);
     painter.drawImage(QPointF(0, 0), image_);
 }

@@ -85,6 +85,87 @@ Observer SiteAtUT(const Observer& site, double jdUT)
     return at;
 }
 
+double SiteClock::NextChangeUT(double jdUT, double jdUntilUT) const
+{
+    const double days = jdUT - kUnixEpochJD;
+    if (!known_ || !std::isfinite(days) || std::fabs(days) > kMaxDaysFromEpoch)
+        return std::nan("");
+    const auto ms = static_cast<long long>(std::floor(days * kMsPerDay));
+    const QTimeZone::OffsetData next =
+        zone_.nextTransition(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC));
+    if (!next.atUtc.isValid())
+        return std::nan("");
+    const double jd = kUnixEpochJD + static_cast<double>(next.atUtc.toMSecsSinceEpoch()) / kMsPerDay;
+    return jd < jdUntilUT ? jd : std::nan("");
+}
+
+double SiteDay::Wall(double hours) const
+{
+    if (!clocksChange)
+        return hours;
+    return hours < changeHours ? hours : hours + zoneAfter - zoneAtMidnight;
+}
+
+RiseSetResult SiteDay::Merge(const RiseSetResult& before, const RiseSetResult& after) const
+{
+    if (!clocksChange)
+        return before;
+    const double changeAfter = changeHours + zoneAfter - zoneAtMidnight;  // at zoneAfter
+    const bool beginBefore = before.HasBegin() && before.begin < changeHours;
+    const bool beginAfter = !beginBefore && after.HasBegin() && after.begin >= changeAfter;
+    const bool endBefore = before.HasEnd() && before.end < changeHours;
+    const bool endAfter = !endBefore && after.HasEnd() && after.end >= changeAfter;
+    if (!beginBefore && !beginAfter && !endBefore && !endAfter)
+        return after.status == RiseSetStatus::Normal ? before : after;
+    RiseSetResult r = before;
+    r.status = RiseSetStatus::Normal;
+    r.begin = beginBefore ? before.begin : beginAfter ? after.begin : 0.0;
+    r.end = endBefore ? before.end : endAfter ? after.end : 0.0;
+    r.beginStatus = beginBefore || beginAfter ? EventStatus::Occurs : EventStatus::NotThisDay;
+    r.endStatus = endBefore || endAfter ? EventStatus::Occurs : EventStatus::NotThisDay;
+    return r;
+}
+
+DayEvents SiteDay::Merge(const DayEvents& before, const DayEvents& after) const
+{
+    DayEvents e;
+    e.sun.astronomical = Merge(before.sun.astronomical, after.sun.astronomical);
+    e.sun.nautical = Merge(before.sun.nautical, after.sun.nautical);
+    e.sun.civil = Merge(before.sun.civil, after.sun.civil);
+    e.sun.riseSet = Merge(before.sun.riseSet, after.sun.riseSet);
+    e.moon = Merge(before.moon, after.moon);
+    return e;
+}
+
+SiteDay SiteDayOf(const Observer& site, const SkyDate& localDate)
+{
+    SiteDay day;
+    day.clock = SiteClock(site);
+    day.jdMidnight = localDate.jd;
+    day.site = site;
+    day.site.timeZone = static_cast<float>(day.clock.OffsetAtLocal(localDate.jd));
+    day.siteAfter = site;
+    day.siteAfter.timeZone = static_cast<float>(day.clock.OffsetAtLocal(localDate.jd + 1.0));
+    day.zoneAtMidnight = day.site.timeZone;
+    day.zoneAfter = day.siteAfter.timeZone;
+    day.clocksChange = day.zoneAfter != day.zoneAtMidnight;
+    if (day.clocksChange) {
+        const double startUT = localDate.jd - day.zoneAtMidnight / 24.0;
+        const double change = day.clock.NextChangeUT(startUT, startUT + 1.0);
+        day.changeHours = std::isfinite(change) ? (change - startUT) * 24.0 : 24.0;
+    }
+    return day;
+}
+
+DayEvents WallClockDayEvents(const SiteDay& day, Model model)
+{
+    const SkyDate date(day.jdMidnight);
+    const DayEvents before = ComputeDayEvents(date, day.site, model);
+    if (!day.clocksChange)
+        return before;
+    return day.Merge(before, ComputeDayEvents(date, day.siteAfter, model));
+}
+
 std::string OffsetText(double hours)
 {
     if (!std::isfinite(hours))
@@ -96,7 +177,8 @@ std::string OffsetText(double hours)
     return buf;
 }
 
-int NearestCity(const std::vector<const Observer*>& cities, double longitude, double latitude)
+int NearestCity(const std::vector<const Observer*>& cities, double longitude, double latitude,
+                double maxAngle)
 {
     int best = -1;
     double bestCos = -2.0;
@@ -112,5 +194,5 @@ int NearestCity(const std::vector<const Observer*>& cities, double longitude, do
             best = static_cast<int>(i);
         }
     }
-    return best;
+    return best >= 0 && bestCos >= std::cos(maxAngle) ? best : -1;
 }

@@ -12,6 +12,7 @@
 #include "astro/ephemeris/moon.h"
 #include "astro/sky/riseset.h"
 #include "astro/time/timescales.h"
+#include "site/siteclock.h"
 
 namespace {
 
@@ -76,8 +77,9 @@ std::vector<CalendarDay> CalendarMonth::Compute(const Observer& site, Model mode
 {
     std::vector<CalendarDay> days;
     days.reserve(dayCount_);
+    const SkyDate first = JulianDateFromCalendar(year_, month_, 1);
     const std::vector<Phenomenon> marks =
-        MarksOfDays(JulianDateFromCalendar(year_, month_, 1), dayCount_, site.timeZone);
+        MarksOfDays(first, dayCount_, SiteClock(site).OffsetAtLocal(first.jd));
     for (int d = 1; d <= dayCount_; ++d)
         days.push_back(ComputeDay(d, site, model, &marks));
     return days;
@@ -88,9 +90,13 @@ CalendarDay CalendarMonth::ComputeDay(int day, const Observer& site, Model model
     return ComputeDay(day, site, model, nullptr);
 }
 
-CalendarDay CalendarMonth::ComputeDay(int day, const Observer& site, Model model,
+CalendarDay CalendarMonth::ComputeDay(int day, const Observer& zoneSite, Model model,
                                       const std::vector<Phenomenon>* marks) const
 {
+    // Each day has its own offset: the one in force at its local midnight. On a day the clocks
+    // change, every event is then shown at the wall-clock time of its own instant.
+    const SiteDay siteDay = SiteDayOf(zoneSite, JulianDateFromCalendar(year_, month_, day));
+    const Observer& site = siteDay.site;
     CalendarDay out;
     out.day = day;
     out.top = DayTop(day);
@@ -118,7 +124,7 @@ CalendarDay CalendarMonth::ComputeDay(int day, const Observer& site, Model model
     out.mark = marks ? DayMarkCell(*marks, date, site.timeZone) : DayMarkCell(date, site.timeZone);
 
     // Columns 5 to 2, darkest band first, so that each brush paints over the one before.
-    const DayEvents events = ComputeDayEvents(date, site, model);
+    const DayEvents events = WallClockDayEvents(siteDay, model);
     const SunEventSet& sun = events.sun;
     const struct {
         const RiseSetResult* result;

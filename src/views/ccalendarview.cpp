@@ -1,5 +1,7 @@
 #include "views/ccalendarview.h"
+#include "image/nightvision.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QScrollArea>
@@ -86,8 +88,7 @@ void CCalendarView::PaintPage(QPainter& painter) const
     CalendarPainter::Paint(painter, month_, Days(), palette().color(QPalette::Base));
 }
 
-void CCalendarView::paintEvent(QPaintEvent*)
+void CCalendarView::paintEvent(QPaintEvent* event)
 {
-    QPainter painter(this);
-    PaintPage(painter);
+    NightVision::Paint(*this, event->rect(), Qt::white, [this](QPainter& painter) { PaintPage(painter); });
 }

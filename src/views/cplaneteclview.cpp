@@ -1,8 +1,10 @@
 #include "views/cplaneteclview.h"
+#include "image/nightvision.h"
 #include "astro/ephemeris/planet.h"
 
 #include <algorithm>
 
+#include <QPaintEvent>
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
@@ -95,8 +97,8 @@ void CPlanetEclView::PaintChart(QPainter& p, const QSize& client) const
     p.restore();
 }
 
-void CPlanetEclView::paintEvent(QPaintEvent*)
+void CPlanetEclView::paintEvent(QPaintEvent* event)
 {
-    QPainter painter(this);
-    PaintChart(painter, size());
+    NightVision::Paint(*this, event->rect(), palette().color(QPalette::Window),
+                       [this](QPainter& painter) { PaintChart(painter, size()); });
 }

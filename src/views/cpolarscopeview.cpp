@@ -1,10 +1,12 @@
 #include "views/cpolarscopeview.h"
+#include "image/nightvision.h"
 
 #include "astro/math/angles.h"
 #include "astro/sky/shownsky.h"
 #include "astro/time/juliandate.h"
 #include "format/skytext.h"
 
+#include <QPaintEvent>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDateTime>
@@ -259,9 +261,10 @@ void CPolarScopeView::RenderScope(QPainter& painter, const QRect& scope) const
     painter.setBrush(Qt::NoBrush);
 }
 
-void CPolarScopeView::paintEvent(QPaintEvent*)
+void CPolarScopeView::paintEvent(QPaintEvent* event)
 {
-    QPainter painter(this);
-    painter.fillRect(QRect(0, 0, width() - kPanelWidth, height()), Qt::black);
-    RenderScope(painter, ScopeRect());
+    NightVision::Paint(*this, event->rect(), palette().color(QPalette::Window), [this](QPainter& painter) {
+        painter.fillRect(QRect(0, 0, width() - kPanelWidth, height()), Qt::black);
+        RenderScope(painter, ScopeRect());
+    });
 }

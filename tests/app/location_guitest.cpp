@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -39,7 +40,9 @@ CatalogList<Observer> TestCities()
         lon += 2.0;
     }
     list.push_back(City("서울특별시", "서울", 126.978, 37.5665, 9.0f));
+    list.back()->zoneName = "Asia/Seoul";
     list.push_back(City("미국", "뉴욕", -74.006, 40.7128, -5.0f));
+    list.back()->zoneName = "America/New_York";
     return list;
 }
 
@@ -250,19 +253,55 @@ TEST(LocationDlg, ClickOnTheTopRow)
     EXPECT_EQ(TextOf(o.dlg, "lonDegreesEdit"), QStringLiteral("10"));
 }
 
-TEST(LocationDlg, ClickAt127EastGivesZone8)
+// A click near a city takes that city's zone: Seoul's +9 at 127 degrees east, not the 8 hours
+// of the longitude alone.
+TEST(LocationDlg, ClickAt127EastTakesTheZoneOfSeoul)
 {
     const CatalogList<Observer> cities = TestCities();
     Opened o(*cities[0], cities);
     ClickMap(o.dlg, 10 + 180 + 127, 100 - 37);
-    EXPECT_EQ(o.dlg.Site().timeZone, 8.0f);
-    EXPECT_EQ(TextOf(o.dlg, "zoneHoursEdit"), QStringLiteral("8"));
+    EXPECT_EQ(o.dlg.Site().timeZone, 9.0f);
+    EXPECT_EQ(o.dlg.Site().zoneName, "Asia/Seoul");
+    EXPECT_EQ(TextOf(o.dlg, "zoneHoursEdit"), QStringLiteral("9"));
     EXPECT_EQ(TextOf(o.dlg, "aheadBehind"), QStringLiteral("빠름"));
     EXPECT_EQ(TextOf(o.dlg, "eastWest"), QStringLiteral("동경"));
     EXPECT_EQ(TextOf(o.dlg, "lonDegreesEdit"), QStringLiteral("127"));
     EXPECT_EQ(TextOf(o.dlg, "lonMinutesEdit"), QStringLiteral("0"));
     EXPECT_EQ(TextOf(o.dlg, "lonSecondsEdit"), QStringLiteral("0"));
     EXPECT_EQ(TextOf(o.dlg, "latDegreesEdit"), QStringLiteral("37"));
+}
+
+TEST(LocationDlg, ClickAt74WestTakesTheZoneOfNewYork)
+{
+    const CatalogList<Observer> cities = TestCities();
+    Opened o(*cities[0], cities);
+    ClickMap(o.dlg, 10 + 180 - 74, 100 - 41);
+    EXPECT_EQ(o.dlg.Site().timeZone, -5.0f);  // not the -4 of 74 degrees / 15
+    EXPECT_EQ(o.dlg.Site().zoneName, "America/New_York");
+    EXPECT_EQ(TextOf(o.dlg, "zoneHoursEdit"), QStringLiteral("5"));
+    EXPECT_EQ(TextOf(o.dlg, "aheadBehind"), QStringLiteral("느림"));
+    auto* zone = o.dlg.findChild<QLabel*>(QStringLiteral("zoneLabel"));
+    ASSERT_NE(zone, nullptr);
+    EXPECT_EQ(zone->text(), QStringLiteral("시간대 America/New_York"));
+}
+
+// Typed coordinates take the nearest city's zone; a typed offset is the site's own.
+TEST(LocationDlg, TypedCoordinatesTakeTheNearestZoneAndATypedOffsetWins)
+{
+    const CatalogList<Observer> cities = TestCities();
+    Opened o(*cities[0], cities);
+    Choose(o.dlg, "eastWest", 1);  // 서경
+    Retype(o.dlg, "lonDegreesEdit", QStringLiteral("73"));
+    Retype(o.dlg, "latDegreesEdit", QStringLiteral("41"));
+    EXPECT_EQ(o.dlg.Site().zoneName, "America/New_York");
+    EXPECT_EQ(o.dlg.Site().timeZone, -5.0f);
+    EXPECT_EQ(TextOf(o.dlg, "zoneHoursEdit"), QStringLiteral("5"));
+    Retype(o.dlg, "zoneHoursEdit", QStringLiteral("4"));
+    EXPECT_EQ(o.dlg.Site().zoneName, "");
+    EXPECT_EQ(o.dlg.Site().timeZone, -4.0f);
+    auto* zone = o.dlg.findChild<QLabel*>(QStringLiteral("zoneLabel"));
+    ASSERT_NE(zone, nullptr);
+    EXPECT_EQ(zone->text(), QStringLiteral("고정 시차 (시간대 없음)"));
 }
 
 TEST(LocationDlg, ClickAt100WestGivesZoneMinus6)

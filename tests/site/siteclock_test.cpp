@@ -180,6 +180,9 @@ TEST(SiteClock, NearestCityOnTheSphere)
         EXPECT_EQ(cities[i]->name, c.expected) << c.lonDeg << " " << c.latDeg;
     }
     EXPECT_EQ(NearestCity({}, 0.0, 0.0), -1);
+    // Nothing within 10 degrees of arc of the middle of the Pacific.
+    EXPECT_EQ(NearestCity(cities, -150.0 * kDeg, 0.0, 10.0 * kDeg), -1);
+    EXPECT_GE(NearestCity(cities, -74.0 * kDeg, 41.0 * kDeg, 10.0 * kDeg), 0);
 }
 
 TEST(CityList, SixthFieldIsTheZoneNameAndFiveFieldLinesStillLoad)

@@ -1,0 +1,129 @@
+#include "image/nightvision.h"
+
+#include <QPainter>
+#include <QPaintDevice>
+
+#include <atomic>
+
+namespace NightVision {
+namespace {
+
+std::atomic<bool> nightOn{false};
+
+// Red of a pixel's brightness: (77 R + 150 G + 29 B) / 256 scaled to kMaxRed.
+constexpr int kWeightRed = 77;
+constexpr int kWeightGreen = 150;
+constexpr int kWeightBlue = 29;
+
+inline QRgb MapPixel(QRgb p)
+{
+    const unsigned luma = (kWeightRed * qRed(p) + kWeightGreen * qGreen(p) + kWeightBlue * qBlue(p)) >> 8;
+    const unsigned red = (luma * kMaxRed) / 255;
+    return (p & 0xff000000u) | (red << 16);
+}
+
+QColor Red(int value) { return QColor(value, 0, 0); }
+
+}  // namespace
+
+bool On() { return nightOn.load(std::memory_order_relaxed); }
+
+void SetOn(bool on) { nightOn.store(on, std::memory_order_relaxed); }
+
+QRgb Map(QRgb rgb) { return MapPixel(rgb); }
+
+QColor Map(const QColor& colour)
+{
+    QColor mapped = QColor::fromRgb(MapPixel(colour.rgb()));
+    mapped.setAlpha(colour.alpha());
+    return mapped;
+}
+
+void Map(QImage& image)
+{
+    if (image.isNull())
+        return;
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32 &&
+        image.format() != QImage::Format_ARGB32_Premultiplied)
+        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    // Premultiplied pixels map alike: the brightness of a premultiplied colour is premultiplied.
+    const int height = image.height();
+    const int width = image.width();
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = MapPixel(line[x]);
+    }
+}
+
+QImage Mapped(const QImage& image)
+{
+    QImage copy = image.copy();
+    Map(copy);
+    return copy;
+}
+
+QPalette Palette()
+{
+    QPalette p;
+    const struct {
+        QPalette::ColorRole role;
+        int active;    // red of the role, active and inactive
+        int disabled;  // red of the role, disabled
+    } roles[] = {
+        {QPalette::Window, 26, 26},        {QPalette::WindowText, 170, 90},
+        {QPalette::Base, 12, 20},          {QPalette::AlternateBase, 30, 30},
+        {QPalette::Text, 170, 90},         {QPalette::Button, 38, 30},
+        {QPalette::ButtonText, 170, 90},   {QPalette::BrightText, 220, 120},
+        {QPalette::Light, 70, 50},         {QPalette::Midlight, 50, 40},
+        {QPalette::Mid, 30, 25},           {QPalette::Dark, 16, 14},
+        {QPalette::Shadow, 0, 0},          {QPalette::Highlight, 100, 50},
+        {QPalette::HighlightedText, 230, 120}, {QPalette::Link, 200, 110},
+        {QPalette::LinkVisited, 150, 90},  {QPalette::ToolTipBase, 26, 26},
+        {QPalette::ToolTipText, 170, 90},  {QPalette::PlaceholderText, 90, 60},
+    };
+    for (const auto& r : roles) {
+        p.setColor(QPalette::Active, r.role, Red(r.active));
+        p.setColor(QPalette::Inactive, r.role, Red(r.active));
+        p.setColor(QPalette::Disabled, r.role, Red(r.disabled));
+    }
+    return p;
+}
+
+QString StyleSheet()
+{
+    // Widgets that carry colours of their own (message labels, marked fields, the MDI area)
+    // follow the palette too; nothing may show green or blue.
+    return QStringLiteral(
+        "QMdiArea { background: #0a0000; }"
+        "QToolTip { color: #aa0000; background-color: #1a0000; border: 1px solid #400000; }"
+        "QMenu { color: #aa0000; background-color: #1a0000; }"
+        "QMenu::item:selected { background-color: #640000; color: #e60000; }"
+        "QMenuBar { color: #aa0000; background-color: #1a0000; }"
+        "QMenuBar::item:selected { background-color: #640000; }");
+}
+
+void Paint(QPaintDevice& device, const QRect& exposed, const QColor& background,
+           const std::function<void(QPainter&)>& paint)
+{
+    if (!On()) {
+        QPainter painter(&device);
+        paint(painter);
+        return;
+    }
+    const qreal ratio = device.devicePixelRatioF();
+    QImage image((QSizeF(exposed.size()) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(background);
+    {
+        QPainter painter(&image);
+        painter.translate(-exposed.topLeft());
+        painter.setClipRect(exposed);
+        paint(painter);
+    }
+    Map(image);
+    QPainter painter(&device);
+    painter.drawImage(exposed.topLeft(), image);
+}
+
+}  // namespace NightVision

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPalette>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+class QPaintDevice;
+class QPainter;
+
+// Night vision: everything on screen in red on black, so that the observer's eyes stay dark
+// adapted. A view-time setting of the running program: views and dialogs map their colours
+// while they paint on screen; images made for printing or saving never pass through it.
+namespace NightVision {
+
+bool On();
+void SetOn(bool on);
+
+// A colour as red of the same perceived brightness (Rec. 601 weights), scaled down by
+// kDimming so the brightest white becomes a dim red: green and blue are always 0.
+constexpr int kMaxRed = 200;
+QRgb Map(QRgb rgb);
+QColor Map(const QColor& colour);
+// Every pixel of an image in place (the image is converted to RGB32 or ARGB32 first).
+void Map(QImage& image);
+// A copy of an image mapped, the original left as it is.
+QImage Mapped(const QImage& image);
+
+// The palette and style sheet of widgets, menus and dialogs at night.
+QPalette Palette();
+QString StyleSheet();
+
+// Paints `paint` onto a paint device (a widget) for the exposed rectangle: straight onto it by
+// day, and through an off-screen image mapped to night colours at night. background fills the
+// image first (the widget's window colour).
+void Paint(QPaintDevice& device, const QRect& exposed, const QColor& background,
+           const std::function<void(QPainter&)>& paint);
+
+}  // namespace NightVision

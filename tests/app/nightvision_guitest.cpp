@@ -1,0 +1,237 @@
+// Night vision: every window kind, dialog, palette and menu in red on black.
+
+#include "apptestsupport.h"
+
+#include "app/ckosmiraapp.h"
+#include "app/ckosmiraframe.h"
+#include "app/commandids.h"
+#include "image/nightvision.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace CommandId;
+
+// Brightness limits of night vision: red values up to kMaxRed, the mean of a window low.
+constexpr int kBrightestRed = 230;
+constexpr double kMaxMeanRed = 90.0;
+
+struct PixelReport {
+    int offending = 0;  // pixels with more green or blue than red
+    int firstX = -1, firstY = -1;
+    QRgb first = 0;
+    int brightest = 0;  // largest red value
+    double meanRed = 0.0;
+};
+
+PixelReport Inspect(const QImage& picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    PixelReport r;
+    double sum = 0.0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            if (qGreen(p) > qRed(p) || qBlue(p) > qRed(p)) {
+                if (r.offending++ == 0) {
+                    r.firstX = x;
+                    r.firstY = y;
+                    r.first = p;
+                }
+            }
+            r.brightest = std::max(r.brightest, qRed(p));
+            sum += qRed(p);
+        }
+    }
+    r.meanRed = image.isNull() ? 0.0 : sum / (double(image.width()) * image.height());
+    return r;
+}
+
+void ExpectNight(const QImage& image, const std::string& what)
+{
+    ASSERT_FALSE(image.isNull()) << what;
+    const PixelReport r = Inspect(image);
+    EXPECT_EQ(r.offending, 0) << what << ": first at (" << r.firstX << ", " << r.firstY << ") rgb "
+                              << qRed(r.first) << " " << qGreen(r.first) << " " << qBlue(r.first);
+    EXPECT_LE(r.brightest, kBrightestRed) << what;
+    EXPECT_LE(r.meanRed, kMaxMeanRed) << what;
+}
+
+class NightVisionTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        app = CKosmiraApp::Instance();
+        ASSERT_NE(app, nullptr);
+        ASSERT_TRUE(module.IsValid());
+        app->SetMessageSink([](const QString&) {});
+        app->SetSplashEnabled(false);
+        app->SetModuleDirectory(module.Path());
+        ASSERT_TRUE(app->InitInstance());
+        frame = app->MainFrame();
+        ASSERT_NE(frame, nullptr);
+        frame->showNormal();
+        frame->resize(1100, 800);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    }
+
+    void TearDown() override
+    {
+        app->SetNightVision(false);
+        if (frame) {
+            frame->MdiArea()->closeAllSubWindows();
+            frame->hide();
+        }
+        QApplication::processEvents();
+        app->SetMessageSink({});
+        app->SetModuleDirectory(QFileInfo(app->ExecutablePath()).absolutePath());
+    }
+
+    // The main frame with each child in turn maximized in front.
+    void CheckEveryChild(const std::string& when)
+    {
+        for (QMdiSubWindow* sub : frame->MdiArea()->subWindowList()) {
+            frame->MdiArea()->setActiveSubWindow(sub);
+            sub->showMaximized();
+            QApplication::processEvents();
+            ExpectNight(frame->grab().toImage(),
+                        when + " " + sub->windowTitle().toStdString());
+        }
+    }
+
+    // Runs a command that opens a modal dialog and checks the dialog's picture.
+    void CheckDialog(int id, const std::string& what)
+    {
+        QImage picture;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            QApplication::processEvents();
+            picture = dialog->grab().toImage();
+            dialog->close();
+        });
+        ASSERT_TRUE(frame->RouteCommand(id) || app->Commands().Run(id)) << what;
+        ExpectNight(picture, what);
+    }
+
+    CKosmiraApp* app = nullptr;
+    CKosmiraFrame* frame = nullptr;
+    ModuleCopy module;
+};
+
+TEST_F(NightVisionTest, CommandIsInBothViewMenusWithItsShortcut)
+{
+    QAction* night = frame->Action(NightMode);
+    ASSERT_NE(night, nullptr);
+    EXPECT_EQ(night->text(), QStringLiteral("야간 모드"));
+    EXPECT_EQ(night->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    EXPECT_TRUE(night->isCheckable());
+    EXPECT_TRUE(frame->MenuCommandIds().contains(NightMode));  // menu 128
+    ASSERT_TRUE(app->Commands().Run(NewPlanetarium));
+    QApplication::processEvents();
+    EXPECT_EQ(frame->CurrentMenus(), MenuSet::Planetarium);
+    EXPECT_TRUE(frame->MenuCommandIds().contains(NightMode));  // menu 129
+
+    ASSERT_TRUE(frame->RouteCommand(NightMode));
+    EXPECT_TRUE(app->IsNightVision());
+    frame->UpdateCommandStates();
+    EXPECT_TRUE(night->isChecked());
+    QTest::keyClick(frame, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(app->IsNightVision());
+}
+
+TEST_F(NightVisionTest, EveryWindowKindIsRedOnBlack)
+{
+    // Opened by day, then switched: the switch reaches windows already open.
+    ASSERT_TRUE(app->Commands().Run(NewPlanetarium));
+    ASSERT_TRUE(app->Commands().Run(NewCalendar));
+    QApplication::processEvents();
+    app->SetNightVision(true);
+    // Opened at night.
+    for (int id : {NewPlanet3d, NewPlanetEcl, NewPhenomena, ToolPolarAxis})
+        ASSERT_TRUE(app->Commands().Run(id)) << id;
+    QApplication::processEvents();
+    CheckEveryChild("at night:");
+
+    // The menus of both sets, shown as pop-ups.
+    for (QAction* top : frame->menuBar()->actions()) {
+        QMenu* menu = top->menu();
+        if (!menu)
+            continue;
+        menu->popup(frame->mapToGlobal(QPoint(20, 40)));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+        ExpectNight(menu->grab().toImage(), "menu " + top->text().toStdString());
+        menu->hide();
+    }
+}
+
+TEST_F(NightVisionTest, EveryDialogIsRedOnBlack)
+{
+    app->SetNightVision(true);
+    ASSERT_TRUE(app->Commands().Run(NewPlanetarium));
+    QApplication::processEvents();
+    const struct {
+        int id;
+        const char* what;
+    } dialogs[] = {
+        {SetTime, "시간 설정"},       {SetLocation, "위치 설정"},  {AppAbout, "정보"},
+        {InfoSun, "태양 정보"},       {InfoMoon, "달 정보"},       {InfoMars, "화성 정보"},
+        {InfoConstellation, "별자리 정보"}, {FindConstellation, "별자리 찾기"},
+    };
+    for (const auto& d : dialogs)
+        CheckDialog(d.id, d.what);
+}
+
+TEST_F(NightVisionTest, SwitchingBackRestoresTheDayColours)
+{
+    ASSERT_TRUE(app->Commands().Run(NewPlanetEcl));
+    QApplication::processEvents();
+    app->SetNightVision(true);
+    app->SetNightVision(false);
+    QApplication::processEvents();
+    // By day the ecliptic chart and the toolbar show colours other than red.
+    const PixelReport day = Inspect(frame->grab().toImage());
+    EXPECT_GT(day.offending, 0);
+}
+
+TEST(NightColours, MappingKeepsBrightnessOrderAndHasNoGreenOrBlue)
+{
+    const QRgb colours[] = {qRgb(0, 0, 0), qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(255, 0, 0),
+                            qRgb(128, 128, 128), qRgb(255, 255, 255), qRgb(0, 227, 0)};
+    int previousWhite = -1;
+    for (QRgb c : colours) {
+        const QRgb m = NightVision::Map(c);
+        EXPECT_EQ(qGreen(m), 0);
+        EXPECT_EQ(qBlue(m), 0);
+        EXPECT_LE(qRed(m), NightVision::kMaxRed);
+    }
+    // Grey levels map in order; white is the brightest red, black stays black.
+    for (int g = 0; g <= 255; g += 5) {
+        const int red = qRed(NightVision::Map(qRgb(g, g, g)));
+        EXPECT_GE(red, previousWhite);
+        previousWhite = red;
+    }
+    EXPECT_EQ(qRed(NightVision::Map(qRgb(0, 0, 0))), 0);
+    EXPECT_EQ(qRed(NightVision::Map(qRgb(255, 255, 255))), NightVision::kMaxRed);
+    // Green looks brighter than blue of the same value, and stays so.
+    EXPECT_GT(qRed(NightVision::Map(qRgb(0, 200, 0))), qRed(NightVision::Map(qRgb(0, 0, 200))));
+}
+
+}  // namespace
