@@ -23,6 +23,8 @@ packages=(
   xvfb xauth imagemagick
   # Debian package and desktop files: building (dpkg-shlibdeps, file) and checking
   dpkg-dev file xz-utils lintian desktop-file-utils appstream
+  # time zones and their history (QTimeZone reads the system's tzdata)
+  tzdata
   # fonts: Liberation stands in for Arial, Nanum for Gulim
   fonts-nanum fonts-liberation2 fontconfig
 )

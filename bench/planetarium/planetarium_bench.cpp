@@ -1,5 +1,6 @@
 // Frame times of the planetarium's off-screen surface and sky on this machine's renderer.
 // Needs a display: run under xvfb-run -a -s "-screen 0 1920x1200x24".
+#include "image/nightvision.h"
 #include "astro/sky/shownsky.h"
 #include "astro/ephemeris/moon.h"
 #include "astro/math/angles.h"
@@ -141,6 +142,16 @@ void BM_DefaultSky(benchmark::State& state)
 }
 BENCHMARK(BM_DefaultSky)->Args({1920, 1080})->Args({1280, 720})->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// The same sky in night vision: the frame mapped to reds by brightness before it is shown.
+void BM_DefaultSkyNightVision(benchmark::State& state)
+{
+    NightVision::SetOn(true);
+    DefaultSky(state, false);
+    NightVision::SetOn(false);
+}
+BENCHMARK(BM_DefaultSkyNightVision)->Args({1920, 1080})->Args({1280, 720})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_DefaultSkyImmediateMode(benchmark::State& state)
 {

@@ -45,7 +45,7 @@ const QList<int> kMenu128 = {NewPlanetarium, NewPlanet3d, NewPlanetEcl, NewCalen
                              NewBrowser,
                              AppExit,        SetTime,     SetLocation,  PreciseModel, SyncClock,
                              ToggleToolBar,
-                             ToggleStatusBar, FullScreen, WindowCascade, WindowTile, WindowNext,
+                             ToggleStatusBar, FullScreen, NightMode, WindowCascade, WindowTile, WindowNext,
                              WindowCloseAll, AppAbout};
 
 TEST_F(MainFrameTest, WithoutChildMenu128IsShown)
@@ -203,7 +203,7 @@ TEST_F(MainFrameTest, MenusFollowTheActiveChildKind)
                           InfoMars, InfoJupiter, InfoSaturn, InfoUranus, InfoNeptune, InfoPluto,
                           ToolPlanet3d, ToolPlanetEcl, ToolCalendar, ToolPolarAxis, SyncClock,
                           ToggleToolBar, ToggleStatusBar, PointerPalette, DisplayPalette,
-                          FullScreen, WindowCascade, WindowTile, WindowNext, WindowCloseAll,
+                          FullScreen, NightMode, WindowCascade, WindowTile, WindowNext, WindowCloseAll,
                           AppAbout}));
 
     auto* other = new TestChildFrame(MenuSet::Main);
