@@ -1,4 +1,5 @@
 #include "app/caboutdlg.h"
+#include "image/nightvision.h"
 
 #include "app/hyperlinklabel.h"
 #include "app/kosmiraicon.h"
@@ -14,7 +15,10 @@ CAboutDlg::CAboutDlg(const QUrl& productAddress, QWidget* parent) : QDialog(pare
     setWindowTitle(QStringLiteral("Kosmira 정보"));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(KosmiraIcon().pixmap(32, 32));
+    const QPixmap picture = KosmiraIcon().pixmap(32, 32);
+    icon->setPixmap(NightVision::On()
+                        ? QPixmap::fromImage(NightVision::Mapped(picture.toImage()))
+                        : picture);
     icon->setAlignment(Qt::AlignTop);
     auto* version = new QLabel(QStringLiteral("Kosmira 버전 1.0"), this);
 

@@ -1,4 +1,5 @@
 #include "app/cphenomenaframe.h"
+#include "site/siteclock.h"
 
 #include "app/ckosmiraapp.h"
 #include "astro/time/juliandate.h"
@@ -11,10 +12,11 @@ CPhenomenaFrame::CPhenomenaFrame(CKosmiraApp& application, QWidget* parent)
     const Observer& site = app.GetObserver();
     const int year = CalendarFromJulianDate(app.GetShownLocalTime().JD()).year;
     view = new CPhenomenaView(year, site.longitude, site.latitude, site.timeZone, this);
+    view->SetZoneName(site.zoneName);
     view->ShowPreciseOffer(app.GetModel() == Model::Classic);
     SetView(view);
     connect(view, &CPhenomenaView::eventActivated, this, [this](double jdUT) {
-        const double zone = app.GetObserver().timeZone;
+        const double zone = SiteClock(app.GetObserver()).OffsetAtUT(jdUT);
         app.SetShownTime(SkyTime(jdUT + zone / 24.0));
     });
     connect(view, &CPhenomenaView::preciseRequested, this,
@@ -30,4 +32,5 @@ void CPhenomenaFrame::RefreshView()
     CChildFrame::RefreshView();
     const Observer& site = app.GetObserver();
     view->SetSite(site.longitude, site.latitude, site.timeZone);
+    view->SetZoneName(site.zoneName);
 }

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPaintDevice>
 
+#include <algorithm>
 #include <atomic>
 
 namespace NightVision {
@@ -15,10 +16,10 @@ constexpr int kWeightRed = 77;
 constexpr int kWeightGreen = 150;
 constexpr int kWeightBlue = 29;
 
-inline QRgb MapPixel(QRgb p)
+inline QRgb MapPixel(QRgb p, unsigned maxRed = kMaxRed)
 {
     const unsigned luma = (kWeightRed * qRed(p) + kWeightGreen * qGreen(p) + kWeightBlue * qBlue(p)) >> 8;
-    const unsigned red = (luma * kMaxRed) / 255;
+    const unsigned red = (luma * maxRed) / 255;
     return (p & 0xff000000u) | (red << 16);
 }
 
@@ -39,8 +40,9 @@ QColor Map(const QColor& colour)
     return mapped;
 }
 
-void Map(QImage& image)
+void Map(QImage& image, int maxRed)
 {
+    const auto limit = static_cast<unsigned>(std::clamp(maxRed, 0, 255));
     if (image.isNull())
         return;
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32 &&
@@ -52,7 +54,7 @@ void Map(QImage& image)
     for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < width; ++x)
-            line[x] = MapPixel(line[x]);
+            line[x] = MapPixel(line[x], limit);
     }
 }
 
@@ -104,7 +106,7 @@ QString StyleSheet()
 }
 
 void Paint(QPaintDevice& device, const QRect& exposed, const QColor& background,
-           const std::function<void(QPainter&)>& paint)
+           const std::function<void(QPainter&)>& paint, int maxRed)
 {
     if (!On()) {
         QPainter painter(&device);
@@ -121,7 +123,7 @@ void Paint(QPaintDevice& device, const QRect& exposed, const QColor& background,
         painter.setClipRect(exposed);
         paint(painter);
     }
-    Map(image);
+    Map(image, maxRed);
     QPainter painter(&device);
     painter.drawImage(exposed.topLeft(), image);
 }

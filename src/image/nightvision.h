@@ -22,10 +22,13 @@ void SetOn(bool on);
 // A colour as red of the same perceived brightness (Rec. 601 weights), scaled down by
 // kDimming so the brightest white becomes a dim red: green and blue are always 0.
 constexpr int kMaxRed = 200;
+// White paper (the calendar's page, the ecliptic chart) is dimmer still: a page-sized patch of
+// light would undo the dark adaptation the rest of the screen keeps.
+constexpr int kPaperRed = 80;
 QRgb Map(QRgb rgb);
 QColor Map(const QColor& colour);
 // Every pixel of an image in place (the image is converted to RGB32 or ARGB32 first).
-void Map(QImage& image);
+void Map(QImage& image, int maxRed = kMaxRed);
 // A copy of an image mapped, the original left as it is.
 QImage Mapped(const QImage& image);
 
@@ -37,6 +40,6 @@ QString StyleSheet();
 // day, and through an off-screen image mapped to night colours at night. background fills the
 // image first (the widget's window colour).
 void Paint(QPaintDevice& device, const QRect& exposed, const QColor& background,
-           const std::function<void(QPainter&)>& paint);
+           const std::function<void(QPainter&)>& paint, int maxRed = kMaxRed);
 
 }  // namespace NightVision

@@ -189,7 +189,7 @@ void COpenGLWnd::paintEvent(QPaintEvent*)
     }
     RenderFrame();
     // Night vision maps the frame on screen only; RenderImage keeps the day colours.
-    if (NightVision::On())
+    if (NightVision::On() && !DrawsNightColours())
         NightVision::Map(image_);
     painter.drawImage(QPointF(0, 0), image_);
 }

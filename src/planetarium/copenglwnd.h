@@ -43,6 +43,9 @@ protected:
     // Draws the whole scene; called on every paint with the context current, the matrix
     // mode set to model-view and the model-view matrix set to identity.
     virtual void DrawScene() {}
+    // True when DrawScene draws night vision's reds itself; otherwise the finished frame is
+    // mapped pixel by pixel before it is shown.
+    virtual bool DrawsNightColours() const { return false; }
     // One-time set-up that needs a current context (textures, images); called exactly once,
     // right after the context was created and made current for the first time.
     virtual void OnContextCreated() {}

@@ -289,3 +289,8 @@ void CPlanetariumView::OnFindConstellation()
 {
     CFindConstellationDlg::FindInView(*this);
 }
+
+bool CPlanetariumView::DrawsNightColours() const
+{
+    return renderer_ && renderer_->MapsNightColours();
+}

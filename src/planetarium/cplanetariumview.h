@@ -66,6 +66,7 @@ signals:
 
 protected:
     void DrawScene() override;
+    bool DrawsNightColours() const override;
     void OnContextCreated() override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

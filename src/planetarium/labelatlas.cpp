@@ -1,4 +1,5 @@
 #include "planetarium/labelatlas.h"
+#include "image/nightvision.h"
 
 bool LabelAtlas::EnsureTexture()
 {
@@ -14,6 +15,7 @@ bool LabelAtlas::EnsureTexture()
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, kWidth, kHeight, 0, GL_RGB, GL_UNSIGNED_BYTE,
                  nullptr);
+    texels_.assign(std::size_t(kWidth) * kHeight * 3, 0);
     return true;
 }
 
@@ -33,12 +35,19 @@ int LabelAtlas::Add(const std::uint8_t* pixels, int width, int height, GLenum fo
     penX_ += width + 1;  // a texel of space: nearest sampling never reaches a neighbour
     if (height > rowHeight_)
         rowHeight_ = height;
-    glBindTexture(GL_TEXTURE_2D, texture_);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, slot.x, slot.y, width, height, format, GL_UNSIGNED_BYTE,
-                    pixels);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    // Keep the picture's own colours as RGB rows; the texture gets them, mapped at night.
+    const std::size_t stride = (std::size_t(width) * 3 + alignment - 1) / alignment * alignment;
+    const bool bgr = format == GL_BGR;
+    for (int row = 0; row < height; ++row) {
+        const std::uint8_t* in = pixels + stride * row;
+        std::uint8_t* out = &texels_[(std::size_t(slot.y + row) * kWidth + slot.x) * 3];
+        for (int x = 0; x < width; ++x, in += 3, out += 3) {
+            out[0] = bgr ? in[2] : in[0];
+            out[1] = in[1];
+            out[2] = bgr ? in[0] : in[2];
+        }
+    }
+    Upload(slot.x, slot.y, width, height);
     slots_.push_back(slot);
     return int(slots_.size()) - 1;
 }
@@ -97,11 +106,45 @@ void LabelAtlas::Flush(const int viewport[4])
     texCoords_.clear();
 }
 
+void LabelAtlas::Upload(int x, int y, int width, int height)
+{
+    std::vector<std::uint8_t> region(std::size_t(width) * height * 3);
+    for (int row = 0; row < height; ++row) {
+        const std::uint8_t* in = &texels_[(std::size_t(y + row) * kWidth + x) * 3];
+        std::uint8_t* out = &region[std::size_t(row) * width * 3];
+        for (int i = 0; i < width; ++i, in += 3, out += 3) {
+            if (night_) {
+                out[0] = std::uint8_t(qRed(NightVision::Map(qRgb(in[0], in[1], in[2]))));
+                out[1] = out[2] = 0;
+            } else {
+                out[0] = in[0];
+                out[1] = in[1];
+                out[2] = in[2];
+            }
+        }
+    }
+    glBindTexture(GL_TEXTURE_2D, texture_);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, region.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void LabelAtlas::SetNight(bool night)
+{
+    if (night == night_)
+        return;
+    night_ = night;
+    if (texture_ != 0)
+        Upload(0, 0, kWidth, kHeight);
+}
+
 void LabelAtlas::Release()
 {
     if (texture_ != 0)
         glDeleteTextures(1, &texture_);
     texture_ = 0;
+    texels_.clear();
     slots_.clear();
     penX_ = penY_ = rowHeight_ = 0;
 }

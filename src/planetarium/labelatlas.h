@@ -42,11 +42,17 @@ public:
     // Leaves texturing off and the matrices as they were.
     void Flush(const int viewport[4]);
 
+    // Night vision: the atlas in reds of the same brightness (true) or in its own colours.
+    // Re-uploads the whole atlas only when the setting changes; pictures added later follow.
+    void SetNight(bool night);
+
     // Frees the texture; the context must be current.
     void Release();
 
 private:
     bool EnsureTexture();
+    // Uploads a rectangle of texels_ to the texture, mapped to reds when night_ is set.
+    void Upload(int x, int y, int width, int height);
 
     GLuint texture_ = 0;
     std::vector<Slot> slots_;
@@ -56,4 +62,6 @@ private:
     std::vector<float> vertices_;   // x, y per corner
     std::vector<float> texCoords_;  // u, v per corner
     double scale_ = 1.0;
+    std::vector<std::uint8_t> texels_;  // the atlas's own colours, RGB rows, kept for night vision
+    bool night_ = false;
 };

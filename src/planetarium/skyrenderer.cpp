@@ -1,4 +1,5 @@
 #include "planetarium/skyrenderer.h"
+#include "image/nightvision.h"
 #include "astro/sky/shownsky.h"
 #include "format/skytext.h"
 #include "astro/math/angles.h"
@@ -28,8 +29,20 @@ namespace {
 
 constexpr int kNamedConstellations = 88;  // bands in the name image
 
+// Night vision for this frame: every display colour drawn as the red of its brightness. The
+// star colours and the label atlas are mapped once, when the setting changes.
+bool nightColours = false;
+
+Colour NightColour(Colour c)
+{
+    const QRgb red = NightVision::Map(qRgb(ColourRed(c), ColourGreen(c), ColourBlue(c)));
+    return MakeColour(qRed(red), 0, 0);
+}
+
 void SetColour(Colour c)
 {
+    if (nightColours)
+        c = NightColour(c);
     glColor3ub(GLubyte(ColourRed(c)), GLubyte(ColourGreen(c)), GLubyte(ColourBlue(c)));
 }
 
@@ -170,6 +183,7 @@ void SkyRenderer::BuildStaticGeometry()
     starVertices_.clear();
     starTexCoords_.clear();
     starColours_.clear();
+    nightStarColours_.clear();
     static const float kCornerTex[8] = {0, 0, 1, 0, 1, 1, 0, 1};
     for (const auto& star : c.stars) {
         Vector3 corners[4];
@@ -254,6 +268,19 @@ void SkyRenderer::DrawSegments(const std::vector<float>& vertices, GLenum mode)
     glDisableClientState(GL_VERTEX_ARRAY);
 }
 
+const std::vector<std::uint8_t>& SkyRenderer::NightStarColours()
+{
+    if (nightStarColours_.size() != starColours_.size()) {
+        nightStarColours_ = starColours_;
+        for (std::size_t i = 0; i + 3 < nightStarColours_.size(); i += 4) {
+            std::uint8_t* c = &nightStarColours_[i];
+            c[0] = std::uint8_t(qRed(NightVision::Map(qRgb(c[0], c[1], c[2]))));
+            c[1] = c[2] = 0;
+        }
+    }
+    return nightStarColours_;
+}
+
 // ----- The scene -----
 
 void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
@@ -275,7 +302,10 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     glBlendFunc(GL_SRC_ALPHA, GL_DST_ALPHA);
     // Pictures drawn pixel by pixel (immediate mode) keep their on-screen size too.
     glPixelZoom(GLfloat(labelScale_), GLfloat(labelScale_));
-    const Colour background = scene_.colours.skyBackground;
+    nightColours = NightVision::On() && !immediate_;
+    atlas_.SetNight(nightColours);
+    const Colour background =
+        nightColours ? NightColour(scene_.colours.skyBackground) : scene_.colours.skyBackground;
     glClearColor(ColourRed(background) / 255.0f, ColourGreen(background) / 255.0f,
                  ColourBlue(background) / 255.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -420,7 +450,8 @@ void SkyRenderer::DrawStars()
             glEnableClientState(GL_COLOR_ARRAY);
             glVertexPointer(3, GL_FLOAT, 0, starVertices_.data());
             glTexCoordPointer(2, GL_FLOAT, 0, starTexCoords_.data());
-            glColorPointer(4, GL_UNSIGNED_BYTE, 0, starColours_.data());
+            glColorPointer(4, GL_UNSIGNED_BYTE, 0,
+                           nightColours ? NightStarColours().data() : starColours_.data());
             glDrawArrays(GL_QUADS, 0, GLsizei(starVertices_.size() / 3));
             glDisableClientState(GL_COLOR_ARRAY);
             glDisableClientState(GL_TEXTURE_COORD_ARRAY);

@@ -53,6 +53,9 @@ public:
         atlas_.SetScale(labelScale_);
     }
     bool ImmediateMode() const { return immediate_; }
+    // Draws night vision's reds itself (display colours, stars, labels); immediate mode,
+    // kept for comparison, leaves the frame to be mapped whole.
+    bool MapsNightColours() const { return !immediate_; }
 
     bool HasStarTexture() const { return starTexture_ != 0; }
     bool HasNameImage() const { return nameImage_ != nullptr; }
@@ -97,6 +100,8 @@ private:
 
     const SkyScene scene_;  // a copy of the references
     bool immediate_ = false;
+    std::vector<std::uint8_t> nightStarColours_;  // starColours_ mapped, made when first needed
+    const std::vector<std::uint8_t>& NightStarColours();
     double labelScale_ = 1.0;
     GLuint starTexture_ = 0;
     std::unique_ptr<DibImage> nameImage_;

@@ -90,5 +90,6 @@ void CCalendarView::PaintPage(QPainter& painter) const
 
 void CCalendarView::paintEvent(QPaintEvent* event)
 {
-    NightVision::Paint(*this, event->rect(), Qt::white, [this](QPainter& painter) { PaintPage(painter); });
+    NightVision::Paint(*this, event->rect(), Qt::white, [this](QPainter& painter) { PaintPage(painter); },
+                       NightVision::kPaperRed);
 }

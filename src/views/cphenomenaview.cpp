@@ -1,4 +1,5 @@
 #include "views/cphenomenaview.h"
+#include "site/siteclock.h"
 
 #include "astro/math/angles.h"
 #include "format/skytext.h"
@@ -142,6 +143,14 @@ void CPhenomenaView::SetSite(double longitude, double latitude, double zoneHours
     Recompute();
 }
 
+void CPhenomenaView::SetZoneName(const std::string& zoneName)
+{
+    if (zoneName == zoneName_)
+        return;
+    zoneName_ = zoneName;
+    Fill();
+}
+
 void CPhenomenaView::SetKindFilter(int kind)
 {
     kindFilter_ = kind;
@@ -173,13 +182,15 @@ void CPhenomenaView::Fill()
             shown_.push_back(&p);
     table_->clearContents();
     table_->setRowCount(static_cast<int>(shown_.size()));
+    const SiteClock clock(zoneName_, zone_);
     for (std::size_t i = 0; i < shown_.size(); ++i) {
         const Phenomenon& p = *shown_[i];
         const int row = static_cast<int>(i);
+        const double zone = clock.OffsetAtUT(p.when.jdUT);
         table_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(
-                                    FormatLocalDateTime(p.when.jdUT, zone_))));
+                                    FormatLocalDateTime(p.when.jdUT, zone))));
         table_->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(p.nameKo)));
-        table_->setItem(row, 2, new QTableWidgetItem(DetailText(p, zone_)));
+        table_->setItem(row, 2, new QTableWidgetItem(DetailText(p, zone)));
     }
     table_->resizeColumnsToContents();
 }

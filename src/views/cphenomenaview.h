@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "astro/almanac/phenomena.h"
 
@@ -29,6 +30,9 @@ public:
     // Recomputes the list for another year (1000..3000) or site.
     void SetYear(int year);
     void SetSite(double longitude, double latitude, double zoneHours);
+    // The site's IANA zone: each event is then shown at the offset in force at its instant
+    // (zoneHours stays the fixed offset where the zone is empty or unknown).
+    void SetZoneName(const std::string& zoneName);
     // Every event of the year, and those the filter lets through, in the order shown.
     const std::vector<Phenomenon>& Events() const { return events_; }
     std::vector<const Phenomenon*> ShownEvents() const;
@@ -57,6 +61,7 @@ private:
     double longitude_;
     double latitude_;
     double zone_;
+    std::string zoneName_;
     int kindFilter_ = -1;
     std::vector<Phenomenon> events_;
     std::vector<const Phenomenon*> shown_;

@@ -100,5 +100,6 @@ void CPlanetEclView::PaintChart(QPainter& p, const QSize& client) const
 void CPlanetEclView::paintEvent(QPaintEvent* event)
 {
     NightVision::Paint(*this, event->rect(), palette().color(QPalette::Window),
-                       [this](QPainter& painter) { PaintChart(painter, size()); });
+                       [this](QPainter& painter) { PaintChart(painter, size()); },
+                       NightVision::kPaperRed);
 }

@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QRegularExpression>
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -63,9 +65,22 @@ PixelReport Inspect(const QImage& picture)
     return r;
 }
 
+// With KOSMIRA_NIGHT_SHOTS set to a folder, every checked picture is also saved there.
+void SaveShot(const QImage& image, const std::string& what)
+{
+    const QString dir = qEnvironmentVariable("KOSMIRA_NIGHT_SHOTS");
+    if (dir.isEmpty())
+        return;
+    static int count = 0;
+    QString name = QString::fromStdString(what);
+    name.replace(QRegularExpression(QStringLiteral("[^\\w가-힣]+")), QStringLiteral("_"));
+    image.save(QDir(dir).filePath(QStringLiteral("%1_%2.png").arg(++count, 2, 10, QLatin1Char('0')).arg(name)));
+}
+
 void ExpectNight(const QImage& image, const std::string& what)
 {
     ASSERT_FALSE(image.isNull()) << what;
+    SaveShot(image, what);
     const PixelReport r = Inspect(image);
     EXPECT_EQ(r.offending, 0) << what << ": first at (" << r.firstX << ", " << r.firstY << ") rgb "
                               << qRed(r.first) << " " << qGreen(r.first) << " " << qBlue(r.first);
