@@ -33,6 +33,8 @@
 #include "timesync/ctimeserverclient.h"
 
 #include <QDir>
+#include <QIcon>
+#include <QPixmap>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -226,8 +228,19 @@ void CKosmiraApp::SetNightVision(bool on)
     NightVision::SetOn(on);
     setPalette(on ? NightVision::Palette() : dayPalette);
     setStyleSheet(on ? NightVision::StyleSheet() : QString());
-    if (mainFrame)
+    // The window icon too: a maximized child shows it in the menu bar.
+    QIcon icon = KosmiraIcon();
+    if (on) {
+        QIcon mapped;
+        for (const QSize& size : icon.availableSizes())
+            mapped.addPixmap(QPixmap::fromImage(NightVision::Mapped(icon.pixmap(size).toImage())));
+        icon = mapped;
+    }
+    setWindowIcon(icon);
+    if (mainFrame) {
+        mainFrame->setWindowIcon(icon);
         mainFrame->SetNightIcons(on);
+    }
     // Views that paint their own colours (sky, 3D view, charts, calendar) repaint at once.
     const QWidgetList widgets = allWidgets();
     for (QWidget* w : widgets)
@@ -444,8 +457,10 @@ bool CKosmiraApp::InitInstance()
 
     mainFrame = std::make_unique<CKosmiraFrame>(&commands);
     mainFrame->setWindowIcon(KosmiraIcon());
-    if (NightVision::On())
+    if (NightVision::On()) {
+        mainFrame->setWindowIcon(windowIcon());
         mainFrame->SetNightIcons(true);
+    }
     connect(this, &CKosmiraApp::shownStateChanged, mainFrame.get(), &CKosmiraFrame::RefreshViews);
     ReportMainWindowShown();
     // Covers the work area even where no window manager carries out the maximising.

@@ -73,13 +73,15 @@ QPalette Palette()
         int active;    // red of the role, active and inactive
         int disabled;  // red of the role, disabled
     } roles[] = {
+        // Base and Highlight black: a text caret is drawn by inverting the pixels under it,
+        // and only black inverts to a colour with no more green or blue than red (white).
         {QPalette::Window, 26, 26},        {QPalette::WindowText, 170, 90},
-        {QPalette::Base, 12, 20},          {QPalette::AlternateBase, 30, 30},
+        {QPalette::Base, 0, 0},          {QPalette::AlternateBase, 30, 30},
         {QPalette::Text, 170, 90},         {QPalette::Button, 38, 30},
         {QPalette::ButtonText, 170, 90},   {QPalette::BrightText, 220, 120},
         {QPalette::Light, 70, 50},         {QPalette::Midlight, 50, 40},
         {QPalette::Mid, 30, 25},           {QPalette::Dark, 16, 14},
-        {QPalette::Shadow, 0, 0},          {QPalette::Highlight, 100, 50},
+        {QPalette::Shadow, 0, 0},          {QPalette::Highlight, 0, 0},
         {QPalette::HighlightedText, 230, 120}, {QPalette::Link, 200, 110},
         {QPalette::LinkVisited, 150, 90},  {QPalette::ToolTipBase, 26, 26},
         {QPalette::ToolTipText, 170, 90},  {QPalette::PlaceholderText, 90, 60},
