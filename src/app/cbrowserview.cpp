@@ -4,7 +4,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "image/nightvision.h"
+
 #ifdef KOSMIRA_HAVE_WEBENGINE
+#include <QWebEnginePage>
 #include <QWebEngineView>
 #else
 #include <QTextBrowser>
@@ -67,8 +70,44 @@ QString CBrowserView::PageTitle() const
 #endif
 }
 
+namespace {
+
+// Sets or removes a style element that filters the whole page: red = a dim share of the
+// brightness (the weights of NightVision::Map scaled to paper red), green and blue 0.
+const char* const kNightScript = R"JS(
+(function (night) {
+  var id = 'kosmira-night';
+  var style = document.getElementById(id);
+  if (!night) { if (style) style.remove(); return; }
+  if (!style) {
+    style = document.createElement('style');
+    style.id = id;
+    (document.head || document.documentElement).appendChild(style);
+  }
+  style.textContent = "html { background: #000 !important; filter: url("data:image/svg+xml;utf8," +
+    "<svg xmlns='http://www.w3.org/2000/svg'><filter id='n' color-interpolation-filters='sRGB'>" +
+    "<feColorMatrix type='matrix' values='0.094 0.184 0.036 0 0  0 0 0 0 0  0 0 0 0 0  0 0 0 1 0'/>" +
+    "</filter></svg>#n"); }";
+})(%1);
+)JS";
+
+}  // namespace
+
+void CBrowserView::SetNight(bool night)
+{
+#ifdef KOSMIRA_HAVE_WEBENGINE
+    page->page()->setBackgroundColor(night ? Qt::black : Qt::white);
+    page->page()->runJavaScript(QString::fromLatin1(kNightScript).arg(night ? "true" : "false"));
+#else
+    // The text browser follows the application's palette; page colours stay as written.
+    Q_UNUSED(night);
+#endif
+}
+
 void CBrowserView::OnLoadFinished(bool ok)
 {
+    if (NightVision::On())
+        SetNight(true);
     loaded = true;
     loadSucceeded = ok;
     emit pageLoaded(ok);

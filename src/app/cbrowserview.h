@@ -26,6 +26,9 @@ public:
     // Whether the last navigation has finished, and whether it succeeded.
     bool IsLoaded() const { return loaded; }
     bool LoadSucceeded() const { return loadSucceeded; }
+    // Night vision: the page's colours mapped to dim reds by brightness (a colour-matrix
+    // filter over the whole page), or its own colours again. Pages loaded later follow.
+    void SetNight(bool night);
 
 signals:
     void pageLoaded(bool ok);

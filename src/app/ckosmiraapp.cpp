@@ -1,4 +1,5 @@
 #include "app/ckosmiraapp.h"
+#include "app/cbrowserview.h"
 #include "site/siteclock.h"
 #include "image/nightvision.h"
 
@@ -241,6 +242,9 @@ void CKosmiraApp::SetNightVision(bool on)
         mainFrame->setWindowIcon(icon);
         mainFrame->SetNightIcons(on);
     }
+    for (CBrowserView* browser : mainFrame ? mainFrame->findChildren<CBrowserView*>()
+                                           : QList<CBrowserView*>())
+        browser->SetNight(on);
     // Views that paint their own colours (sky, 3D view, charts, calendar) repaint at once.
     const QWidgetList widgets = allWidgets();
     for (QWidget* w : widgets)
