@@ -4,10 +4,14 @@
 #include "apptestsupport.h"
 
 #include "app/ckosmiraapp.h"
+#include "app/ckosmiraframe.h"
+#include "catalog/catalogset.h"
 #include "app/ctimesetdlg.h"
 #include "astro/time/juliandate.h"
 #include "site/siteclock.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -49,6 +53,46 @@ TEST(SiteTime, ShownSkyTakesTheOffsetInForceAtTheShownInstant)
     }
     app->SetObserver(before);
     app->SetShownTime(beforeTime);
+}
+
+// A city list written before zone names (five fields a line) still loads: every city keeps its
+// fixed offset all year round.
+TEST(SiteTime, CityListWithoutZoneNamesLoadsWithFixedOffsets)
+{
+    CKosmiraApp* app = CKosmiraApp::Instance();
+    ASSERT_NE(app, nullptr);
+    ModuleCopy module;
+    ASSERT_TRUE(module.IsValid());
+    {
+        QFile file(module.File(QStringLiteral("data/city.dat")));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QByteArray text;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            if (line.isEmpty())
+                continue;
+            const QList<QByteArray> fields = line.split('\t');
+            ASSERT_EQ(fields.size(), 6) << line.toStdString();
+            text += fields.mid(0, 5).join('\t') + '\n';
+        }
+        file.close();
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+    QStringList messages;
+    app->SetMessageSink([&](const QString& m) { messages.append(m); });
+    app->SetSplashEnabled(false);
+    app->SetModuleDirectory(module.Path());
+    ASSERT_TRUE(app->InitInstance());
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+    ASSERT_GT(app->Catalogs().cities.size(), 35u);
+    for (const auto& city : app->Catalogs().cities)
+        EXPECT_TRUE(city->zoneName.empty()) << city->name;
+    EXPECT_EQ(app->GetObserver().name, "서울");
+    app->SetShownTime(SkyTime(JulianDateFromCalendar(1988, 6, 15), SkyHours(21.0)));
+    EXPECT_EQ(app->GetShownSky().site.timeZone, 9.0f);  // no zone: the fixed offset
+    app->MainFrame()->hide();
+    app->SetMessageSink({});
+    app->SetModuleDirectory(QFileInfo(app->ExecutablePath()).absolutePath());
 }
 
 TEST(SiteTime, TimeDialogShowsZoneAndOffsetAtTheEditedInstant)
