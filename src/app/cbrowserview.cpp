@@ -78,16 +78,29 @@ const char* const kNightScript = R"JS(
 (function (night) {
   var id = 'kosmira-night';
   var style = document.getElementById(id);
-  if (!night) { if (style) style.remove(); return; }
+  var svg = document.getElementById(id + '-filter');
+  if (!night) {
+    if (style) style.remove();
+    if (svg) svg.remove();
+    return;
+  }
+  if (!svg) {
+    svg = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
+    svg.id = id + '-filter';
+    svg.setAttribute('width', '0');
+    svg.setAttribute('height', '0');
+    svg.style.position = 'absolute';
+    svg.innerHTML = "<filter id='" + id + "-matrix' color-interpolation-filters='sRGB'>" +
+      "<feColorMatrix type='matrix' values='0.094 0.184 0.036 0 0  0 0 0 0 0  0 0 0 0 0  0 0 0 1 0'/>" +
+      "</filter>";
+    document.documentElement.appendChild(svg);
+  }
   if (!style) {
     style = document.createElement('style');
     style.id = id;
     (document.head || document.documentElement).appendChild(style);
   }
-  style.textContent = "html { background: #000 !important; filter: url("data:image/svg+xml;utf8," +
-    "<svg xmlns='http://www.w3.org/2000/svg'><filter id='n' color-interpolation-filters='sRGB'>" +
-    "<feColorMatrix type='matrix' values='0.094 0.184 0.036 0 0  0 0 0 0 0  0 0 0 0 0  0 0 0 1 0'/>" +
-    "</filter></svg>#n"); }";
+  style.textContent = 'html { background: #000 !important; } body { filter: url(#' + id + '-matrix); }';
 })(%1);
 )JS";
 

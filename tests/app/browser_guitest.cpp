@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -85,4 +86,48 @@ TEST(BrowserFrame, MissingPageIsReportedByTheView)
     frame->OnInitialUpdate();
     ASSERT_TRUE(WaitUntilLoaded(frame->BrowserView()));
     EXPECT_FALSE(frame->BrowserView()->LoadSucceeded());
+}
+
+namespace {
+
+// Pixels with more green or blue than red.
+int NotRed(const QImage& picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            count += qGreen(line[x]) > qRed(line[x]) || qBlue(line[x]) > qRed(line[x]);
+    }
+    return count;
+}
+
+}  // namespace
+
+// Night vision filters the page: the bundled guide's coloured text and links turn red.
+TEST(BrowserFrame, NightVisionFiltersThePage)
+{
+    CBrowserView view(BundledHome());
+    view.resize(700, 500);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.OnInitialUpdate();
+    ASSERT_TRUE(WaitUntilLoaded(&view));
+    QTest::qWait(500);
+    const int byDay = NotRed(view.grab().toImage());
+    if (qEnvironmentVariableIsSet("KOSMIRA_NIGHT_SHOTS"))
+        view.grab().save(qEnvironmentVariable("KOSMIRA_NIGHT_SHOTS") + QStringLiteral("/browser-day.png"));
+    if (byDay == 0)
+        GTEST_SKIP() << "the page's pixels cannot be read back here";
+    view.SetNight(true);
+    int atNight = byDay;
+    for (int i = 0; i < 40 && atNight > 0; ++i) {
+        QTest::qWait(100);
+        atNight = NotRed(view.grab().toImage());
+    }
+    if (qEnvironmentVariableIsSet("KOSMIRA_NIGHT_SHOTS"))
+        view.grab().save(qEnvironmentVariable("KOSMIRA_NIGHT_SHOTS") + QStringLiteral("/browser.png"));
+    EXPECT_EQ(atNight, 0) << "by day " << byDay;
+    view.SetNight(false);
 }
