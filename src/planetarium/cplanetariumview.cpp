@@ -1,7 +1,6 @@
 #include "planetarium/cplanetariumview.h"
 #include "astro/math/angles.h"
 
-#include "planetarium/cfindconstellationdlg.h"
 #include "planetarium/findbody.h"
 
 #include "planetarium/skyrenderer.h"
@@ -283,11 +282,6 @@ void CPlanetariumView::OnZoomOut()
 void CPlanetariumView::OnFindBody(Body body)
 {
     FindBodyInView(*this, body);
-}
-
-void CPlanetariumView::OnFindConstellation()
-{
-    CFindConstellationDlg::FindInView(*this);
 }
 
 bool CPlanetariumView::DrawsNightColours() const

@@ -1,4 +1,4 @@
-#include "planetarium/cmooninfodlg.h"
+#include "app/cmooninfodlg.h"
 #include "image/nightvision.h"
 #include "astro/math/angles.h"
 
@@ -8,9 +8,9 @@
 #include <cstdio>
 
 #include "astro/sky/dayevents.h"
-#include "planetarium/csuninfodlg.h"
+#include "app/csuninfodlg.h"
 #include "format/skytext.h"
-#include "planetarium/infolayout.h"
+#include "app/infolayout.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "planetarium/labelatlas.h"
+#include "render/labelatlas.h"
 #include "image/nightvision.h"
 
 bool LabelAtlas::EnsureTexture()
