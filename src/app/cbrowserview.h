@@ -3,6 +3,7 @@
 #include <QUrl>
 #include <QWidget>
 
+class QPrinter;
 class QTextBrowser;
 class QWebEngineView;
 
@@ -26,6 +27,12 @@ public:
     // Whether the last navigation has finished, and whether it succeeded.
     bool IsLoaded() const { return loaded; }
     bool LoadSucceeded() const { return loadSucceeded; }
+
+    // The page through the web component's own printing: on printer (returns when done), or
+    // as a PDF written to a temporary file in path's folder and renamed to path. False when
+    // it failed (error: a Korean message).
+    bool PrintPage(QPrinter& printer);
+    bool SavePagePdf(const QString& path, QString* error);
 
 signals:
     void pageLoaded(bool ok);

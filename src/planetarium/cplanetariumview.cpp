@@ -4,6 +4,7 @@
 #include "planetarium/cfindconstellationdlg.h"
 #include "planetarium/findbody.h"
 
+#include "planetarium/skygeometry.h"
 #include "planetarium/skyrenderer.h"
 
 #include <QKeyEvent>
@@ -17,8 +18,8 @@
 
 namespace {
 
-constexpr double kNearPlane = 0.10000000149011612;  // 0.1f widened, as the camera always had
-constexpr double kFarPlane = 2.0;
+using SkyGeometry::kFarPlane;
+using SkyGeometry::kNearPlane;
 
 double WrapAzimuth(double a)
 {
