@@ -78,10 +78,10 @@ void CalendarPrintJob::Paint(QPainter& p, const QRectF& rect) const
     p.setPen(Qt::black);
     p.setFont(PrintFont(p, 15.0, true));
     const QRectF titleBox(rect.left(), rect.top(), rect.width(), 20.0);
-    p.drawText(titleBox, Qt::AlignLeft | Qt::AlignTop, Title());
+    PrintText(p, titleBox, Qt::AlignLeft | Qt::AlignTop, Title());
     p.setFont(PrintFont(p, 8.5));
     const QRectF siteBox(rect.left(), titleBox.bottom() + 2.0, rect.width(), 12.0);
-    p.drawText(siteBox, Qt::AlignLeft | Qt::AlignTop, SiteLine());
+    PrintText(p, siteBox, Qt::AlignLeft | Qt::AlignTop, SiteLine());
     const double footer = PaintFooter(p, rect);
 
     // The window's table, stretched to the sheet: across to the width, down to the height

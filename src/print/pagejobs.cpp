@@ -20,7 +20,7 @@ void PicturePrintJob::Paint(QPainter& p, const QRectF& rect) const
     p.fillRect(rect, Qt::white);
     p.setPen(Qt::black);
     p.setFont(PrintFont(p, 15.0, true));
-    p.drawText(QRectF(rect.left(), rect.top(), rect.width(), 20.0), Qt::AlignLeft | Qt::AlignTop,
+    PrintText(p, QRectF(rect.left(), rect.top(), rect.width(), 20.0), Qt::AlignLeft | Qt::AlignTop,
                title_);
     const double footer = PaintFooter(p, rect);
     const QRectF area(rect.left(), rect.top() + 26.0, rect.width(),

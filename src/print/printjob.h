@@ -38,6 +38,14 @@ private:
 class QFont;
 QFont PrintFont(const QPainter& painter, double points, bool bold = false);
 
+// Text drawn word by word: the words are placed where one run would put them, but the
+// spaces are left as gaps, since the PDF writer maps the space glyph to no character and
+// text extractors would join the words. The rectangle form aligns the line within rect
+// (left, right or centred; top, bottom or centred).
+class QPointF;
+void PrintText(QPainter& painter, const QPointF& baseline, const QString& text);
+void PrintText(QPainter& painter, const QRectF& rect, int flags, const QString& text);
+
 // Fragment of a file name: characters a file system or a shell could stumble on become "_".
 QString FileNamePart(const QString& text);
 

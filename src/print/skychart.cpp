@@ -172,7 +172,7 @@ void SkyChart::PaintLabel(QPainter& p, const QRectF& rect, const Vector3& horizo
 {
     QPointF at;
     if (PlaceHorizontal(horizontal, rect, &at) && rect.contains(at))
-        p.drawText(at + QPointF(2.0, -2.0), text);
+        PrintText(p, at + QPointF(2.0, -2.0), text);
 }
 
 void SkyChart::Paint(QPainter& p, const QRectF& rect, const ChartInks& inks) const
@@ -273,7 +273,7 @@ void SkyChart::Paint(QPainter& p, const QRectF& rect, const ChartInks& inks) con
                                               : QBrush(inks.bodies));
             p.drawEllipse(at, r, r);
             p.setBrush(Qt::NoBrush);
-            p.drawText(at + QPointF(r + 1.5, -r), QString::fromStdString(BodyNameKorean(b.body)));
+            PrintText(p, at + QPointF(r + 1.5, -r), QString::fromStdString(BodyNameKorean(b.body)));
         }
     }
 
@@ -304,7 +304,7 @@ void SkyChart::Paint(QPainter& p, const QRectF& rect, const ChartInks& inks) con
             if (!PlaceCatalogue(c->position, rect, &at) || !rect.contains(at))
                 continue;
             const QString text = QString::fromStdString(c->name);
-            p.drawText(at - QPointF(metrics.horizontalAdvance(text) / 2.0, 0.0), text);
+            PrintText(p, at - QPointF(metrics.horizontalAdvance(text) / 2.0, 0.0), text);
         }
     }
 
@@ -417,7 +417,7 @@ void SkyChartPrintJob::Paint(QPainter& p, const QRectF& rect) const
     QString title = QStringLiteral("천체 지도");
     if (!sky_.site.name.empty())
         title += QStringLiteral(" - ") + QString::fromStdString(sky_.site.name);
-    p.drawText(QRectF(rect.left(), rect.top(), rect.width(), 20.0), Qt::AlignLeft | Qt::AlignTop,
+    PrintText(p, QRectF(rect.left(), rect.top(), rect.width(), 20.0), Qt::AlignLeft | Qt::AlignTop,
                title);
 
     const QRectF chart = ChartRect(rect);
@@ -448,19 +448,19 @@ void SkyChartPrintJob::Paint(QPainter& p, const QRectF& rect) const
     };
     double y = chart.bottom() + 6.0;
     for (const QString& line : lines) {
-        p.drawText(QRectF(rect.left(), y, rect.width(), 12.0), Qt::AlignLeft | Qt::AlignTop, line);
+        PrintText(p, QRectF(rect.left(), y, rect.width(), 12.0), Qt::AlignLeft | Qt::AlignTop, line);
         y += 12.0;
     }
     // The magnitude scale: one disc a magnitude from -1 to 6.
     y += 6.0;
-    p.drawText(QRectF(rect.left(), y, 40.0, 12.0), Qt::AlignLeft | Qt::AlignVCenter,
+    PrintText(p, QRectF(rect.left(), y, 40.0, 12.0), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("등급"));
     QPainterPath discs;
     for (int m = -1; m <= 6; ++m) {
         const double x = rect.left() + 48.0 + (m + 1) * 34.0;
         const double r = SkyChart::StarRadius(m);
         discs.addEllipse(QPointF(x, y + 6.0), r, r);
-        p.drawText(QRectF(x + 4.0, y, 26.0, 12.0), Qt::AlignLeft | Qt::AlignVCenter,
+        PrintText(p, QRectF(x + 4.0, y, 26.0, 12.0), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::number(m));
     }
     p.fillPath(discs, Qt::black);
