@@ -83,6 +83,16 @@ PrintCommands::PrintCommands()
 {
 }
 
+std::unique_ptr<PrintJob> PrintCommands::PrepareJob(CChildFrame& child, QPrinter& printer) const
+{
+    std::unique_ptr<PrintJob> job = child.MakePrintJob();
+    if (job) {
+        job->SetPrintedDate(today_());
+        SetUpPrinter(printer, *job);
+    }
+    return job;
+}
+
 QString PrintCommands::ProposedPath(const QString& fileName)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -100,11 +110,9 @@ void PrintCommands::Print(CChildFrame& child) const
             report_(&child, QStringLiteral("페이지를 인쇄하지 못했습니다."));
         return;
     }
-    std::unique_ptr<PrintJob> job = child.MakePrintJob();
+    std::unique_ptr<PrintJob> job = PrepareJob(child, printer);
     if (!job)
         return;
-    job->SetPrintedDate(today_());
-    SetUpPrinter(printer, *job);
     QPrintDialog dialog(&printer, &child);
     dialog.setWindowTitle(QStringLiteral("인쇄"));
     auto* chart = dynamic_cast<SkyChartPrintJob*>(job.get());
@@ -136,11 +144,9 @@ void PrintCommands::Preview(CChildFrame& child) const
         dialog.exec();
         return;
     }
-    std::unique_ptr<PrintJob> job = child.MakePrintJob();
+    std::unique_ptr<PrintJob> job = PrepareJob(child, printer);
     if (!job)
         return;
-    job->SetPrintedDate(today_());
-    SetUpPrinter(printer, *job);
     QPrintPreviewDialog dialog(&printer, &child);
     dialog.setWindowTitle(QStringLiteral("인쇄 미리 보기"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &child,

@@ -4,9 +4,11 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class CChildFrame;
 class PrintJob;
+class QPrinter;
 class QWidget;
 
 // The print commands of the active window: "인쇄…" (and the printer button), "인쇄 미리
@@ -42,6 +44,9 @@ public:
     static QString ProposedPath(const QString& fileName);
 
 private:
+    // The window's page, dated, with the printer set up for it; null when nothing to print.
+    std::unique_ptr<PrintJob> PrepareJob(CChildFrame& child, QPrinter& printer) const;
+
     FileChooser chooseFile_;
     ColourChooser chooseColours_;
     std::function<void(QWidget*, const QString&)> report_;

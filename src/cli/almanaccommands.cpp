@@ -253,18 +253,26 @@ std::string DateText(int y, int m, int d)
     return buf;
 }
 
-int Positions(const Options& o, std::string& out, std::string& err)
+// --utc, the site with its height, and --model; false with a message line in err.
+bool ParseInstantSiteAndModel(const Options& o, double& jd, Site& site, Model& model,
+                              std::string& err)
 {
     const auto utc = o.find("utc");
-    double jd = 0.0;
     if (utc == o.end() || !ParseUtc(utc->second, jd)) {
         err = "--utc must be a date and time YYYY-MM-DDTHH:MM:SS from year 1000 to 3000\n";
-        return 2;
+        return false;
     }
+    return ParseSiteAndModel(o, false, true, site, model, err);
+}
+
+int Positions(const Options& o, std::string& out, std::string& err)
+{
+    double jd = 0.0;
     Site site;
     Model model = Model::Precise;
-    if (!ParseSiteAndModel(o, false, true, site, model, err))
+    if (!ParseInstantSiteAndModel(o, jd, site, model, err))
         return 2;
+    const auto utc = o.find("utc");
     const ShownSky sky = ComputeShownSkyAt(Instant::FromUT(jd), site.observer, model,
                                            site.heightMetres);
     JsonWriter j;
@@ -411,15 +419,10 @@ int Month(const Options& o, std::string& out, std::string& err)
 
 int Chart(const Options& o, std::string& out, std::string& err)
 {
-    const auto utc = o.find("utc");
     double jd = 0.0;
-    if (utc == o.end() || !ParseUtc(utc->second, jd)) {
-        err = "--utc must be a date and time YYYY-MM-DDTHH:MM:SS from year 1000 to 3000\n";
-        return 2;
-    }
     Site site;
     Model model = Model::Precise;
-    if (!ParseSiteAndModel(o, false, true, site, model, err))
+    if (!ParseInstantSiteAndModel(o, jd, site, model, err))
         return 2;
     double view[3] = {0.0, 0.0, 0.0};
     const struct {

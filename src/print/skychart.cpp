@@ -127,6 +127,31 @@ bool SkyChart::PlaceCatalogue(const SphericalCoord& j2000, const QRectF& rect, Q
     return PlaceHorizontal(catalogueToHorizontal_.Apply(j2000.ToVector()), rect, at);
 }
 
+void SkyChart::AddPolygon(QPainterPath& path, const std::vector<Vector3>& eye,
+                          const QRectF& rect) const
+{
+    const std::vector<Vector3> clipped = ClipPolygon(eye);
+    if (clipped.size() < 3)
+        return;
+    QPolygonF polygon;
+    for (const Vector3& v : clipped)
+        polygon << Device(v, rect);
+    if (!polygon.boundingRect().intersects(rect))
+        return;
+    // One winding for every piece (the projection may mirror some), so that the union of
+    // the pieces fills without seams.
+    double area = 0.0;
+    for (int i = 0; i < polygon.size(); ++i) {
+        const QPointF& u = polygon[i];
+        const QPointF& w = polygon[(i + 1) % polygon.size()];
+        area += u.x() * w.y() - w.x() * u.y();
+    }
+    if (area < 0.0)
+        std::reverse(polygon.begin(), polygon.end());
+    path.addPolygon(polygon);
+    path.closeSubpath();
+}
+
 bool SkyChart::Clip(Vector3& a, Vector3& b) const
 {
     const double limit = -SkyGeometry::kNearPlane;
@@ -212,24 +237,9 @@ void SkyChart::Paint(QPainter& p, const QRectF& rect, const ChartInks& inks) con
         path.setFillRule(Qt::WindingFill);
         for (std::size_t i = 0; i + 2 < t.size(); i += 3) {
             std::vector<Vector3> corners;
-            for (int k = 0; k < 3; ++k) {
-                Vector3 v = toEye.Apply(t[i + k].ToVector());
-                // Wound the same way for every triangle, so the union fills without seams.
-                corners.push_back(v);
-            }
-            const Vector3 n = (corners[1] - corners[0]).Cross(corners[2] - corners[0]);
-            if (n.Dot(corners[0]) > 0.0)
-                std::swap(corners[1], corners[2]);
-            const std::vector<Vector3> clipped = ClipPolygon(corners);
-            if (clipped.size() < 3)
-                continue;
-            QPolygonF polygon;
-            for (const Vector3& v : clipped)
-                polygon << Device(v, rect);
-            if (!polygon.boundingRect().intersects(rect))
-                continue;
-            path.addPolygon(polygon);
-            path.closeSubpath();
+            for (int k = 0; k < 3; ++k)
+                corners.push_back(toEye.Apply(t[i + k].ToVector()));
+            AddPolygon(path, corners, rect);
         }
         p.fillPath(path, inks.milkyWay);
     }
@@ -336,28 +346,10 @@ void SkyChart::Paint(QPainter& p, const QRectF& rect, const ChartInks& inks) con
         for (int h = 0; h > -90; h -= 10) {
             const double a0 = a * kDegToRad, a1 = (a + 10) * kDegToRad;
             const double h0 = h * kDegToRad, h1 = (h - 10) * kDegToRad;
-            std::vector<Vector3> quad = {
+            const std::vector<Vector3> quad = {
                 horizontalToEye_.Apply(Direction(a0, h0)), horizontalToEye_.Apply(Direction(a0, h1)),
                 horizontalToEye_.Apply(Direction(a1, h1)), horizontalToEye_.Apply(Direction(a1, h0))};
-            const std::vector<Vector3> clipped = ClipPolygon(quad);
-            if (clipped.size() < 3)
-                continue;
-            QPolygonF polygon;
-            for (const Vector3& v : clipped)
-                polygon << Device(v, rect);
-            if (!polygon.boundingRect().intersects(rect))
-                continue;
-            // One winding for every quad (the projection may mirror some).
-            double area = 0.0;
-            for (int i = 0; i < polygon.size(); ++i) {
-                const QPointF& u = polygon[i];
-                const QPointF& w = polygon[(i + 1) % polygon.size()];
-                area += u.x() * w.y() - w.x() * u.y();
-            }
-            if (area < 0.0)
-                std::reverse(polygon.begin(), polygon.end());
-            ground.addPolygon(polygon);
-            ground.closeSubpath();
+            AddPolygon(ground, quad, rect);
         }
     }
     p.fillPath(ground, inks.ground);

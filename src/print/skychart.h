@@ -10,6 +10,8 @@
 #include <QPointF>
 #include <QString>
 
+#include <vector>
+
 class CatalogSet;
 class QPainterPath;
 struct ShownSky;
@@ -56,6 +58,8 @@ private:
     void PaintSegments(QPainter& p, const QRectF& rect, const Matrix3& toHorizontal,
                        const std::vector<Vector3>& segments) const;
     bool Clip(Vector3& a, Vector3& b) const;
+    // Adds the part of a polygon (eye vectors) in front of the camera, placed in rect.
+    void AddPolygon(QPainterPath& path, const std::vector<Vector3>& eye, const QRectF& rect) const;
     QPointF Device(const Vector3& eye, const QRectF& rect) const;
     void PaintLabel(QPainter& p, const QRectF& rect, const Vector3& horizontal, const QString& text) const;
 
