@@ -40,9 +40,7 @@ void BM_SkyChartPdf(benchmark::State& state)
 {
     CatalogSet catalogs;
     SilentMessageSink sink;
-    QFont label(QStringLiteral("Arial"));
-    label.setPixelSize(14);
-    LoadCatalogs(catalogs, KOSMIRA_SOURCE_DIR, sink, label, label);
+    LoadCatalogs(catalogs, KOSMIRA_SOURCE_DIR, sink);
     const ShownSky sky = ComputeShownSkyAt(
         Instant::FromUT(JulianDateFromCalendar(2026, 12, 8).jd + 0.5), kSeoul, Model::Precise);
     QTemporaryDir dir;

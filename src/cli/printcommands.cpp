@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFont>
 #include <QGuiApplication>
 
 #include <memory>
@@ -109,13 +108,9 @@ int WriteChartPdf(const ShownSky& sky, double azimuthDeg, double altitudeDeg, do
                   std::string& err)
 {
     EnsureGui();
-    QFont label(QStringLiteral("Arial"));
-    label.setPixelSize(14);
-    QFont messier(QStringLiteral("Arial"));
-    messier.setPixelSize(12);
     CatalogSet catalogs;
     ErrorSink sink;
-    if (!LoadCatalogs(catalogs, ModuleDirectory(), sink, label, messier)) {
+    if (!LoadCatalogs(catalogs, ModuleDirectory(), sink)) {
         err = "별 목록을 읽을 수 없습니다.\n" + sink.messages;
         return 1;
     }

@@ -1,6 +1,7 @@
 #include "print/calendarprint.h"
 
 #include "astro/math/angles.h"
+#include "image/displaytext.h"
 #include "views/calendarpainter.h"
 
 #include <QPainter>
@@ -44,7 +45,7 @@ QString CalendarPrintJob::SuggestedFileName() const
     QString name = QStringLiteral("천문달력-%1-%2")
                        .arg(month_.Year(), 4, 10, QChar('0'))
                        .arg(month_.Month(), 2, 10, QChar('0'));
-    const QString site = FileNamePart(QString::fromStdString(site_.name));
+    const QString site = FileNamePart(DisplayText(site_.name));
     if (!site.isEmpty())
         name += QLatin1Char('-') + site;
     return name + QStringLiteral(".pdf");
@@ -57,9 +58,9 @@ QString CalendarPrintJob::Title() const
 
 QString CalendarPrintJob::SiteLine() const
 {
-    QString place = QString::fromStdString(site_.name);
+    QString place = DisplayText(site_.name);
     if (!site_.region.empty() && site_.region != site_.name)
-        place = QString::fromStdString(site_.region) + QLatin1Char(' ') + place;
+        place = DisplayText(site_.region) + QLatin1Char(' ') + place;
     QString line = place.trimmed();
     if (!line.isEmpty())
         line += QStringLiteral("  ");

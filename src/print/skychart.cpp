@@ -4,6 +4,7 @@
 #include "astro/sky/shownsky.h"
 #include "catalog/catalogset.h"
 #include "format/skytext.h"
+#include "image/displaytext.h"
 #include "planetarium/skygeometry.h"
 #include "print/calendarprint.h"
 
@@ -265,7 +266,7 @@ void SkyChart::Paint(QPainter& p, const QRectF& rect, const ChartInks& inks) con
         p.setPen(inks.starNames);
         for (const auto& name : catalogs_.starNames)
             PaintLabel(p, rect, catalogue.Apply(name->position.ToVector()),
-                       QString::fromStdString(name->name));
+                       DisplayText(name->name));
     }
 
     if (flags.solarSystem) {
@@ -313,7 +314,7 @@ void SkyChart::Paint(QPainter& p, const QRectF& rect, const ChartInks& inks) con
             QPointF at;
             if (!PlaceCatalogue(c->position, rect, &at) || !rect.contains(at))
                 continue;
-            const QString text = QString::fromStdString(c->name);
+            const QString text = DisplayText(c->name);
             PrintText(p, at - QPointF(metrics.horizontalAdvance(text) / 2.0, 0.0), text);
         }
     }
@@ -381,7 +382,7 @@ QString SkyChartPrintJob::SuggestedFileName() const
     when.replace(QLatin1Char(' '), QLatin1Char('-'));
     when.remove(QLatin1Char(':'));
     QString name = QStringLiteral("천체지도-") + when;
-    const QString site = FileNamePart(QString::fromStdString(sky_.site.name));
+    const QString site = FileNamePart(DisplayText(sky_.site.name));
     if (!site.isEmpty())
         name += QLatin1Char('-') + site;
     return name + QStringLiteral(".pdf");
@@ -408,7 +409,7 @@ void SkyChartPrintJob::Paint(QPainter& p, const QRectF& rect) const
     p.setFont(PrintFont(p, 15.0, true));
     QString title = QStringLiteral("천체 지도");
     if (!sky_.site.name.empty())
-        title += QStringLiteral(" - ") + QString::fromStdString(sky_.site.name);
+        title += QStringLiteral(" - ") + DisplayText(sky_.site.name);
     PrintText(p, QRectF(rect.left(), rect.top(), rect.width(), 20.0), Qt::AlignLeft | Qt::AlignTop,
                title);
 
@@ -423,7 +424,7 @@ void SkyChartPrintJob::Paint(QPainter& p, const QRectF& rect) const
     const double zone = sky_.site.timeZone;
     const QString lines[] = {
         QStringLiteral("장소: %1  %2  %3")
-            .arg(QString::fromStdString(sky_.site.name), LatitudeText(sky_.site.latitude),
+            .arg(DisplayText(sky_.site.name), LatitudeText(sky_.site.latitude),
                  LongitudeText(sky_.site.longitude))
             .simplified(),
         QStringLiteral("시각: %1 (%2)  세계시 %3  %4")

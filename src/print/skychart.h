@@ -2,8 +2,8 @@
 
 #include "astro/math/matrix3.h"
 #include "astro/math/sphericalcoord.h"
-#include "planetarium/displaycolors.h"
 #include "planetarium/layerflags.h"
+#include "render/displaycolors.h"
 #include "print/printjob.h"
 
 #include <QColor>

@@ -42,11 +42,7 @@ Fixture& Shared()
     static Fixture* f = [] {
         auto* fixture = new Fixture;
         SilentMessageSink sink;
-        QFont label(QStringLiteral("Arial"));
-        label.setPixelSize(14);
-        QFont messier = label;
-        messier.setPixelSize(12);
-        EXPECT_TRUE(LoadCatalogs(fixture->catalogs, KOSMIRA_SOURCE_DIR, sink, label, messier));
+        EXPECT_TRUE(LoadCatalogs(fixture->catalogs, KOSMIRA_SOURCE_DIR, sink));
         const Observer seoul("서울특별시", "서울", float(kLongitudeDeg * kDegToRad),
                              float(kLatitudeDeg * kDegToRad), 9.0f);
         fixture->sky = ComputeShownSkyAt(Instant::FromUT(kJdUT), seoul, Model::Precise);

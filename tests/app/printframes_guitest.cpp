@@ -16,7 +16,7 @@
 #include "app/cplanet3dframe.h"
 #include "app/cplaneteclframe.h"
 #include "astro/time/juliandate.h"
-#include "planetarium/displaycolors.h"
+#include "render/displaycolors.h"
 #include "print/printtest.h"
 #include "views/ccalendarview.h"
 
