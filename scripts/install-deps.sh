@@ -21,6 +21,8 @@ packages=(
   qt6-svg-dev
   # headless display, screenshots
   xvfb xauth imagemagick
+  # printing: Qt's print support comes with qt6-base-dev; the tests read the PDFs back
+  poppler-utils
   # Debian package and desktop files: building (dpkg-shlibdeps, file) and checking
   dpkg-dev file xz-utils lintian desktop-file-utils appstream
   # time zones and their history (QTimeZone reads the system's tzdata)

@@ -19,3 +19,13 @@ void CBrowserFrame::OnInitialUpdate()
 {
     browser->OnInitialUpdate();
 }
+
+bool CBrowserFrame::PrintOwnPage(QPrinter& printer)
+{
+    return browser && browser->PrintPage(printer);
+}
+
+bool CBrowserFrame::SaveOwnPagePdf(const QString& path, QString* error)
+{
+    return browser && browser->SavePagePdf(path, error);
+}

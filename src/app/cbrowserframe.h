@@ -19,6 +19,11 @@ public:
     // Opens the home page.
     void OnInitialUpdate() override;
 
+    // The web page prints itself.
+    bool PrintsOwnPage() const override { return browser != nullptr; }
+    bool PrintOwnPage(QPrinter& printer) override;
+    bool SaveOwnPagePdf(const QString& path, QString* error) override;
+
 private:
     CBrowserView* browser = nullptr;
 };

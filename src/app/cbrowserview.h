@@ -3,6 +3,7 @@
 #include <QUrl>
 #include <QWidget>
 
+class QPrinter;
 class QTextBrowser;
 class QWebEngineView;
 
@@ -29,6 +30,12 @@ public:
     // Night vision: the page's colours mapped to dim reds by brightness (a colour-matrix
     // filter over the whole page), or its own colours again. Pages loaded later follow.
     void SetNight(bool night);
+
+    // The page through the web component's own printing: on printer (returns when done), or
+    // as a PDF written to a temporary file in path's folder and renamed to path. False when
+    // it failed (error: a Korean message).
+    bool PrintPage(QPrinter& printer);
+    bool SavePagePdf(const QString& path, QString* error);
 
 signals:
     void pageLoaded(bool ok);

@@ -5,6 +5,7 @@
 
 #include "app/ckosmiraapp.h"
 #include "app/ckosmiraframe.h"
+#include "print/calendarprint.h"
 #include "views/ccalendarview.h"
 
 CCalendarFrame::CCalendarFrame(const CKosmiraApp& app, QWidget* parent)
@@ -63,4 +64,12 @@ void CCalendarFrame::UpdateTitle()
     if (site_ && !site_->name.empty())
         title += QStringLiteral(" · ") + QString::fromStdString(site_->name);
     setWindowTitle(title);
+}
+
+std::unique_ptr<PrintJob> CCalendarFrame::MakePrintJob() const
+{
+    if (!calendar)
+        return nullptr;
+    return std::make_unique<CalendarPrintJob>(calendar->Month(), calendar->MonthDays(),
+                                              calendar->Site(), calendar->ShownModel());
 }

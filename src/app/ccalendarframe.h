@@ -27,6 +27,10 @@ public:
     // Repaints the page (the scroll area alone would not reach it).
     void RefreshView() override;
 
+    // The month shown, on one page.
+    bool CanPrint() const override { return calendar != nullptr; }
+    std::unique_ptr<PrintJob> MakePrintJob() const override;
+
 private:
     static const Model& ClassicModel();
     void UpdateTitle();

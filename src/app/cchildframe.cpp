@@ -1,5 +1,7 @@
 #include "app/cchildframe.h"
 
+#include "print/printjob.h"
+
 #include <QFocusEvent>
 #include <QMdiSubWindow>
 
@@ -69,4 +71,19 @@ void CChildFrame::focusInEvent(QFocusEvent* event)
     QMainWindow::focusInEvent(event);
     if (view_)
         view_->setFocus(event->reason());
+}
+
+std::unique_ptr<PrintJob> CChildFrame::MakePrintJob() const
+{
+    return nullptr;
+}
+
+bool CChildFrame::PrintOwnPage(QPrinter&)
+{
+    return false;
+}
+
+bool CChildFrame::SaveOwnPagePdf(const QString&, QString*)
+{
+    return false;
 }

@@ -6,7 +6,11 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
+
+class PrintJob;
 class QMdiSubWindow;
+class QPrinter;
 
 // Base of every child window of the main frame. A child frame is a QMainWindow (so that a
 // frame may dock palettes around its view) placed by CKosmiraFrame::AddChild inside a
@@ -46,6 +50,18 @@ public:
     virtual void OnInitialUpdate() {}
     // Repaints what the frame shows after the shown instant or the site changed.
     virtual void RefreshView();
+
+    // Printing ("인쇄…", "인쇄 미리 보기…", "PDF로 저장…" and the printer button). A window
+    // with something to print says so in CanPrint and makes its page in MakePrintJob; a
+    // window whose component prints itself (the browser's web page) answers PrintsOwnPage
+    // and prints through PrintOwnPage / SaveOwnPagePdf. The defaults print nothing.
+    virtual bool CanPrint() const { return false; }
+    virtual std::unique_ptr<PrintJob> MakePrintJob() const;
+    virtual bool PrintsOwnPage() const { return false; }
+    // Prints the page on printer and returns once it is done; false when it failed.
+    virtual bool PrintOwnPage(QPrinter& printer);
+    // Writes the page as a PDF file at path; false with a Korean message in error.
+    virtual bool SaveOwnPagePdf(const QString& path, QString* error);
 
 protected:
     // Makes view the frame's single pane (the frame owns it from now on) and passes the

@@ -2,6 +2,7 @@
 #include "app/cbrowserview.h"
 #include "site/siteclock.h"
 #include "image/nightvision.h"
+#include "print/printjob.h"
 
 #include "app/caboutdlg.h"
 #include "app/hyperlinklabel.h"
@@ -156,10 +157,7 @@ CKosmiraApp* CKosmiraApp::Instance()
 void CKosmiraApp::InstallFonts()
 {
     // The program names Windows fonts; fontconfig has metric-compatible stand-ins.
-    QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-    QFont::insertSubstitutions(QStringLiteral("굴림"), {QStringLiteral("NanumGothic")});
-    QFont::insertSubstitutions(QStringLiteral("Gulim"), {QStringLiteral("NanumGothic")});
+    InstallFontSubstitutes();
     labelFont_ = QFont(QStringLiteral("Arial"));
     labelFont_.setPixelSize(14);
     messierFont_ = QFont(QStringLiteral("Arial"));

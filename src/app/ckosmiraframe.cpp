@@ -64,6 +64,7 @@ CKosmiraFrame::CKosmiraFrame(CommandMap* applicationCommands, QWidget* parent)
     frameCommands.Add(CommandId::ToggleStatusBar, [this] { OnToggleStatusBar(); },
                       [this](CommandState& s) { s.checked = statusBarVisible; });
     AddWindowCommands();
+    AddPrintCommands();
     // Full screen for the windows that have no mode of their own (the planetarium's comes
     // first when one is active).
     frameCommands.Add(CommandId::FullScreen, [this] {
@@ -163,7 +164,10 @@ void CKosmiraFrame::CreateActions()
     MakeAction(ToolPolarAxis, QStringLiteral("극축 맞추기"));
     MakeAction(AppAbout, QStringLiteral("이 프로그램에 대하여..."))
         ->setStatusTip(QStringLiteral("프로그램 정보, 버전 번호와 저작권을 표시합니다."));
-    MakeAction(FilePrint, QString())->setToolTip(QStringLiteral("인쇄"));
+    MakeAction(FilePrint, QStringLiteral("인쇄…"))->setToolTip(QStringLiteral("인쇄"));
+    actions[FilePrint]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    MakeAction(FilePrintPreview, QStringLiteral("인쇄 미리 보기…"));
+    MakeAction(FileSavePdf, QStringLiteral("PDF로 저장…"));
     actions[AppAbout]->setToolTip(QStringLiteral("정보"));
     for (int id : {ViewEast, ViewWest, ViewSouth, ViewNorth, ViewZenith, ZoomIn, ZoomOut})
         MakeAction(id, QString());
@@ -215,7 +219,7 @@ void CKosmiraFrame::CreateMenus()
 
     // Menu 128: the main frame and every child window but the planetarium.
     AddCommands(makeMenu(mainMenus, QStringLiteral("파일")),
-                {NewPlanetarium, NewPlanet3d, NewPlanetEcl, NewCalendar, NewPhenomena, NewBrowser, 0,
+                {FilePrint, FilePrintPreview, FileSavePdf, 0, NewPlanetarium, NewPlanet3d, NewPlanetEcl, NewCalendar, NewPhenomena, NewBrowser, 0,
                  AppExit});
     AddCommands(makeMenu(mainMenus, QStringLiteral("설정")), {SetTime, SetLocation, 0, PreciseModel});
     AddCommands(makeMenu(mainMenus, QStringLiteral("도구")), {SyncClock});
@@ -226,7 +230,7 @@ void CKosmiraFrame::CreateMenus()
 
     // Menu 129: planetarium windows.
     AddCommands(makeMenu(childMenus, QStringLiteral("파일")),
-                {NewPlanetarium, FileClose, 0, AppExit});
+                {FilePrint, FilePrintPreview, FileSavePdf, 0, NewPlanetarium, FileClose, 0, AppExit});
     AddCommands(makeMenu(childMenus, QStringLiteral("설정")), {SetTime, SetLocation, 0, PreciseModel});
     QMenu* find = makeMenu(childMenus, QStringLiteral("찾기"));
     AddCommands(find, {FindConstellation, FindSun, FindMoon});
@@ -391,6 +395,27 @@ void CKosmiraFrame::AddWindowCommands()
     frameCommands.Add(WindowNext, [this] { mdiArea->activateNextSubWindow(); }, anyChild);
     frameCommands.Add(WindowPrevious, [this] { mdiArea->activatePreviousSubWindow(); }, anyChild);
     frameCommands.Add(WindowCloseAll, [this] { mdiArea->closeAllSubWindows(); }, anyChild);
+}
+
+void CKosmiraFrame::AddPrintCommands()
+{
+    using namespace CommandId;
+    const auto printable = [this](CommandState& s) {
+        CChildFrame* child = ActiveChild();
+        s.enabled = child && (child->CanPrint() || child->PrintsOwnPage());
+    };
+    frameCommands.Add(FilePrint, [this] {
+        if (CChildFrame* child = ActiveChild())
+            printing.Print(*child);
+    }, printable);
+    frameCommands.Add(FilePrintPreview, [this] {
+        if (CChildFrame* child = ActiveChild())
+            printing.Preview(*child);
+    }, printable);
+    frameCommands.Add(FileSavePdf, [this] {
+        if (CChildFrame* child = ActiveChild())
+            printing.SavePdf(*child);
+    }, printable);
 }
 
 void CKosmiraFrame::AddWindowMenu(QMenu* menu)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/printcommands.h"
+
 #include "app/commandids.h"
 #include "app/commandmap.h"
 
@@ -64,6 +66,8 @@ public:
 
     // The frame's own commands (toolbar and status-bar toggles).
     CommandMap& Commands() { return frameCommands; }
+    // The print commands of the active window (tests replace their questions).
+    PrintCommands& Printing() { return printing; }
 
 protected:
     bool event(QEvent* event) override;
@@ -84,8 +88,11 @@ private:
     void OnToggleToolBar();
     void OnToggleStatusBar();
 
+    void AddPrintCommands();
+
     CommandMap* appCommands;
     CommandMap frameCommands;
+    PrintCommands printing;
     bool statusBarVisible = true;
     bool toolBarVisible = true;
     QToolBar* toolBar = nullptr;

@@ -13,7 +13,9 @@ constexpr int NewBrowser = 32830;      // "새 브라우저 생성"
 constexpr int NewCalendar = 32831;     // "새 천문 달력"
 constexpr int NewPhenomena = 32910;    // "새 천문 현상 목록"
 constexpr int FileClose = 57602;       // "닫기": closes the active window (Ctrl+W, Ctrl+F4)
-constexpr int FilePrint = 57607;       // toolbar printer (no handler)
+constexpr int FilePrint = 57607;       // "인쇄…" (Ctrl+P) and the toolbar printer
+constexpr int FilePrintPreview = 32911;  // "인쇄 미리 보기…"
+constexpr int FileSavePdf = 32912;     // "PDF로 저장…"
 constexpr int AppExit = 57665;         // "종료"
 
 // Settings

@@ -18,6 +18,10 @@ public:
 
     CPlanet3dView* SolarSystemView() const { return solarSystem; }
 
+    // The view's picture, rendered anew, on a landscape page.
+    bool CanPrint() const override { return solarSystem != nullptr; }
+    std::unique_ptr<PrintJob> MakePrintJob() const override;
+
 private:
     CPlanet3dView* solarSystem = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "app/cconstellationinfodlg.h"
 #include "app/cfindconstellationdlg.h"
+#include "print/skychart.h"
 #include "planetarium/findbody.h"
 
 #include "app/ckosmiraframe.h"
@@ -179,4 +180,20 @@ void CPlanetariumFrame::LeaveFullScreen()
             sub->setGeometry(savedRect_);
         }
     }
+}
+
+std::unique_ptr<PrintJob> CPlanetariumFrame::MakePrintJob() const
+{
+    if (!view_)
+        return nullptr;
+    SkyChartView chart;
+    chart.centre = view_->ViewCentre();
+    chart.fieldOfViewRad = view_->FieldOfView();
+    const QSize size = view_->size();
+    if (size.width() > 0 && size.height() > 0)
+        chart.aspect = double(size.width()) / double(size.height());
+    chart.layers = view_->Layers();
+    const SkyScene& scene = view_->Scene();
+    // Screen colours are the display table's own, whatever filter the screen shows through.
+    return std::make_unique<SkyChartPrintJob>(scene.sky, scene.catalogs, chart, DisplayColors{});
 }

@@ -37,6 +37,10 @@ public:
     void OnInitialUpdate() override;
 
     bool IsFullScreen() const { return fullScreen_; }
+
+    // The view as a printed sky chart (same centre, field, proportions and layers).
+    bool CanPrint() const override { return view_ != nullptr; }
+    std::unique_ptr<PrintJob> MakePrintJob() const override;
     bool PointerPaletteShown() const { return fullScreen_ ? pointerShownFull_ : pointerShown_; }
     bool DisplayPaletteShown() const { return fullScreen_ ? showShownFull_ : showShown_; }
 

@@ -20,6 +20,11 @@ public:
 
     CPlanetEclView* EclipticView() const { return chart; }
 
+    // The chart drawn as vectors on a landscape page.
+    bool CanPrint() const override { return chart != nullptr; }
+    std::unique_ptr<PrintJob> MakePrintJob() const override;
+
 private:
+    const ShownSky& sky_;
     CPlanetEclView* chart = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "cli/polestarcommand.h"
 #include "cli/phenomenacommand.h"
 #include "site/siteclock.h"
+#include "cli/printcommands.h"
 
 #include <cerrno>
 #include <cmath>
@@ -32,13 +33,19 @@ const char* const kUsage =
     "  events --date YYYY-MM-DD --lat DEG --lon DEG (--zone HOURS | --tz NAME) [--model M]\n"
     "      rising, setting and twilight of a local day (local hours from 0 h)\n"
     "  month --year YYYY --month MM --lat DEG --lon DEG (--zone HOURS | --tz NAME) [--model M]\n"
-    "      the calendar's month: lunar dates, the Moon, the Sun and twilight\n"
+    "        [--pdf FILE [--site NAME] [--printed YYYY-MM-DD]]\n"
+    "      the calendar's month: lunar dates, the Moon, the Sun and twilight; with --pdf\n"
+    "      the printed calendar page as a PDF file instead\n"
     "  lunar --date YYYY-MM-DD\n"
     "      the Korean lunar date of a solar date (1841-01-23 to 2043-12-31)\n"
     "  pole-star --utc YYYY-MM-DDTHH:MM:SS --lat DEG --lon DEG\n"
     "      the site's pole star (Polaris or sigma Octantis): apparent place, hour angle\n"
     "  phenomena --year YYYY [--lat DEG --lon DEG] [--zone HOURS] [--height-m M]\n"
     "      a year's Moon phases, solar terms, eclipses and planet events (default Seoul, 9 h)\n"
+    "  chart --utc YYYY-MM-DDTHH:MM:SS --lat DEG --lon DEG --az-deg DEG --alt-deg DEG\n"
+    "        --fov-deg DEG --pdf FILE [--zone HOURS] [--model M] [--site NAME]\n"
+    "        [--printed YYYY-MM-DD]\n"
+    "      the printed sky chart of that view (default layers) as a PDF file\n"
     "\n"
     "Latitude north positive, longitude east positive, zone in hours ahead of UTC.\n"
     "--tz names an IANA time zone (Asia/Seoul, America/New_York): zone_hours is then the\n"
@@ -178,12 +185,13 @@ bool ParseSite(const Options& o, bool withZone, bool withHeight, Site& site, std
                     "Asia/Seoul), not '" + zoneName + "'";
             return false;
         }
-    } else if (withZone && !need("zone", zone, -14.0, 14.0)) {
+    } else if ((withZone || o.count("zone")) && !need("zone", zone, -14.0, 14.0)) {
         return false;
     }
     if (withHeight && o.count("height-m") && !need("height-m", site.heightMetres, -500.0, 10000.0))
         return false;
-    site.observer = Observer("", "", static_cast<float>(lon * kDegToRad),
+    const auto name = o.find("site");
+    site.observer = Observer("", name == o.end() ? "" : name->second, static_cast<float>(lon * kDegToRad),
                              static_cast<float>(lat * kDegToRad), static_cast<float>(zone));
     site.observer.zoneName = zoneName;
     return true;
@@ -262,18 +270,26 @@ std::string DateText(int y, int m, int d)
     return buf;
 }
 
-int Positions(const Options& o, std::string& out, std::string& err)
+// --utc, the site with its height, and --model; false with a message line in err.
+bool ParseInstantSiteAndModel(const Options& o, double& jd, Site& site, Model& model,
+                              std::string& err)
 {
     const auto utc = o.find("utc");
-    double jd = 0.0;
     if (utc == o.end() || !ParseUtc(utc->second, jd)) {
         err = "--utc must be a date and time YYYY-MM-DDTHH:MM:SS from year 1000 to 3000\n";
-        return 2;
+        return false;
     }
+    return ParseSiteAndModel(o, false, true, site, model, err);
+}
+
+int Positions(const Options& o, std::string& out, std::string& err)
+{
+    double jd = 0.0;
     Site site;
     Model model = Model::Precise;
-    if (!ParseSiteAndModel(o, false, true, site, model, err))
+    if (!ParseInstantSiteAndModel(o, jd, site, model, err))
         return 2;
+    const auto utc = o.find("utc");
     const ShownSky sky = ComputeShownSkyAt(Instant::FromUT(jd), site.observer, model,
                                            site.heightMetres);
     JsonWriter j;
@@ -352,6 +368,27 @@ int Events(const Options& o, std::string& out, std::string& err)
     return 0;
 }
 
+std::string OptionOr(const Options& o, const char* name)
+{
+    const auto it = o.find(name);
+    return it == o.end() ? std::string() : it->second;
+}
+
+// --pdf names a file and --printed, when given, a date.
+bool CheckPrintOptions(const Options& o, std::string& err)
+{
+    const auto pdf = o.find("pdf");
+    if (pdf == o.end() || pdf->second.empty()) {
+        err = "--pdf must name the PDF file to write\n";
+        return false;
+    }
+    if (o.count("printed") && !ValidPrintedDate(o.at("printed"))) {
+        err = "--printed must be a date YYYY-MM-DD, not '" + o.at("printed") + "'\n";
+        return false;
+    }
+    return true;
+}
+
 int Month(const Options& o, std::string& out, std::string& err)
 {
     int y = 0, m = 0;
@@ -369,6 +406,16 @@ int Month(const Options& o, std::string& out, std::string& err)
     Model model = Model::Precise;
     if (!ParseSiteAndModel(o, true, false, site, model, err))
         return 2;
+    if (o.count("pdf")) {
+        if (!CheckPrintOptions(o, err))
+            return 2;
+        return WriteMonthPdf(y, m, site.observer, model, OptionOr(o, "printed"), o.at("pdf"), out,
+                             err);
+    }
+    if (o.count("site") || o.count("printed")) {
+        err = "--site and --printed go with --pdf\n";
+        return 2;
+    }
     JsonWriter j;
     j.BeginObject();
     j.Key("year").Integer(y);
@@ -399,6 +446,37 @@ int Month(const Options& o, std::string& out, std::string& err)
     j.EndObject();
     out = j.Text() + "\n";
     return 0;
+}
+
+int Chart(const Options& o, std::string& out, std::string& err)
+{
+    double jd = 0.0;
+    Site site;
+    Model model = Model::Precise;
+    if (!ParseInstantSiteAndModel(o, jd, site, model, err))
+        return 2;
+    double view[3] = {0.0, 0.0, 0.0};
+    const struct {
+        const char* name;
+        double low, high;
+    } ranges[3] = {{"az-deg", 0.0, 360.0}, {"alt-deg", -90.0, 90.0}, {"fov-deg", 0.1, 89.9}};
+    for (int i = 0; i < 3; ++i) {
+        const auto it = o.find(ranges[i].name);
+        if (it == o.end() || !ParseNumber(it->second, view[i]) || view[i] < ranges[i].low ||
+            view[i] > ranges[i].high) {
+            char buf[120];
+            std::snprintf(buf, sizeof buf, "--%s must be a number from %g to %g\n",
+                          ranges[i].name, ranges[i].low, ranges[i].high);
+            err = buf;
+            return 2;
+        }
+    }
+    if (!CheckPrintOptions(o, err))
+        return 2;
+    const ShownSky sky = ComputeShownSkyAt(Instant::FromUT(jd), site.observer, model,
+                                           site.heightMetres);
+    return WriteChartPdf(sky, view[0], view[1], view[2], OptionOr(o, "printed"), o.at("pdf"), out,
+                         err);
 }
 
 int Lunar(const Options& o, std::string& out, std::string& err)
@@ -442,10 +520,12 @@ int RunAlmanac(const std::vector<std::string>& args, std::string& out, std::stri
     static const Command commands[] = {
         {"positions", {"utc", "lat", "lon", "height-m", "model"}, Positions},
         {"events", {"date", "lat", "lon", "zone", "tz", "model"}, Events},
-        {"month", {"year", "month", "lat", "lon", "zone", "tz", "model"}, Month},
+        {"month", {"year", "month", "lat", "lon", "zone", "tz", "model", "pdf", "site", "printed"}, Month},
         {"lunar", {"date"}, Lunar},
         {"pole-star", {"utc", "lat", "lon"}, RunPoleStarCommand},
         {"phenomena", {"year", "lat", "lon", "zone", "height-m"}, RunPhenomenaCommand},
+        {"chart", {"utc", "lat", "lon", "zone", "height-m", "model", "az-deg", "alt-deg", "fov-deg",
+                   "pdf", "site", "printed"}, Chart},
     };
     for (const Command& c : commands) {
         if (args[0] != c.name)

@@ -1,4 +1,5 @@
 #include "cli/almanaccommands.h"
+#include "cli/printcommands.h"
 
 #include <cstdio>
 #include <string>
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     std::string out;
     std::string err;
     const int status = RunAlmanac(args, out, err);
+    EndPrintSupport();
     if (!out.empty())
         std::fputs(out.c_str(), stdout);
     if (!err.empty())

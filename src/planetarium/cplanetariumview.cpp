@@ -3,6 +3,7 @@
 
 #include "planetarium/findbody.h"
 
+#include "planetarium/skygeometry.h"
 #include "planetarium/skyrenderer.h"
 
 #include <QKeyEvent>
@@ -16,8 +17,8 @@
 
 namespace {
 
-constexpr double kNearPlane = 0.10000000149011612;  // 0.1f widened, as the camera always had
-constexpr double kFarPlane = 2.0;
+using SkyGeometry::kFarPlane;
+using SkyGeometry::kNearPlane;
 
 double WrapAzimuth(double a)
 {

@@ -126,4 +126,24 @@ bool ProjectToWindow(const Vector3& p, const double mv[16], const double pr[16],
     return true;
 }
 
+Matrix3 ViewRotation(const SphericalCoord& centre)
+{
+    const Matrix3 axisChange(0, 1, 0, 0, 0, 1, -1, 0, 0);
+    const double ca = std::cos(centre.lat), sa = std::sin(centre.lat);
+    const Matrix3 aboutY(ca, 0, sa, 0, 1, 0, -sa, 0, ca);
+    const double cz = std::cos(-centre.lon), sz = std::sin(-centre.lon);
+    const Matrix3 aboutZ(cz, -sz, 0, sz, cz, 0, 0, 0, 1);
+    return axisChange * aboutY * aboutZ;
+}
+
+bool EyeToDevice(const Vector3& eye, double fovRad, double aspect, double* ndcX, double* ndcY)
+{
+    if (!(-eye.z >= kNearPlane))
+        return false;
+    const double f = 1.0 / std::tan(fovRad / 2.0);
+    *ndcX = f / aspect * eye.x / -eye.z;
+    *ndcY = f * eye.y / -eye.z;
+    return true;
+}
+
 }  // namespace SkyGeometry

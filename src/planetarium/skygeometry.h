@@ -2,6 +2,7 @@
 
 #include "astro/math/angles.h"
 
+#include "astro/math/matrix3.h"
 #include "astro/math/sphericalcoord.h"
 #include "astro/math/vector3.h"
 
@@ -44,5 +45,20 @@ std::vector<Vector3> HorizonSegments();
 // volume (where a raster position is invalid and nothing is drawn there).
 bool ProjectToWindow(const Vector3& p, const double modelView[16], const double projection[16],
                      const int viewport[4], double* windowX, double* windowY);
+
+// The camera of the planetarium view. ViewRotation(centre) turns horizontal vectors (x north,
+// y east, z zenith) into eye vectors (x right, y up, looking along -z) for a view centred on
+// centre (azimuth, altitude, radians): the axis change that sends north to -z, east to x and
+// the zenith to y, then the altitude about y, then minus the azimuth about z.
+Matrix3 ViewRotation(const SphericalCoord& centre);
+// The perspective of the view: vertical field of view fovRad, near and far planes in units of
+// the sky sphere's radius.
+constexpr double kNearPlane = 0.10000000149011612;  // 0.1f widened, as the camera always had
+constexpr double kFarPlane = 2.0;
+
+// Normalised device position (-1..1 across the view, y up) of an eye vector under the
+// perspective of vertical field of view fovRad and width/height aspect; false behind the
+// near plane.
+bool EyeToDevice(const Vector3& eye, double fovRad, double aspect, double* ndcX, double* ndcY);
 
 }  // namespace SkyGeometry

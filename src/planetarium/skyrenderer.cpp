@@ -93,11 +93,8 @@ SkyRenderer::~SkyRenderer() = default;
 
 void SkyRenderer::ApplyViewOrientation(const SphericalCoord& centre)
 {
-    // Columns (0,0,-1), (1,0,0), (0,1,0): north forward (-z), east right, zenith up.
-    static const GLdouble kAxisChange[16] = {0, 0, -1, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1};
-    glMultMatrixd(kAxisChange);
-    glRotated(centre.lat * kRadToDeg, 0.0, 1.0, 0.0);
-    glRotated(-centre.lon * kRadToDeg, 0.0, 0.0, 1.0);
+    // One camera turn for the screen and the printed chart.
+    MultMatrix(SkyGeometry::ViewRotation(centre));
 }
 
 std::string SkyRenderer::ImagePath(const char* relative) const

@@ -32,11 +32,11 @@ void CellText(QPainter& p, int left, int top, int right, int bottom, const Calen
                QString::fromStdString(cell.text));
 }
 
-void Bar(QPainter& p, const CalendarBar& bar)
+void Bar(QPainter& p, const CalendarBar& bar, CalendarPainter::Shades shades)
 {
     if (bar.right > bar.left && bar.bottom > bar.top)
         p.fillRect(QRect(bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top),
-                   CalendarPainter::BrushColour(bar.brush));
+                   CalendarPainter::BarBrush(bar.brush, shades));
 }
 
 }  // namespace
@@ -67,13 +67,35 @@ QColor CalendarPainter::BrushColour(CalendarBrush brush)
     return QColor(0, 0, 0);
 }
 
+QBrush CalendarPainter::BarBrush(CalendarBrush brush, Shades shades)
+{
+    if (shades == Shades::Screen)
+        return BrushColour(brush);
+    switch (brush) {
+    case CalendarBrush::Night:
+        return QColor(40, 40, 40);
+    case CalendarBrush::Astronomical:
+        return QColor(110, 110, 110);
+    case CalendarBrush::Nautical:
+        return QColor(165, 165, 165);
+    case CalendarBrush::Civil:
+        return QColor(215, 215, 215);
+    case CalendarBrush::Day:
+        return QColor(255, 255, 255);
+    case CalendarBrush::Moon:
+        return QBrush(QColor(90, 90, 90), Qt::Dense5Pattern);
+    }
+    return QColor(0, 0, 0);
+}
+
 void CalendarPainter::Paint(QPainter& p, const CalendarMonth& month,
-                            const std::vector<CalendarDay>& days, const QColor& pageColour)
+                            const std::vector<CalendarDay>& days, const QColor& pageColour,
+                            Shades shades, const QFont* font)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBackgroundMode(Qt::TransparentMode);
-    p.setFont(TableFont());
+    p.setFont(font ? *font : TableFont());
 
     p.fillRect(QRect(0, 0, month.PageWidth(), month.PageHeight()), pageColour);
 
@@ -103,7 +125,7 @@ void CalendarPainter::Paint(QPainter& p, const CalendarMonth& month,
         auto bar = day.bars.begin();
         // The night fill goes under the grid; every other bar over it.
         if (bar != day.bars.end() && bar->brush == CalendarBrush::Night)
-            Bar(p, *bar++);
+            Bar(p, *bar++, shades);
 
         HorizontalLine(p, left, right, jd);
         HorizontalLine(p, lineLeft, right, jd + 2 * kRow);
@@ -121,7 +143,7 @@ void CalendarPainter::Paint(QPainter& p, const CalendarMonth& month,
         CellText(p, left + kColumn, jd + 2 * kRow + 1, left + 2 * kColumn, jd + 3 * kRow, day.mark);
 
         for (; bar != day.bars.end(); ++bar)
-            Bar(p, *bar);
+            Bar(p, *bar, shades);
     }
     p.restore();
 }

@@ -42,6 +42,12 @@ public:
     void ShowPreviousMonth();
     void ShowNextMonth();
 
+    // The month's values for the current site and model (as the next paint shows them), the
+    // site and the model: what the printed page shows.
+    const std::vector<CalendarDay>& MonthDays() const { return Days(); }
+    const Observer& Site() const { return site_; }
+    Model ShownModel() const { return model_; }
+
     // Draws the whole page for the current site and model (recomputing the month's values
     // only when one of them changed since the last paint).
     void PaintPage(QPainter& painter) const;

@@ -41,7 +41,8 @@ protected:
     std::unique_ptr<CKosmiraFrame> frame;
 };
 
-const QList<int> kMenu128 = {NewPlanetarium, NewPlanet3d, NewPlanetEcl, NewCalendar, NewPhenomena,
+const QList<int> kMenu128 = {FilePrint, FilePrintPreview, FileSavePdf,
+                             NewPlanetarium, NewPlanet3d, NewPlanetEcl, NewCalendar, NewPhenomena,
                              NewBrowser,
                              AppExit,        SetTime,     SetLocation,  PreciseModel, SyncClock,
                              ToggleToolBar,
@@ -65,7 +66,9 @@ TEST_F(MainFrameTest, MenuItemTextsAndSeparators)
     QStringList texts;
     for (QAction* a : file->actions())
         texts.append(a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(texts, (QStringList{QStringLiteral("새 플라네타리움"), QStringLiteral("새 태양계 3차원 보기"),
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("인쇄…"), QStringLiteral("인쇄 미리 보기…"),
+                                  QStringLiteral("PDF로 저장…"), QStringLiteral("-"),
+                                  QStringLiteral("새 플라네타리움"), QStringLiteral("새 태양계 3차원 보기"),
                                   QStringLiteral("새 행성 시운동 보기"), QStringLiteral("새 천문 달력"),
                                   QStringLiteral("새 천문 현상 목록"), QStringLiteral("새 브라우저 생성"), QStringLiteral("-"),
                                   QStringLiteral("종료")}));
@@ -78,10 +81,17 @@ TEST_F(MainFrameTest, CommandsWithoutHandlerAreDisabled)
 {
     frame->UpdateCommandStates();
     for (int id : {NewPlanetarium, NewCalendar, SetTime, SetLocation, SyncClock,
-                   AppAbout, AppExit, FilePrint, ViewEast, ZoomIn, InfoMercury}) {
+                   AppAbout, AppExit, ViewEast, ZoomIn, InfoMercury}) {
         bool handled = true;
         EXPECT_FALSE(frame->QueryCommand(id, &handled).enabled) << id;
         EXPECT_FALSE(handled) << id;
+        EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
+    }
+    // The print commands belong to the frame and wait for a window with something to print.
+    for (int id : {FilePrint, FilePrintPreview, FileSavePdf}) {
+        bool handled = false;
+        EXPECT_FALSE(frame->QueryCommand(id, &handled).enabled) << id;
+        EXPECT_TRUE(handled) << id;
         EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
     }
     // The frame's own toggles are always there, full screen included.
@@ -196,8 +206,8 @@ TEST_F(MainFrameTest, MenusFollowTheActiveChildKind)
                                                 QStringLiteral("도구"), QStringLiteral("보기"),
                                                 QStringLiteral("창"), QStringLiteral("도움말")}));
     EXPECT_EQ(frame->MenuCommandIds(),
-              (QList<int>{NewPlanetarium, FileClose, AppExit, SetTime, SetLocation, PreciseModel,
-                          FindConstellation, FindSun, FindMoon, FindMercury, FindVenus, FindMars,
+              (QList<int>{FilePrint, FilePrintPreview, FileSavePdf, NewPlanetarium, FileClose,
+                          AppExit, SetTime, SetLocation, PreciseModel, FindConstellation, FindSun, FindMoon, FindMercury, FindVenus, FindMars,
                           FindJupiter, FindSaturn, FindUranus, FindNeptune, FindPluto,
                           InfoConstellation, InfoSun, InfoMoon, InfoMercury, InfoVenus, InfoEarth,
                           InfoMars, InfoJupiter, InfoSaturn, InfoUranus, InfoNeptune, InfoPluto,

@@ -144,3 +144,58 @@ TEST(SkyGeometry, ProjectionMapsTheViewVolumeOntoTheViewport)
 }
 
 }  // namespace
+
+// The camera shared by the window and the printed chart: the centre of the view is straight
+// ahead (-z), the zenith side of it up (+y), and east to the right when facing north.
+TEST(SkyGeometryCamera, ViewRotationSendsTheCentreAheadAndTheZenithUp)
+{
+    const struct {
+        double azDeg, altDeg;
+    } centres[] = {{0, 0}, {90, 0}, {180, 30}, {270, -10}, {45, 60}, {200, 89}};
+    for (const auto& c : centres) {
+        const SphericalCoord centre = Deg(c.azDeg, c.altDeg);
+        const Matrix3 m = SkyGeometry::ViewRotation(centre);
+        const Vector3 ahead = m.Apply(centre.ToVector());
+        EXPECT_NEAR(ahead.x, 0.0, kTolerance) << c.azDeg << " " << c.altDeg;
+        EXPECT_NEAR(ahead.y, 0.0, kTolerance);
+        EXPECT_NEAR(ahead.z, -1.0, kTolerance);
+        // One degree higher in altitude at the same azimuth lies straight above.
+        const Vector3 above = m.Apply(Deg(c.azDeg, c.altDeg + 1.0).ToVector());
+        EXPECT_NEAR(above.x, 0.0, kTolerance);
+        EXPECT_GT(above.y, 0.0);
+        // One degree more in azimuth (toward the east) lies to the right.
+        if (c.altDeg < 80.0) {
+            EXPECT_GT(m.Apply(Deg(c.azDeg + 1.0, c.altDeg).ToVector()).x, 0.0);
+        }
+    }
+    // Facing north on the horizon: east is +x, the zenith +y.
+    const Matrix3 north = SkyGeometry::ViewRotation(Deg(0, 0));
+    EXPECT_NEAR(north.Apply({0, 1, 0}).x, 1.0, kTolerance);
+    EXPECT_NEAR(north.Apply({0, 0, 1}).y, 1.0, kTolerance);
+}
+
+TEST(SkyGeometryCamera, EdgesOfTheFieldLandOnTheEdgesOfTheView)
+{
+    const double fov = 60.0 * kDegToRad;
+    const double aspect = 4.0 / 3.0;
+    const double halfWidth = std::atan(std::tan(fov / 2.0) * aspect);
+    const struct {
+        Vector3 eye;
+        double x, y;
+    } cases[] = {
+        {{0, 0, -1}, 0.0, 0.0},
+        {{0, std::sin(fov / 2), -std::cos(fov / 2)}, 0.0, 1.0},
+        {{0, -std::sin(fov / 2), -std::cos(fov / 2)}, 0.0, -1.0},
+        {{std::sin(halfWidth), 0, -std::cos(halfWidth)}, 1.0, 0.0},
+        {{-2 * std::sin(halfWidth), 0, -2 * std::cos(halfWidth)}, -1.0, 0.0},  // any distance
+    };
+    for (const auto& c : cases) {
+        double x = 9.0, y = 9.0;
+        ASSERT_TRUE(SkyGeometry::EyeToDevice(c.eye, fov, aspect, &x, &y));
+        EXPECT_NEAR(x, c.x, 1e-12);
+        EXPECT_NEAR(y, c.y, 1e-12);
+    }
+    double x = 0.0, y = 0.0;
+    EXPECT_FALSE(SkyGeometry::EyeToDevice({0, 0, 1}, fov, aspect, &x, &y));     // behind
+    EXPECT_FALSE(SkyGeometry::EyeToDevice({0, 0, -0.05}, fov, aspect, &x, &y)); // before near
+}
