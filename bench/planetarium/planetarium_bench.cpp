@@ -16,11 +16,16 @@
 
 #include <QApplication>
 #include <GL/gl.h>
+#include <QBackingStore>
+#include <QOpenGLContext>
 #include <QElapsedTimer>
+#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -49,6 +54,86 @@ void BM_ClearReadBack(benchmark::State& state)
         benchmark::DoNotOptimize(w.RenderImage().constBits());
 }
 BENCHMARK(BM_ClearReadBack)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same floor at another size; registered under BM_ClearReadBack in main, so that the
+// names read BM_ClearReadBack (1920x1080) and BM_ClearReadBack/3840/2160.
+void ClearReadBackSized(benchmark::State& state)
+{
+    ClearWnd w;
+    w.resize(int(state.range(0)), int(state.range(1)));
+    w.show();
+    Settle(w);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(w.RenderImage().constBits());
+}
+
+double MillisecondsPer(int runs, const std::function<void()>& step)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < runs; ++i)
+        step();
+    return double(timer.nsecsElapsed()) / 1e6 / runs;
+}
+
+// The fixed cost of one frame, whole (the timed loop: a cleared scene repainted onto the
+// screen) and stage by stage in counters, each the mean of its own runs in the same process:
+// clear (glClear up to glFinish), read-back (glReadPixels into an image of the frame's
+// size), conversion (the row flip of a driver without GL_MESA_pack_invert and any format
+// change of the painted image), paint (drawImage of the frame into an image of the window's
+// backing-store format) and screen update (the rest of repaint: the backing-store flush).
+void BM_FrameFixedCost(benchmark::State& state)
+{
+    const int width = int(state.range(0));
+    const int height = int(state.range(1));
+    ClearWnd w;
+    w.resize(width, height);
+    w.show();
+    Settle(w);
+    w.repaint();
+    for (auto _ : state)
+        w.repaint();
+    constexpr int kRuns = 30;
+    const double whole = MillisecondsPer(kRuns, [&] { w.repaint(); });
+    if (!w.MakeCurrent())
+        return;
+    const double clear = MillisecondsPer(kRuns, [] {
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glFinish();
+    });
+    QImage target(width, height, QImage::Format_RGB32);
+    const double readBack = MillisecondsPer(kRuns, [&] {
+        glReadPixels(0, 0, width, height, GL_BGRA, GL_UNSIGNED_BYTE, target.bits());
+    });
+    const QImage frame = w.RenderImage();
+    const bool packInvert =
+        w.Context()->hasExtension(QByteArrayLiteral("GL_MESA_pack_invert"));
+    QImage device(width, height, w.backingStore() && w.backingStore()->paintDevice()
+                                     ? static_cast<QImage*>(w.backingStore()->paintDevice())
+                                           ->format()
+                                     : QImage::Format_RGB32);
+    const double conversion = MillisecondsPer(kRuns, [&] {
+        if (!packInvert)
+            target.mirror(false, true);
+        if (frame.format() != QImage::Format_RGB32)
+            benchmark::DoNotOptimize(frame.convertToFormat(QImage::Format_RGB32).constBits());
+    });
+    const double paint = MillisecondsPer(kRuns, [&] {
+        QPainter painter(&device);
+        painter.drawImage(QPointF(0, 0), frame);
+    });
+    const double render = MillisecondsPer(kRuns, [&] {
+        benchmark::DoNotOptimize(w.RenderImage().constBits());
+    });
+    state.counters["whole_ms"] = whole;
+    state.counters["clear_ms"] = clear;
+    state.counters["readback_ms"] = readBack;
+    state.counters["conversion_ms"] = conversion;
+    state.counters["paint_ms"] = paint;
+    state.counters["screen_update_ms"] = std::max(0.0, whole - render - paint);
+}
+BENCHMARK(BM_FrameFixedCost)->Args({1920, 1080})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_EmptySceneResizeAndPaint(benchmark::State& state)
 {
@@ -142,6 +227,14 @@ void BM_DefaultSky(benchmark::State& state)
 BENCHMARK(BM_DefaultSky)->Args({1920, 1080})->Args({1280, 720})->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// The default sky at the sizes compared with the clear and read-back floor.
+void BM_Sky(benchmark::State& state)
+{
+    DefaultSky(state, false);
+}
+BENCHMARK(BM_Sky)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
 void BM_DefaultSkyImmediateMode(benchmark::State& state)
 {
     DefaultSky(state, true);
@@ -171,6 +264,10 @@ int main(int argc, char** argv)
     // As the application does (its browser window needs it).
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    benchmark::RegisterBenchmark("BM_ClearReadBack", ClearReadBackSized)
+        ->Args({3840, 2160})
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
