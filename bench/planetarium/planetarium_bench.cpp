@@ -9,15 +9,19 @@
 #include "astro/ephemeris/sun.h"
 #include "astro/time/timescales.h"
 #include "catalog/catalogset.h"
+#include "catalog/deepstarindex.h"
 #include "catalog/loadcatalogs.h"
 #include "image/messagesink.h"
 #include "planetarium/copenglwnd.h"
 #include "planetarium/cplanetariumview.h"
+#include "planetarium/skygeometry.h"
+#include "astro/math/matrix3.h"
 
 #include <QApplication>
 #include <GL/gl.h>
 #include <QBackingStore>
 #include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 #include <QElapsedTimer>
 #include <QPainter>
 
@@ -25,6 +29,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -75,6 +80,30 @@ double MillisecondsPer(int runs, const std::function<void()>& step)
         step();
     return double(timer.nsecsElapsed()) / 1e6 / runs;
 }
+
+// Read-back alone from framebuffers of several internal formats into BGRA words (the layout
+// of an RGB32 image): shows whether the driver converts pixels on the way out.
+// Arguments: 0 GL_RGB8 (the surface's format), 1 GL_RGBA8.
+void BM_ReadBackFormat(benchmark::State& state)
+{
+    EmptyWnd w;
+    w.resize(1920, 1080);
+    w.show();
+    Settle(w);
+    if (!w.MakeCurrent())
+        return;
+    QOpenGLFramebufferObjectFormat format;
+    format.setInternalTextureFormat(state.range(0) == 0 ? GL_RGB8 : GL_RGBA8);
+    QOpenGLFramebufferObject fbo(1920, 1080, format);
+    fbo.bind();
+    glClearColor(0.2f, 0.3f, 0.4f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    QImage target(1920, 1080, QImage::Format_RGB32);
+    for (auto _ : state)
+        glReadPixels(0, 0, 1920, 1080, GL_BGRA, GL_UNSIGNED_BYTE, target.bits());
+    fbo.release();
+}
+BENCHMARK(BM_ReadBackFormat)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The fixed cost of one frame, whole (the timed loop: a cleared scene repainted onto the
 // screen) and stage by stage in counters, each the mean of its own runs in the same process:
@@ -241,6 +270,115 @@ void BM_DefaultSkyImmediateMode(benchmark::State& state)
 }
 BENCHMARK(BM_DefaultSkyImmediateMode)->Args({1920, 1080})->Args({1280, 720})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The deep list on, at a local time of Seoul (Julian date).
+struct DeepBenchSky : BenchSky {
+    explicit DeepBenchSky(double localJulianDate)
+    {
+        sky = ComputeShownSky(SkyTime(localJulianDate), sky.site, Model::Classic);
+        SilentMessageSink sink;
+        std::vector<DeepStar> stars;
+        LoadDeepStars(KOSMIRA_SOURCE_DIR, sink, stars);
+        deep = DeepStarIndex(std::move(stars));
+        scene.deepStars = &deep;
+    }
+    DeepStarIndex deep;
+};
+
+// A summer evening (2024-07-15 22:00 local time), when Sagittarius, the richest star field,
+// stands in the south.
+DeepBenchSky& DeepSky()
+{
+    static DeepBenchSky sky(2460507.4166666665);
+    return sky;
+}
+
+// The default sky's instant (BM_DefaultSky) with the deep list.
+DeepBenchSky& DeepDefaultSky()
+{
+    static DeepBenchSky sky(2460325.375);
+    return sky;
+}
+
+// Horizontal direction (the view centre's frame) of a J2000 place in the deep bench sky.
+SphericalCoord HorizontalOf(double raHours, double decDeg)
+{
+    const ShownSky& s = DeepSky().sky;
+    const Matrix3 toHorizontal = s.EquatorialToHorizontal() * s.j2000ToDate;
+    return SphericalCoord::FromVector(
+        toHorizontal.Apply(SphericalCoord(raHours * kHoursToRad, decDeg * kDegToRad).ToVector()));
+}
+
+// Stars of the deep list a view submits: inside its circle, between 6.5 and its limit.
+double SubmittedDeepStars(CPlanetariumView& view, const SphericalCoord& centre)
+{
+    const ShownSky& s = DeepSky().sky;
+    const Matrix3 toJ2000 = (s.EquatorialToHorizontal() * s.j2000ToDate).Transposed();
+    const double aspect = double(view.width()) / double(view.height());
+    const double tanUp = std::tan(view.FieldOfView() / 2.0);
+    const double radius = std::atan(tanUp * std::sqrt(1.0 + aspect * aspect));
+    const double limit = SkyGeometry::LimitingMagnitude(view.FieldOfView());
+    double n = 0;
+    DeepSky().deep.ForEachInCircle(toJ2000.Apply(centre.ToVector()), radius, 6.5f, float(limit),
+                                   [&](const DeepStar&) { ++n; });
+    return n;
+}
+
+void DeepSkyView(benchmark::State& state, DeepBenchSky& sky, const SphericalCoord* centre,
+                 int zoomSteps)
+{
+    CPlanetariumView view(sky.scene);
+    view.resize(int(state.range(0)), int(state.range(1)));
+    view.show();
+    Settle(view);
+    if (centre)
+        view.SetViewCentre(*centre);
+    for (int i = 0; i < zoomSteps; ++i)
+        view.OnZoomIn();
+    view.repaint();
+    for (auto _ : state)
+        view.repaint();
+    state.counters["field_deg"] = view.FieldOfView() * kRadToDeg;
+    state.counters["limit_mag"] = SkyGeometry::LimitingMagnitude(view.FieldOfView());
+    if (&sky == &DeepSky())
+        state.counters["deep_stars"] = SubmittedDeepStars(view, centre ? *centre : view.ViewCentre());
+}
+
+void BM_DeepSkyOpeningView(benchmark::State& state)
+{
+    DeepSkyView(state, DeepDefaultSky(), nullptr, 0);
+}
+BENCHMARK(BM_DeepSkyOpeningView)->Args({1920, 1080})->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The narrowest field (0.1 degree, fifteen steps in) on the Sagittarius star cloud.
+void BM_DeepSkyZoomed(benchmark::State& state)
+{
+    const SphericalCoord sagittarius = HorizontalOf(18.05, -24.0);
+    DeepSkyView(state, DeepSky(), &sagittarius, 15);
+}
+BENCHMARK(BM_DeepSkyZoomed)->Args({1920, 1080})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Every zoom level toward Sagittarius: steps in from the opening field (x 2/3 each).
+void BM_DeepSkyZoomSteps(benchmark::State& state)
+{
+    const SphericalCoord sagittarius = HorizontalOf(18.05, -24.0);
+    CPlanetariumView view(DeepSky().scene);
+    view.resize(1920, 1080);
+    view.show();
+    Settle(view);
+    view.SetViewCentre(sagittarius);
+    for (int i = 0; i < int(state.range(0)); ++i)
+        view.OnZoomIn();
+    view.repaint();
+    for (auto _ : state)
+        view.repaint();
+    state.counters["field_deg"] = view.FieldOfView() * kRadToDeg;
+    state.counters["limit_mag"] = SkyGeometry::LimitingMagnitude(view.FieldOfView());
+    state.counters["deep_stars"] = SubmittedDeepStars(view, sagittarius);
+}
+BENCHMARK(BM_DeepSkyZoomSteps)->DenseRange(0, 15, 1)->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // A new planetarium window up to its first finished paint: context, star texture, name
 // image, arrays and label textures, then the frame.

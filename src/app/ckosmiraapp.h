@@ -15,8 +15,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CatalogSet;
+class DeepStarIndex;
+class QThread;
 class CChildFrame;
 class CKosmiraFrame;
 class MessageSink;
@@ -105,6 +108,11 @@ public:
     void ShowMessage(const QString& text);
     // Where messages go instead of a box (tests); an empty sink restores the box.
     void SetMessageSink(std::function<void(const QString&)> sink);
+    // The deep star list with its index: empty until it has loaded on a worker thread after
+    // the main window showed; then the open sky views repaint with it.
+    const DeepStarIndex& DeepStars() const { return *deepStars; }
+    // Waits until the deep star list has loaded (or failed) and its result is in place.
+    void WaitForDeepStars();
     // Whether start-up shows the splash window (tests may skip it).
     void SetSplashEnabled(bool enabled) { splashEnabled = enabled; }
 
@@ -121,6 +129,8 @@ private:
     void WireWindowCommands();
     void LoadCatalogsWhileSplashShows();
     void ChooseDefaultSite();
+    void StartLoadingDeepStars();
+    void TakeLoadedDeepStars(int generation);
     void ShowMessageOnGuiThread(const QString& text);
     void ReportMainWindowShown();
 
@@ -128,6 +138,12 @@ private:
 
     ShownSky shownSky;
     std::unique_ptr<CatalogSet> catalogs;
+    // Filled in place once the worker has loaded the list; views keep its address.
+    std::unique_ptr<DeepStarIndex> deepStars;
+    std::unique_ptr<QThread> deepStarLoader;
+    std::unique_ptr<DeepStarIndex> loadedDeepStars;  // the worker's result, taken on the GUI thread
+    std::vector<std::string> deepStarMessages;       // the worker's reports, shown after it ends
+    int deepStarGeneration = 0;                      // start-up count: stale results are dropped
     DisplayColors colours;
     QFont labelFont_;
     QFont messierFont_;

@@ -1,6 +1,7 @@
 #include "planetarium/skygeometry.h"
 #include "astro/math/angles.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace SkyGeometry {
@@ -81,6 +82,63 @@ void StarCorners(const SphericalCoord& position, double sizeFactor, Vector3 corn
         // About z by the right ascension.
         corners[i] = {x1 * ca - y * sa, x1 * sa + y * ca, z1};
     }
+}
+
+void AppendStarQuad(StarArrays& arrays, const SphericalCoord& position, double sizeFactor,
+                    std::uint32_t colour, std::uint8_t alpha)
+{
+    static const float kCornerTex[8] = {0, 0, 1, 0, 1, 1, 0, 1};
+    Vector3 corners[4];
+    StarCorners(position, sizeFactor, corners);
+    for (int k = 0; k < 4; ++k) {
+        arrays.vertices.push_back(float(corners[k].x));
+        arrays.vertices.push_back(float(corners[k].y));
+        arrays.vertices.push_back(float(corners[k].z));
+        arrays.texCoords.push_back(kCornerTex[2 * k]);
+        arrays.texCoords.push_back(kCornerTex[2 * k + 1]);
+        arrays.colours.push_back(std::uint8_t(colour & 0xff));
+        arrays.colours.push_back(std::uint8_t((colour >> 8) & 0xff));
+        arrays.colours.push_back(std::uint8_t((colour >> 16) & 0xff));
+        arrays.colours.push_back(alpha);
+    }
+}
+
+void ViewCircle(const double modelView[16], const double projection[16], Vector3* centre,
+                double* radiusRad)
+{
+    // The eye looks along -z: the centre is the model-view's third row, negated.
+    const Vector3 c{-modelView[2], -modelView[6], -modelView[10]};
+    const double length = std::sqrt(c.Dot(c));
+    *centre = length > 0.0 ? c * (1.0 / length) : Vector3{1.0, 0.0, 0.0};
+    const double tanAcross = projection[0] != 0.0 ? 1.0 / projection[0] : 1e9;
+    const double tanUp = projection[5] != 0.0 ? 1.0 / projection[5] : 1e9;
+    *radiusRad = std::atan(std::sqrt(tanAcross * tanAcross + tanUp * tanUp));
+}
+
+double FieldOfViewOf(const double projection[16])
+{
+    return projection[5] > 0.0 ? 2.0 * std::atan(1.0 / projection[5]) : kPi;
+}
+
+double LimitingMagnitude(double fieldOfViewRad)
+{
+    if (!(fieldOfViewRad > 0.0) || fieldOfViewRad >= kOpeningFieldOfViewRad)
+        return kNakedEyeLimitMag;
+    const double magnification = kOpeningFieldOfViewRad / fieldOfViewRad;
+    return std::min(kDeepStarEndMag, kNakedEyeLimitMag + 5.0 * std::log10(magnification));
+}
+
+std::uint8_t FaintStarAlpha(double mag, double limitMag)
+{
+    const double f = std::clamp(limitMag - mag, 0.0, 1.0);
+    return std::uint8_t(std::lround(255.0 * f));
+}
+
+double FaintStarSizeFactor(double mag, double radPerPixel)
+{
+    const double natural = std::pow(1.4, -mag);
+    const double maxPx = std::max(1.0, kFaintStarMaxHalfWidthPx * std::pow(1.4, kNakedEyeLimitMag - mag));
+    return std::min(natural, maxPx * radPerPixel / kStarSizeScale);
 }
 
 std::vector<Vector3> GroundTriangles()

@@ -11,6 +11,7 @@
 #include "astro/time/skytime.h"
 #include "astro/ephemeris/sun.h"
 #include "catalog/catalogset.h"
+#include "catalog/deepstarindex.h"
 #include "catalog/typeimagecache.h"
 #include "image/dibimage.h"
 #include "image/messagesink.h"
@@ -167,23 +168,9 @@ void SkyRenderer::BuildStaticGeometry()
     for (const Vector3& v : pieces)
         Append(boundaries_, v);
 
-    starVertices_.clear();
-    starTexCoords_.clear();
-    starColours_.clear();
-    static const float kCornerTex[8] = {0, 0, 1, 0, 1, 1, 0, 1};
-    for (const auto& star : c.stars) {
-        Vector3 corners[4];
-        SkyGeometry::StarCorners(star->position, star->sizeFactor, corners);
-        for (int k = 0; k < 4; ++k) {
-            Append(starVertices_, corners[k]);
-            starTexCoords_.push_back(kCornerTex[2 * k]);
-            starTexCoords_.push_back(kCornerTex[2 * k + 1]);
-            starColours_.push_back(std::uint8_t(ColourRed(star->colour)));
-            starColours_.push_back(std::uint8_t(ColourGreen(star->colour)));
-            starColours_.push_back(std::uint8_t(ColourBlue(star->colour)));
-            starColours_.push_back(255);
-        }
-    }
+    stars_.Clear();
+    for (const auto& star : c.stars)
+        SkyGeometry::AppendStarQuad(stars_, star->position, star->sizeFactor, star->colour);
 
     starNameSlots_.clear();
     for (const auto& name : c.starNames) {
@@ -320,7 +307,7 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     if (flags.milkyWay)
         DrawMilkyWay();
     if (flags.stars)
-        DrawStars();
+        DrawStars(flags.faintStars != 0);
     if (flags.starNames)
         DrawStarNames();
     if (flags.solarSystem)
@@ -409,23 +396,56 @@ void SkyRenderer::DrawMilkyWay()
     glEnd();
 }
 
-void SkyRenderer::DrawStars()
+void SkyRenderer::DrawStarArrays(const SkyGeometry::StarArrays& arrays)
+{
+    if (arrays.vertices.empty())
+        return;
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, arrays.vertices.data());
+    glTexCoordPointer(2, GL_FLOAT, 0, arrays.texCoords.data());
+    glColorPointer(4, GL_UNSIGNED_BYTE, 0, arrays.colours.data());
+    glDrawArrays(GL_QUADS, 0, GLsizei(arrays.CornerCount()));
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+void SkyRenderer::BuildFaintStars()
+{
+    faintStars_.Clear();
+    const DeepStarIndex* deep = scene_.deepStars;
+    if (!deep || deep->Empty() || viewport_[3] <= 0)
+        return;
+    const double fieldOfView = SkyGeometry::FieldOfViewOf(projection_);
+    const double limit = SkyGeometry::LimitingMagnitude(fieldOfView);
+    if (limit <= SkyGeometry::kNakedEyeLimitMag)
+        return;  // the naked-eye list shows everything this field shows
+    Vector3 centre;
+    double radius = 0.0;
+    SkyGeometry::ViewCircle(modelView_, projection_, &centre, &radius);
+    const double radPerPixel = fieldOfView / viewport_[3];
+    deep->ForEachInCircle(centre, radius, float(SkyGeometry::kNakedEyeLimitMag), float(limit),
+                          [&](const DeepStar& s) {
+                              SkyGeometry::AppendStarQuad(
+                                  faintStars_, s.position,
+                                  SkyGeometry::FaintStarSizeFactor(s.magnitude, radPerPixel),
+                                  s.colour, SkyGeometry::FaintStarAlpha(s.magnitude, limit));
+                          });
+}
+
+void SkyRenderer::DrawStars(bool faint)
 {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, starTexture_);
+    if (faint) {
+        // Both modes: the faint stars are chosen per frame, and drawn from arrays.
+        BuildFaintStars();
+        DrawStarArrays(faintStars_);
+    }
     if (!immediate_) {
-        if (!starVertices_.empty()) {
-            glEnableClientState(GL_VERTEX_ARRAY);
-            glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-            glEnableClientState(GL_COLOR_ARRAY);
-            glVertexPointer(3, GL_FLOAT, 0, starVertices_.data());
-            glTexCoordPointer(2, GL_FLOAT, 0, starTexCoords_.data());
-            glColorPointer(4, GL_UNSIGNED_BYTE, 0, starColours_.data());
-            glDrawArrays(GL_QUADS, 0, GLsizei(starVertices_.size() / 3));
-            glDisableClientState(GL_COLOR_ARRAY);
-            glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-            glDisableClientState(GL_VERTEX_ARRAY);
-        }
+        DrawStarArrays(stars_);
     } else {
         for (const auto& star : scene_.catalogs.stars) {
             const double s = double(star->sizeFactor) * SkyGeometry::kStarSizeScale;

@@ -4,6 +4,7 @@
 #include "astro/math/vector3.h"
 #include "planetarium/labelatlas.h"
 #include "planetarium/layerflags.h"
+#include "planetarium/skygeometry.h"
 #include "planetarium/skyscene.h"
 
 #include <QSize>
@@ -77,7 +78,9 @@ private:
     void DrawGrid();
     void DrawNgc();
     void DrawMilkyWay();
-    void DrawStars();
+    void DrawStars(bool faint);
+    void DrawStarArrays(const SkyGeometry::StarArrays& arrays);
+    void BuildFaintStars();
     void DrawStarNames();
     void DrawBodies();
     void DrawFigures();
@@ -114,9 +117,9 @@ private:
     std::vector<float> milkyWay_;
     std::vector<float> figures_;
     std::vector<float> boundaries_;  // equinox 1875, drawn under the precession matrix
-    std::vector<float> starVertices_;
-    std::vector<float> starTexCoords_;
-    std::vector<std::uint8_t> starColours_;
+    SkyGeometry::StarArrays stars_;
+    // The faint stars of the deep list inside the view, rebuilt every frame (capacity kept).
+    SkyGeometry::StarArrays faintStars_;
     std::vector<int> starNameSlots_;
     std::vector<int> messierSlots_;
     std::vector<int> nameBandSlots_;

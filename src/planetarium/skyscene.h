@@ -5,6 +5,7 @@
 #include <string>
 
 class CatalogSet;
+class DeepStarIndex;
 class MessageSink;
 class QFont;
 struct ShownSky;
@@ -25,4 +26,7 @@ struct SkyScene {
     std::string moduleDirectory = {};
     // Where failures to load those images are reported; null drops the reports.
     MessageSink* messages = nullptr;
+    // The deep star list with its index; null or empty until it has loaded (it loads after
+    // the main window shows), when the sky shows the naked-eye list alone.
+    const DeepStarIndex* deepStars = nullptr;
 };
