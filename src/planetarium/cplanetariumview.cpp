@@ -42,16 +42,6 @@ CPlanetariumView::~CPlanetariumView()
         renderer_->ReleaseGL();
 }
 
-void CPlanetariumView::SetImmediateMode(bool immediate)
-{
-    renderer_->SetImmediateMode(immediate);
-}
-
-bool CPlanetariumView::ImmediateMode() const
-{
-    return renderer_->ImmediateMode();
-}
-
 void CPlanetariumView::SetViewCentre(const SphericalCoord& centre)
 {
     viewCentre_ = centre;

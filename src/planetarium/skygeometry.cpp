@@ -17,15 +17,15 @@ Vector3 UnitVector(double lon, double lat)
 
 // Pieces from `from` toward `to` of at most one step each; when `to` lies below `from`
 // the first step already passes it and the piece goes straight to it.
-template <typename Emit>
-void Subdivide(double from, double to, Emit emit)
+template <typename Piece>
+void Subdivide(double from, double to, Piece piece)
 {
     double current = from;
     do {
         double next = current + kBoundaryStepRad;
         if (next > to)
             next = to;
-        emit(current, next);
+        piece(current, next);
         current = next;
     } while (current < to);
 }
@@ -101,6 +101,54 @@ void AppendStarQuad(StarArrays& arrays, const SphericalCoord& position, double s
         arrays.colours.push_back(std::uint8_t((colour >> 16) & 0xff));
         arrays.colours.push_back(alpha);
     }
+}
+
+std::vector<float> FloatArray(const std::vector<Vector3>& points)
+{
+    std::vector<float> out;
+    out.reserve(points.size() * 3);
+    for (const Vector3& v : points) {
+        out.push_back(float(v.x));
+        out.push_back(float(v.y));
+        out.push_back(float(v.z));
+    }
+    return out;
+}
+
+std::vector<float> FloatArray(const std::vector<SphericalCoord>& points)
+{
+    std::vector<Vector3> v;
+    v.reserve(points.size());
+    for (const SphericalCoord& p : points)
+        v.push_back(p.ToVector());
+    return FloatArray(v);
+}
+
+std::vector<float> FigureArray(const CatalogList<ConstellationLine>& lines)
+{
+    std::vector<Vector3> v;
+    v.reserve(lines.size() * 2);
+    for (const auto& line : lines) {
+        v.push_back(line->start.ToVector());
+        v.push_back(line->end.ToVector());
+    }
+    return FloatArray(v);
+}
+
+std::vector<float> BoundaryArray(const CatalogList<BoundarySegment>& boundaries)
+{
+    std::vector<Vector3> pieces;
+    for (const auto& b : boundaries)
+        AppendBoundarySegments(b->start, b->end, pieces);
+    return FloatArray(pieces);
+}
+
+StarArrays StarQuads(const CatalogList<Star>& stars)
+{
+    StarArrays arrays;
+    for (const auto& star : stars)
+        AppendStarQuad(arrays, star->position, star->sizeFactor, star->colour);
+    return arrays;
 }
 
 void ViewCircle(const double modelView[16], const double projection[16], Vector3* centre,

@@ -5,10 +5,10 @@
 #include "astro/math/sphericalcoord.h"
 #include "astro/math/vector3.h"
 
+#include "catalog/catalogset.h"
+
 #include <cstdint>
 #include <vector>
-
-class Star;
 
 // What the sky draws, as plain vertex lists on the unit sphere: no GL calls here, so the
 // shapes can be checked without a context. Each list of segments holds two vertices per
@@ -54,6 +54,16 @@ struct StarArrays {
 // (0,0), (1,0), (1,1), (0,1) and the colour (red in the lowest byte) and alpha at each corner.
 void AppendStarQuad(StarArrays& arrays, const SphericalCoord& position, double sizeFactor,
                     std::uint32_t colour, std::uint8_t alpha = 255);
+
+// Vertex arrays as GL takes them: three floats per point, in order.
+std::vector<float> FloatArray(const std::vector<Vector3>& points);
+std::vector<float> FloatArray(const std::vector<SphericalCoord>& points);
+// The constellation figures: start and end of every line (GL_LINES).
+std::vector<float> FigureArray(const CatalogList<ConstellationLine>& lines);
+// The boundaries (equinox 1875): the pieces of AppendBoundarySegments of every edge.
+std::vector<float> BoundaryArray(const CatalogList<BoundarySegment>& boundaries);
+// One quadrilateral per star, in list order, in its colour at full alpha.
+StarArrays StarQuads(const CatalogList<Star>& stars);
 
 // The circle of the sky a perspective view covers: its centre (the viewing direction, a unit
 // vector in the frame the column-major model-view matrix takes to eye space, which must be a

@@ -21,9 +21,9 @@ struct DibImage;
 // whole sky from the toggles, the camera, the shown instant and the site, layer by layer in
 // a fixed order (grids, NGC symbols, Milky Way, stars, star names, bodies, figures,
 // boundaries, constellation names, Messier labels, reference points, ground, horizon).
-// Two modes give the same picture: immediate mode issues every primitive and label one by
-// one; the default batched mode draws each layer from arrays built once and its labels from
-// textures uploaded once.
+// Each layer is drawn from arrays built once by the plain geometry code (SkyGeometry) and its
+// labels from textures uploaded once; the faint stars of the deep list are chosen per frame.
+// The tests hold an immediate-mode oracle that draws the same picture primitive by primitive.
 class SkyRenderer {
 public:
     explicit SkyRenderer(const SkyScene& scene);
@@ -45,7 +45,6 @@ public:
     // The whole scene; model-view identity on entry, the view orientation on return.
     void Draw(const SphericalCoord& centre, const LayerFlags& flags, const QSize& viewport);
 
-    void SetImmediateMode(bool immediate) { immediate_ = immediate; }
     // Screen pixels per label pixel: the device pixel ratio, so that names, labels and
     // deep-sky symbols keep their on-screen size on high-density screens.
     void SetLabelScale(double scale)
@@ -53,10 +52,11 @@ public:
         labelScale_ = scale > 0.0 ? scale : 1.0;
         atlas_.SetScale(labelScale_);
     }
-    bool ImmediateMode() const { return immediate_; }
 
     bool HasStarTexture() const { return starTexture_ != 0; }
     bool HasNameImage() const { return nameImage_ != nullptr; }
+    GLuint StarTexture() const { return starTexture_; }
+    const DibImage* NameImage() const { return nameImage_.get(); }
 
     // The ten solar-system labels in drawing order, with the index into DisplayColors:
     // -2 the Sun, -1 the Moon, else the planet index (the Earth is skipped).
@@ -99,7 +99,6 @@ private:
     void FlushPictures();
 
     const SkyScene scene_;  // a copy of the references
-    bool immediate_ = false;
     double labelScale_ = 1.0;
     GLuint starTexture_ = 0;
     std::unique_ptr<DibImage> nameImage_;
@@ -107,7 +106,7 @@ private:
     double modelView_[16] = {};
     double projection_[16] = {};
 
-    // Batched mode: built once per context (the catalogs do not change after loading).
+    // Built once per context (the catalogs do not change after loading).
     bool built_ = false;
     std::vector<std::size_t> builtSizes_;  // catalog sizes the arrays were built from
     LabelAtlas atlas_;

@@ -94,7 +94,7 @@ class SkyRender : public testing::Test {
 protected:
     void Open(int width, int height)
     {
-        view = std::make_unique<CPlanetariumView>(sky.scene);
+        view = std::make_unique<OracleSkyView>(sky.scene);
         view->resize(width, height);
         view->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
@@ -110,7 +110,7 @@ protected:
         return {immediate, batched};
     }
     TestSky sky;
-    std::unique_ptr<CPlanetariumView> view;
+    std::unique_ptr<OracleSkyView> view;
     LayerFlags flags = AllOff();
 };
 

@@ -252,3 +252,49 @@ TEST(FaintStars, AStarQuadHasTheCornersOfStarCornersAndItsColour)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SkyArrays, FiguresAreTheEndsOfEveryLineInOrder)
+{
+    CatalogList<ConstellationLine> lines;
+    lines.push_back(std::make_unique<ConstellationLine>(Deg(0, 0), Deg(90, 0)));
+    lines.push_back(std::make_unique<ConstellationLine>(Deg(0, 90), Deg(180, -30)));
+    const std::vector<float> a = SkyGeometry::FigureArray(lines);
+    // (1,0,0) (0,1,0) (0,0,1) (-cos 30, 0, -sin 30)
+    const float want[12] = {1, 0, 0, 0, 1, 0, 0, 0, 1, -0.8660254f, 0, -0.5f};
+    ASSERT_EQ(a.size(), 12u);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_NEAR(a[i], want[i], 1e-7) << i;
+}
+
+TEST(SkyArrays, StarQuadsFollowTheListWithFourCornersEach)
+{
+    CatalogList<Star> stars;
+    stars.push_back(std::make_unique<Star>(Deg(10, 20), 'M', 1.0f));
+    stars.push_back(std::make_unique<Star>(Deg(200, -60), 'B', 5.0f));
+    const SkyGeometry::StarArrays a = SkyGeometry::StarQuads(stars);
+    ASSERT_EQ(a.CornerCount(), 8u);
+    Vector3 corners[4];
+    SkyGeometry::StarCorners(Deg(200, -60), std::pow(1.4, -5.0), corners);
+    EXPECT_NEAR(a.vertices[12], corners[0].x, 1e-7);
+    EXPECT_NEAR(a.vertices[23], corners[3].z, 1e-7);
+    // M stars are orange (255, 160, 0), B stars bluish white (230, 240, 255); alpha full.
+    EXPECT_EQ(a.colours[0], 255);
+    EXPECT_EQ(a.colours[1], 160);
+    EXPECT_EQ(a.colours[2], 0);
+    EXPECT_EQ(a.colours[16], 230);
+    EXPECT_EQ(a.colours[18], 255);
+    EXPECT_EQ(a.colours[31], 255);
+}
+
+TEST(SkyArrays, MilkyWayPointsBecomeThreeFloatsEach)
+{
+    const std::vector<float> a = SkyGeometry::FloatArray(std::vector<SphericalCoord>{Deg(90, 0), Deg(0, -90)});
+    const float want[6] = {0, 1, 0, 0, 0, -1};
+    ASSERT_EQ(a.size(), 6u);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NEAR(a[i], want[i], 1e-7) << i;
+}
+
+}  // namespace
