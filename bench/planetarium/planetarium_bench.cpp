@@ -257,6 +257,21 @@ void BM_DefaultSky(benchmark::State& state)
 BENCHMARK(BM_DefaultSky)->Args({1920, 1080})->Args({1280, 720})->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// A paint of a 200 x 200 part of the sky (another window moved off it): the last frame is
+// shown again, nothing is drawn or read back.
+void BM_SkyPartialRepaint(benchmark::State& state)
+{
+    CPlanetariumView view(Sky().scene);
+    view.resize(int(state.range(0)), int(state.range(1)));
+    view.show();
+    Settle(view);
+    view.repaint();
+    for (auto _ : state)
+        view.repaint(QRect(100, 100, 200, 200));
+}
+BENCHMARK(BM_SkyPartialRepaint)->Args({1920, 1080})->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
 // The default sky at the sizes compared with the clear and read-back floor.
 void BM_Sky(benchmark::State& state)
 {
@@ -326,11 +341,11 @@ double SubmittedDeepStars(CPlanetariumView& view, const SphericalCoord& centre)
     return n;
 }
 
-void DeepSkyView(benchmark::State& state, DeepBenchSky& sky, const SphericalCoord* centre,
-                 int zoomSteps)
+void DeepSkyView(benchmark::State& state, DeepBenchSky& sky, int width, int height,
+                 const SphericalCoord* centre, int zoomSteps)
 {
     CPlanetariumView view(sky.scene);
-    view.resize(int(state.range(0)), int(state.range(1)));
+    view.resize(width, height);
     view.show();
     Settle(view);
     if (centre)
@@ -348,7 +363,7 @@ void DeepSkyView(benchmark::State& state, DeepBenchSky& sky, const SphericalCoor
 
 void BM_DeepSkyOpeningView(benchmark::State& state)
 {
-    DeepSkyView(state, DeepDefaultSky(), nullptr, 0);
+    DeepSkyView(state, DeepDefaultSky(), int(state.range(0)), int(state.range(1)), nullptr, 0);
 }
 BENCHMARK(BM_DeepSkyOpeningView)->Args({1920, 1080})->Unit(benchmark::kMillisecond)
     ->UseRealTime();
@@ -357,7 +372,7 @@ BENCHMARK(BM_DeepSkyOpeningView)->Args({1920, 1080})->Unit(benchmark::kMilliseco
 void BM_DeepSkyZoomed(benchmark::State& state)
 {
     const SphericalCoord sagittarius = HorizontalOf(18.05, -24.0);
-    DeepSkyView(state, DeepSky(), &sagittarius, 15);
+    DeepSkyView(state, DeepSky(), int(state.range(0)), int(state.range(1)), &sagittarius, 15);
 }
 BENCHMARK(BM_DeepSkyZoomed)->Args({1920, 1080})->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -365,19 +380,7 @@ BENCHMARK(BM_DeepSkyZoomed)->Args({1920, 1080})->Unit(benchmark::kMillisecond)->
 void BM_DeepSkyZoomSteps(benchmark::State& state)
 {
     const SphericalCoord sagittarius = HorizontalOf(18.05, -24.0);
-    CPlanetariumView view(DeepSky().scene);
-    view.resize(1920, 1080);
-    view.show();
-    Settle(view);
-    view.SetViewCentre(sagittarius);
-    for (int i = 0; i < int(state.range(0)); ++i)
-        view.OnZoomIn();
-    view.repaint();
-    for (auto _ : state)
-        view.repaint();
-    state.counters["field_deg"] = view.FieldOfView() * kRadToDeg;
-    state.counters["limit_mag"] = SkyGeometry::LimitingMagnitude(view.FieldOfView());
-    state.counters["deep_stars"] = SubmittedDeepStars(view, sagittarius);
+    DeepSkyView(state, DeepSky(), 1920, 1080, &sagittarius, int(state.range(0)));
 }
 BENCHMARK(BM_DeepSkyZoomSteps)->DenseRange(0, 15, 1)->Unit(benchmark::kMillisecond)
     ->UseRealTime();

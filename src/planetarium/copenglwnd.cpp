@@ -5,6 +5,7 @@
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QtMath>
@@ -127,6 +128,7 @@ bool COpenGLWnd::RebuildSurface(int width, int height)
     glClear(GL_COLOR_BUFFER_BIT);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
     image_ = QImage(width, height, QImage::Format_RGB32);
+    frameShown_ = false;
     if (created) {
         packInvert_ = context_->hasExtension(QByteArrayLiteral("GL_MESA_pack_invert"));
         ++contextCreatedCount_;
@@ -186,13 +188,19 @@ QImage COpenGLWnd::RenderImage()
     return image_;
 }
 
-void COpenGLWnd::paintEvent(QPaintEvent*)
+void COpenGLWnd::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     if (failed_ || !MakeCurrent()) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
-    RenderFrame();
+    // The program asks for new frames with update() or repaint() of the whole window; a
+    // paint of a part of it only (a window moved off it, an overlapping child window
+    // shifted) shows the last frame again, when there is one of the current size.
+    const bool whole = event->region().rectCount() == 1 && event->rect() == rect();
+    if (whole || !frameShown_ || image_.size() != framebuffer_->size())
+        RenderFrame();
+    frameShown_ = true;
     painter.drawImage(QPointF(0, 0), image_);
 }

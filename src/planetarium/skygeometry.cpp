@@ -1,4 +1,6 @@
 #include "planetarium/skygeometry.h"
+#include "astro/sky/frames.h"
+#include "astro/sky/shownsky.h"
 #include "astro/math/angles.h"
 
 #include <algorithm>
@@ -101,6 +103,20 @@ void AppendStarQuad(StarArrays& arrays, const SphericalCoord& position, double s
         arrays.colours.push_back(std::uint8_t((colour >> 16) & 0xff));
         arrays.colours.push_back(alpha);
     }
+}
+
+Matrix3 CatalogueToHorizontal(const ShownSky& sky)
+{
+    return sky.EquatorialToHorizontal() * sky.j2000ToDate;
+}
+
+std::array<GridPass, 4> GridPasses(const ShownSky& sky)
+{
+    const Matrix3 horizontal = sky.EquatorialToHorizontal();
+    return {{{&LayerFlags::horizontalGrid, 0, Matrix3::Identity()},
+             {&LayerFlags::eclipticGrid, 2, horizontal * sky.eclipticToEquatorial},
+             {&LayerFlags::galacticGrid, 3, CatalogueToHorizontal(sky) * GalacticToJ2000Matrix()},
+             {&LayerFlags::equatorialGrid, 1, horizontal}}};
 }
 
 std::vector<float> FloatArray(const std::vector<Vector3>& points)

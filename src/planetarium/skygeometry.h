@@ -5,8 +5,13 @@
 #include "astro/math/sphericalcoord.h"
 #include "astro/math/vector3.h"
 
+#include "astro/math/matrix3.h"
 #include "catalog/catalogset.h"
+#include "planetarium/layerflags.h"
 
+#include <array>
+
+struct ShownSky;
 #include <cstdint>
 #include <vector>
 
@@ -54,6 +59,19 @@ struct StarArrays {
 // (0,0), (1,0), (1,1), (0,1) and the colour (red in the lowest byte) and alpha at each corner.
 void AppendStarQuad(StarArrays& arrays, const SphericalCoord& position, double sizeFactor,
                     std::uint32_t colour, std::uint8_t alpha = 255);
+
+// The four coordinate nets in drawing order (horizontal, ecliptic, galactic, equatorial):
+// the toggle of each, its index into DisplayColors::grids and the matrix that carries its
+// frame into the horizontal frame of the shown sky.
+struct GridPass {
+    int LayerFlags::*flag;
+    int colourIndex;
+    Matrix3 toHorizontal;
+};
+std::array<GridPass, 4> GridPasses(const ShownSky& sky);
+// The matrix that carries catalogue (J2000) directions into the horizontal frame: to the
+// equator of date, then through the sidereal time of date and the site's latitude.
+Matrix3 CatalogueToHorizontal(const ShownSky& sky);
 
 // Vertex arrays as GL takes them: three floats per point, in order.
 std::vector<float> FloatArray(const std::vector<Vector3>& points);

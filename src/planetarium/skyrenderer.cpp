@@ -225,32 +225,13 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
 
     const ShownSky& sky = scene_.sky;
     const Matrix3 horizontal = sky.EquatorialToHorizontal();
-    // Catalogue positions are J2000: carried to the equator of date before the sidereal
-    // time of date meets them.
-    const Matrix3 catalogue = horizontal * sky.j2000ToDate;
-    if (flags.horizontalGrid) {
-        SetColour(scene_.colours.grids[0]);
-        DrawGrid();
-    }
-    if (flags.eclipticGrid) {
+    const Matrix3 catalogue = SkyGeometry::CatalogueToHorizontal(sky);
+    for (const SkyGeometry::GridPass& grid : SkyGeometry::GridPasses(sky)) {
+        if (!(flags.*grid.flag))
+            continue;
         glPushMatrix();
-        MultMatrix(horizontal * sky.eclipticToEquatorial);
-        SetColour(scene_.colours.grids[2]);
-        DrawGrid();
-        glPopMatrix();
-    }
-    if (flags.galacticGrid) {
-        glPushMatrix();
-        MultMatrix(catalogue * GalacticToJ2000Matrix());
-        SetColour(scene_.colours.grids[3]);
-        DrawGrid();
-        glPopMatrix();
-    }
-
-    if (flags.equatorialGrid) {
-        glPushMatrix();
-        MultMatrix(horizontal);
-        SetColour(scene_.colours.grids[1]);
+        MultMatrix(grid.toHorizontal);
+        SetColour(scene_.colours.grids[grid.colourIndex]);
         DrawGrid();
         glPopMatrix();
     }
