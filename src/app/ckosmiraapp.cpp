@@ -398,16 +398,22 @@ private:
     std::vector<std::string>& messages;
 };
 
-void CKosmiraApp::StartLoadingDeepStars()
+void CKosmiraApp::CancelDeepStarLoad()
 {
     if (deepStarLoader) {
         deepStarLoader->wait();
         deepStarLoader.reset();
     }
+    ++deepStarGeneration;  // a result still queued for the GUI thread is dropped
     *deepStars = DeepStarIndex();
     loadedDeepStars.reset();
     deepStarMessages.clear();
-    const int generation = ++deepStarGeneration;
+}
+
+void CKosmiraApp::StartLoadingDeepStars()
+{
+    CancelDeepStarLoad();
+    const int generation = deepStarGeneration;
     const std::string directory = moduleDirectory.toStdString();
     deepStarLoader.reset(QThread::create([this, directory] {
         CollectingSink sink(deepStarMessages);
@@ -459,6 +465,7 @@ void CKosmiraApp::ChooseDefaultSite()
 bool CKosmiraApp::InitInstance()
 {
     mainFrame.reset();
+    CancelDeepStarLoad();
     shownSky = ShownSky();
     catalogs = std::make_unique<CatalogSet>();
 

@@ -130,6 +130,7 @@ private:
     void LoadCatalogsWhileSplashShows();
     void ChooseDefaultSite();
     void StartLoadingDeepStars();
+    void CancelDeepStarLoad();
     void TakeLoadedDeepStars(int generation);
     void ShowMessageOnGuiThread(const QString& text);
     void ReportMainWindowShown();
