@@ -106,6 +106,32 @@ void BM_ReadBackFormat(benchmark::State& state)
 }
 BENCHMARK(BM_ReadBackFormat)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A clear up to glFinish: 0 GL_RGB8 (the surface's format), 1 GL_RGBA8 with alpha masked
+// (what an RGBA surface whose destination alpha must stay 1 would need).
+void BM_ClearFormat(benchmark::State& state)
+{
+    EmptyWnd w;
+    w.resize(1920, 1080);
+    w.show();
+    Settle(w);
+    if (!w.MakeCurrent())
+        return;
+    QOpenGLFramebufferObjectFormat format;
+    format.setInternalTextureFormat(state.range(0) == 0 ? GL_RGB8 : GL_RGBA8);
+    QOpenGLFramebufferObject fbo(1920, 1080, format);
+    fbo.bind();
+    if (state.range(0) == 1)
+        glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+    for (auto _ : state) {
+        glClearColor(0.2f, 0.3f, 0.4f, 0.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glFinish();
+    }
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    fbo.release();
+}
+BENCHMARK(BM_ClearFormat)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // The fixed cost of one frame, whole (the timed loop: a cleared scene repainted onto the
 // screen) and stage by stage in counters, each the mean of its own runs in the same process:
 // clear (glClear up to glFinish), read-back (glReadPixels into an image of the frame's

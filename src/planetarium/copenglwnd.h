@@ -11,7 +11,7 @@ class QOpenGLFramebufferObject;
 
 // Base window of the OpenGL views. It never renders into the window itself: a GL context
 // (compatibility profile, depth of at least 16 bits) draws on an off-screen surface into a
-// framebuffer object of the client size in device pixels whose alpha always reads as 1, and
+// framebuffer object of the client size in device pixels with an RGB colour buffer, and
 // every paint shows the finished image in one piece (a paint of part of the window only shows
 // the last frame again). The framebuffer is rebuilt only on
 // resize; the context lives as long as the window.
