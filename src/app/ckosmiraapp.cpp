@@ -22,12 +22,13 @@
 #include "catalog/catalogset.h"
 #include "catalog/deepstarindex.h"
 #include "catalog/loadcatalogs.h"
+#include "render/cataloglabels.h"
 #include "image/messagesink.h"
-#include "planetarium/cmooninfodlg.h"
-#include "planetarium/cplanetinfodlg.h"
-#include "planetarium/csuninfodlg.h"
+#include "app/cmooninfodlg.h"
+#include "app/cplanetinfodlg.h"
+#include "app/csuninfodlg.h"
 #include "planetarium/skyscene.h"
-#include "timesync/cclocksyncdlg.h"
+#include "app/cclocksyncdlg.h"
 #include "timesync/csystemclocksetter.h"
 #include "timesync/ctimeserverclient.h"
 
@@ -287,6 +288,7 @@ void CKosmiraApp::WireWindowCommands()
         scene.moduleDirectory = moduleDirectory.toStdString();
         scene.messages = viewMessages.get();
         scene.deepStars = deepStars.get();
+        scene.labels = catalogLabels.get();
         return new CPlanetariumFrame(scene);
     });
     for (int id : {CommandId::NewPlanet3d, CommandId::ToolPlanet3d})
@@ -377,8 +379,10 @@ void CKosmiraApp::LoadCatalogsWhileSplashShows()
     const QFont messier = messierFont_;
     const Colour starNameColour = colours.starNames;
     const Colour messierColour = colours.messier;
+    CatalogLabels& madeLabels = *catalogLabels;
     std::unique_ptr<QThread> worker(QThread::create([&] {
-        LoadCatalogs(target, directory, sink, labels, messier, starNameColour, messierColour);
+        LoadCatalogs(target, directory, sink);
+        madeLabels = MakeCatalogLabels(target, labels, messier, starNameColour, messierColour);
     }));
     QEventLoop loop;
     connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
@@ -468,6 +472,7 @@ bool CKosmiraApp::InitInstance()
     CancelDeepStarLoad();
     shownSky = ShownSky();
     catalogs = std::make_unique<CatalogSet>();
+    catalogLabels = std::make_unique<CatalogLabels>();
 
     WriteDesktopLauncher(executablePath, LauncherIcon(moduleDirectory));
 

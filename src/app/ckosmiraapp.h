@@ -4,7 +4,7 @@
 #include "astro/sky/observer.h"
 #include "astro/sky/shownsky.h"
 #include "astro/time/skytime.h"
-#include "planetarium/displaycolors.h"
+#include "render/displaycolors.h"
 
 #include <QApplication>
 #include <QFont>
@@ -20,6 +20,7 @@
 class CatalogSet;
 class DeepStarIndex;
 class QThread;
+struct CatalogLabels;
 class CChildFrame;
 class CKosmiraFrame;
 class MessageSink;
@@ -145,6 +146,8 @@ private:
     std::unique_ptr<DeepStarIndex> loadedDeepStars;  // the worker's result, taken on the GUI thread
     std::vector<std::string> deepStarMessages;       // the worker's reports, shown after it ends
     int deepStarGeneration = 0;                      // start-up count: stale results are dropped
+    // The star-name and Messier label pictures, made from the loaded names with the fonts.
+    std::unique_ptr<CatalogLabels> catalogLabels;
     DisplayColors colours;
     QFont labelFont_;
     QFont messierFont_;

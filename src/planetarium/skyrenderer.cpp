@@ -130,15 +130,11 @@ void SkyRenderer::BuildStaticGeometry()
     stars_ = SkyGeometry::StarQuads(c.stars);
 
     starNameSlots_.clear();
-    for (const auto& name : c.starNames) {
-        const TextBitmap& l = name->label;
+    for (const TextBitmap& l : Labels().starNames)
         starNameSlots_.push_back(atlas_.Add(l.Data(), l.Width(), l.Height(), GL_BGR, 4));
-    }
     messierSlots_.clear();
-    for (const auto& m : c.messier) {
-        const TextBitmap& l = m->label;
+    for (const TextBitmap& l : Labels().messier)
         messierSlots_.push_back(atlas_.Add(l.Data(), l.Width(), l.Height(), GL_BGR, 4));
-    }
     nameBandSlots_.clear();
     if (nameImage_) {
         const int bandHeight = nameImage_->height / kNamedConstellations;
@@ -151,6 +147,19 @@ void SkyRenderer::BuildStaticGeometry()
         }
     }
     ngcSlots_.assign(TypeImageCache::kSlots, -2);  // -2: not looked up yet
+}
+
+const CatalogLabels& SkyRenderer::Labels()
+{
+    const CatalogSet& c = scene_.catalogs;
+    if (scene_.labels && scene_.labels->starNames.size() == c.starNames.size() &&
+        scene_.labels->messier.size() == c.messier.size())
+        return *scene_.labels;
+    if (ownLabels_.starNames.size() != c.starNames.size() ||
+        ownLabels_.messier.size() != c.messier.size())
+        ownLabels_ = MakeCatalogLabels(c, scene_.labelFont, scene_.messierFont,
+                                       scene_.colours.starNames, scene_.colours.messier);
+    return ownLabels_;
 }
 
 int SkyRenderer::CachedLabelSlot(const char* text, Colour colour)

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "planetarium/displaycolors.h"
+#include "render/displaycolors.h"
 
 #include <string>
 
 class CatalogSet;
 class DeepStarIndex;
+struct CatalogLabels;
 class MessageSink;
 class QFont;
 struct ShownSky;
@@ -29,4 +30,8 @@ struct SkyScene {
     // The deep star list with its index; null or empty until it has loaded (it loads after
     // the main window shows), when the sky shows the naked-eye list alone.
     const DeepStarIndex* deepStars = nullptr;
+    // The star-name and Messier label pictures, one per record of the catalogs (made once by
+    // MakeCatalogLabels); null: the renderer makes them from the names with the fonts above
+    // and the label colours.
+    const CatalogLabels* labels = nullptr;
 };

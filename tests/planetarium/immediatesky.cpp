@@ -13,6 +13,8 @@
 #include "image/textbitmap.h"
 #include "planetarium/skygeometry.h"
 #include "planetarium/skyrenderer.h"
+#include "render/cataloglabels.h"
+#include "render/labeldrawing.h"
 
 #include <QCoreApplication>
 
@@ -44,16 +46,6 @@ void Vertex(const Vector3& v)
 void Vertex(const SphericalCoord& p)
 {
     glVertex3d(p.X(), p.Y(), p.Z());
-}
-
-// A label bitmap (bottom-up BGR rows padded to 4 bytes) at a point of the current frame.
-void DrawBitmap(const TextBitmap& label, double x, double y, double z)
-{
-    if (label.Width() <= 0 || label.Height() <= 0)
-        return;
-    glRasterPos3d(x, y, z);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glDrawPixels(label.Width(), label.Height(), GL_BGR, GL_UNSIGNED_BYTE, label.Data());
 }
 
 }  // namespace
@@ -115,12 +107,19 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
         glGetDoublev(GL_PROJECTION_MATRIX, projection);
         DrawStars(flags.faintStars != 0, modelView, projection, viewport.height());
     }
+    // The scene's label pictures, or pictures made here from the names.
+    const bool sceneLabels = scene_.labels &&
+                             scene_.labels->starNames.size() == c.starNames.size() &&
+                             scene_.labels->messier.size() == c.messier.size();
+    if (!sceneLabels && (ownLabels_.starNames.size() != c.starNames.size() ||
+                         ownLabels_.messier.size() != c.messier.size()))
+        ownLabels_ = MakeCatalogLabels(c, scene_.labelFont, scene_.messierFont,
+                                       scene_.colours.starNames, scene_.colours.messier);
+    const CatalogLabels& labels = sceneLabels ? *scene_.labels : ownLabels_;
     if (flags.starNames) {
         glDisable(GL_TEXTURE_2D);
-        for (const auto& name : c.starNames) {
-            const Vector3 p = name->position.ToVector();
-            DrawBitmap(name->label, p.x, p.y, p.z);
-        }
+        for (std::size_t i = 0; i < c.starNames.size(); ++i)
+            DrawLabelBitmap(labels.starNames[i], c.starNames[i]->position.ToVector());
     }
     if (flags.solarSystem) {
         glDisable(GL_TEXTURE_2D);
@@ -179,10 +178,8 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     }
     if (flags.messier) {
         glDisable(GL_TEXTURE_2D);
-        for (const auto& m : c.messier) {
-            const Vector3 p = m->position.ToVector();
-            DrawBitmap(m->label, p.x, p.y, p.z);
-        }
+        for (std::size_t i = 0; i < c.messier.size(); ++i)
+            DrawLabelBitmap(labels.messier[i], c.messier[i]->position.ToVector());
     }
     glPopMatrix();
 
@@ -316,5 +313,5 @@ void ImmediateSky::DrawLabel(const char* text, Colour colour, const SphericalCoo
 {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     const TextBitmap label(text, scene_.labelFont, colour, 0);
-    DrawBitmap(label, at.X(), at.Y(), at.Z());
+    DrawLabelBitmap(label, at.X(), at.Y(), at.Z());
 }

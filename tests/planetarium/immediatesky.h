@@ -3,6 +3,7 @@
 #include "planetarium/cplanetariumview.h"
 #include "planetarium/layerflags.h"
 #include "planetarium/skyscene.h"
+#include "render/cataloglabels.h"
 
 #include <QSize>
 
@@ -26,6 +27,7 @@ private:
 
     const SkyScene scene_;
     const SkyRenderer* renderer_ = nullptr;
+    CatalogLabels ownLabels_;
 };
 
 // A sky view that draws with the oracle while SetImmediateMode(true) holds.
