@@ -83,27 +83,41 @@ double MillisecondsPer(int runs, const std::function<void()>& step)
     return double(timer.nsecsElapsed()) / 1e6 / runs;
 }
 
-// Read-back alone from framebuffers of several internal formats into BGRA words (the layout
-// of an RGB32 image): shows whether the driver converts pixels on the way out.
-// Arguments: 0 GL_RGB8 (the surface's format), 1 GL_RGBA8.
+// A surface with a second framebuffer of 1920 x 1080 of the given internal format bound.
+struct FormatProbe {
+    explicit FormatProbe(GLenum internalFormat)
+    {
+        w.resize(1920, 1080);
+        w.show();
+        Settle(w);
+        if (!w.MakeCurrent())
+            return;
+        QOpenGLFramebufferObjectFormat format;
+        format.setInternalTextureFormat(internalFormat);
+        fbo = std::make_unique<QOpenGLFramebufferObject>(1920, 1080, format);
+        fbo->bind();
+    }
+    ~FormatProbe()
+    {
+        if (fbo)
+            fbo->release();
+    }
+    EmptyWnd w;
+    std::unique_ptr<QOpenGLFramebufferObject> fbo;
+};
+
+// Read-back alone into BGRA words (the layout of an RGB32 image): shows whether the driver
+// converts pixels on the way out. Arguments: 0 GL_RGB8 (the surface's format), 1 GL_RGBA8.
 void BM_ReadBackFormat(benchmark::State& state)
 {
-    EmptyWnd w;
-    w.resize(1920, 1080);
-    w.show();
-    Settle(w);
-    if (!w.MakeCurrent())
+    FormatProbe probe(state.range(0) == 0 ? GL_RGB8 : GL_RGBA8);
+    if (!probe.fbo)
         return;
-    QOpenGLFramebufferObjectFormat format;
-    format.setInternalTextureFormat(state.range(0) == 0 ? GL_RGB8 : GL_RGBA8);
-    QOpenGLFramebufferObject fbo(1920, 1080, format);
-    fbo.bind();
     glClearColor(0.2f, 0.3f, 0.4f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     QImage target(1920, 1080, QImage::Format_RGB32);
     for (auto _ : state)
         glReadPixels(0, 0, 1920, 1080, GL_BGRA, GL_UNSIGNED_BYTE, target.bits());
-    fbo.release();
 }
 BENCHMARK(BM_ReadBackFormat)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -111,16 +125,9 @@ BENCHMARK(BM_ReadBackFormat)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Use
 // (what an RGBA surface whose destination alpha must stay 1 would need).
 void BM_ClearFormat(benchmark::State& state)
 {
-    EmptyWnd w;
-    w.resize(1920, 1080);
-    w.show();
-    Settle(w);
-    if (!w.MakeCurrent())
+    FormatProbe probe(state.range(0) == 0 ? GL_RGB8 : GL_RGBA8);
+    if (!probe.fbo)
         return;
-    QOpenGLFramebufferObjectFormat format;
-    format.setInternalTextureFormat(state.range(0) == 0 ? GL_RGB8 : GL_RGBA8);
-    QOpenGLFramebufferObject fbo(1920, 1080, format);
-    fbo.bind();
     if (state.range(0) == 1)
         glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
     for (auto _ : state) {
@@ -129,7 +136,6 @@ void BM_ClearFormat(benchmark::State& state)
         glFinish();
     }
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    fbo.release();
 }
 BENCHMARK(BM_ClearFormat)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -29,18 +29,6 @@ namespace {
 
 constexpr int kNamedConstellations = 88;  // bands in the name image
 
-void SetColour(Colour c)
-{
-    glColor3ub(GLubyte(ColourRed(c)), GLubyte(ColourGreen(c)), GLubyte(ColourBlue(c)));
-}
-
-void MultMatrix(const Matrix3& m)
-{
-    double gl[16];
-    m.ToGL4x4(gl);
-    glMultMatrixd(gl);
-}
-
 MessageSink& SinkOf(const SkyScene& scene)
 {
     static SilentMessageSink silent;
@@ -53,6 +41,18 @@ const int SkyRenderer::kBodyIndex[kBodyCount] = {-2, -1, kMercury, kVenus, kMars
                                                  kJupiter, kSaturn, kUranus, kNeptune, kPluto};
 
 SkyRenderer::SkyRenderer(const SkyScene& scene) : scene_(scene) {}
+
+void SkyRenderer::SetColour(Colour c)
+{
+    glColor3ub(GLubyte(ColourRed(c)), GLubyte(ColourGreen(c)), GLubyte(ColourBlue(c)));
+}
+
+void SkyRenderer::MultMatrix(const Matrix3& m)
+{
+    double gl[16];
+    m.ToGL4x4(gl);
+    glMultMatrixd(gl);
+}
 
 SkyRenderer::~SkyRenderer() = default;
 

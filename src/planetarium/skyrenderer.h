@@ -36,6 +36,9 @@ public:
     // the viewing direction, east to the right and the zenith up, then the centre's altitude
     // about y and minus its azimuth about z (degrees at the GL calls).
     static void ApplyViewOrientation(const SphericalCoord& centre);
+    // glColor3ub of a colour value; glMultMatrixd of a rotation.
+    static void SetColour(Colour c);
+    static void MultMatrix(const Matrix3& m);
 
     // One-time set-up with the new context current: the star texture from "images/Star.bmp"
     // (mipmapped) and, when that loaded, the constellation-name image "images/connames.bmp".

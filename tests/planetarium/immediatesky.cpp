@@ -26,17 +26,7 @@ namespace {
 
 constexpr int kNamedConstellations = 88;  // bands in the name image
 
-void SetColour(Colour c)
-{
-    glColor3ub(GLubyte(ColourRed(c)), GLubyte(ColourGreen(c)), GLubyte(ColourBlue(c)));
-}
-
-void MultMatrix(const Matrix3& m)
-{
-    double gl[16];
-    m.ToGL4x4(gl);
-    glMultMatrixd(gl);
-}
+using Sky = SkyRenderer;
 
 void Vertex(const Vector3& v)
 {
@@ -79,19 +69,19 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
         if (!(flags.*grid.flag))
             continue;
         glPushMatrix();
-        MultMatrix(grid.toHorizontal);
-        SetColour(scene_.colours.grids[grid.colourIndex]);
+        Sky::MultMatrix(grid.toHorizontal);
+        Sky::SetColour(scene_.colours.grids[grid.colourIndex]);
         DrawGrid();
         glPopMatrix();
     }
     glPushMatrix();
-    MultMatrix(catalogue);
+    Sky::MultMatrix(catalogue);
     const CatalogSet& c = scene_.catalogs;
     if (flags.ngc)
         DrawNgc();
     if (flags.milkyWay) {
         glDisable(GL_TEXTURE_2D);
-        SetColour(scene_.colours.milkyWay);
+        Sky::SetColour(scene_.colours.milkyWay);
         const std::vector<SphericalCoord>& t = c.milkyWay.triangles;
         glBegin(GL_TRIANGLES);
         for (std::size_t i = 0; i + 2 < t.size(); i += 3) {
@@ -136,7 +126,7 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     }
     if (flags.figures) {
         glDisable(GL_TEXTURE_2D);
-        SetColour(scene_.colours.figures);
+        Sky::SetColour(scene_.colours.figures);
         glBegin(GL_LINES);
         for (const auto& line : c.constellationLines) {
             Vertex(line->start);
@@ -146,9 +136,9 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     }
     if (flags.boundaries) {
         glDisable(GL_TEXTURE_2D);
-        SetColour(scene_.colours.boundaries);
+        Sky::SetColour(scene_.colours.boundaries);
         glPushMatrix();
-        MultMatrix(PrecessionMatrix(1875.0, 2000.0));
+        Sky::MultMatrix(PrecessionMatrix(1875.0, 2000.0));
         std::vector<Vector3> pieces;
         glBegin(GL_LINES);
         for (const auto& b : c.boundaries) {
@@ -187,7 +177,7 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     glDisable(GL_TEXTURE_2D);
     const Colour points = scene_.colours.points;
     glPushMatrix();
-    MultMatrix(horizontal * sky.eclipticToEquatorial);
+    Sky::MultMatrix(horizontal * sky.eclipticToEquatorial);
     DrawLabel("춘분점", points, SphericalCoord(0.0, 0.0));
     DrawLabel("하지점", points, SphericalCoord(90.0 * kDegToRad, 0.0));
     DrawLabel("동지점", points, SphericalCoord(270.0 * kDegToRad, 0.0));
@@ -210,7 +200,7 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
         glVertex3d(std::cos(a1), std::sin(a1), 0.0);
     }
     glEnd();
-    SetColour(scene_.colours.lines);
+    Sky::SetColour(scene_.colours.lines);
     glBegin(GL_LINES);
     for (int a = 0; a < 360; a += 10) {
         const double a0 = a * kDegToRad;
@@ -302,7 +292,7 @@ void ImmediateSky::DrawStars(bool faint, const double modelView[16], const doubl
                               });
     }
     for (const auto& star : scene_.catalogs.stars) {
-        SetColour(star->colour);
+        Sky::SetColour(star->colour);
         quad(star->position, double(star->sizeFactor) * SkyGeometry::kStarSizeScale);
     }
     glBindTexture(GL_TEXTURE_2D, 0);
