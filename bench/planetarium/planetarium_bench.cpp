@@ -10,19 +10,30 @@
 #include "astro/ephemeris/sun.h"
 #include "astro/time/timescales.h"
 #include "catalog/catalogset.h"
+#include "catalog/deepstarindex.h"
 #include "catalog/loadcatalogs.h"
 #include "image/messagesink.h"
 #include "render/cataloglabels.h"
 #include "render/copenglwnd.h"
 #include "planetarium/cplanetariumview.h"
+#include "planetarium/skygeometry.h"
+#include "immediatesky.h"
+#include "astro/math/matrix3.h"
 
 #include <QApplication>
 #include <GL/gl.h>
+#include <QBackingStore>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 #include <QElapsedTimer>
+#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -51,6 +62,142 @@ void BM_ClearReadBack(benchmark::State& state)
         benchmark::DoNotOptimize(w.RenderImage().constBits());
 }
 BENCHMARK(BM_ClearReadBack)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same floor at another size; registered under BM_ClearReadBack in main, so that the
+// names read BM_ClearReadBack (1920x1080) and BM_ClearReadBack/3840/2160.
+void ClearReadBackSized(benchmark::State& state)
+{
+    ClearWnd w;
+    w.resize(int(state.range(0)), int(state.range(1)));
+    w.show();
+    Settle(w);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(w.RenderImage().constBits());
+}
+
+double MillisecondsPer(int runs, const std::function<void()>& step)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < runs; ++i)
+        step();
+    return double(timer.nsecsElapsed()) / 1e6 / runs;
+}
+
+// A surface with a second framebuffer of 1920 x 1080 of the given internal format bound.
+struct FormatProbe {
+    explicit FormatProbe(GLenum internalFormat)
+    {
+        w.resize(1920, 1080);
+        w.show();
+        Settle(w);
+        if (!w.MakeCurrent())
+            return;
+        QOpenGLFramebufferObjectFormat format;
+        format.setInternalTextureFormat(internalFormat);
+        fbo = std::make_unique<QOpenGLFramebufferObject>(1920, 1080, format);
+        fbo->bind();
+    }
+    ~FormatProbe()
+    {
+        if (fbo)
+            fbo->release();
+    }
+    EmptyWnd w;
+    std::unique_ptr<QOpenGLFramebufferObject> fbo;
+};
+
+// Read-back alone into BGRA words (the layout of an RGB32 image): shows whether the driver
+// converts pixels on the way out. Arguments: 0 GL_RGB8 (the surface's format), 1 GL_RGBA8.
+void BM_ReadBackFormat(benchmark::State& state)
+{
+    FormatProbe probe(state.range(0) == 0 ? GL_RGB8 : GL_RGBA8);
+    if (!probe.fbo)
+        return;
+    glClearColor(0.2f, 0.3f, 0.4f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    QImage target(1920, 1080, QImage::Format_RGB32);
+    for (auto _ : state)
+        glReadPixels(0, 0, 1920, 1080, GL_BGRA, GL_UNSIGNED_BYTE, target.bits());
+}
+BENCHMARK(BM_ReadBackFormat)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A clear up to glFinish: 0 GL_RGB8 (the surface's format), 1 GL_RGBA8 with alpha masked
+// (what an RGBA surface whose destination alpha must stay 1 would need).
+void BM_ClearFormat(benchmark::State& state)
+{
+    FormatProbe probe(state.range(0) == 0 ? GL_RGB8 : GL_RGBA8);
+    if (!probe.fbo)
+        return;
+    if (state.range(0) == 1)
+        glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+    for (auto _ : state) {
+        glClearColor(0.2f, 0.3f, 0.4f, 0.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glFinish();
+    }
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+}
+BENCHMARK(BM_ClearFormat)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The fixed cost of one frame, whole (the timed loop: a cleared scene repainted onto the
+// screen) and stage by stage in counters, each the mean of its own runs in the same process:
+// clear (glClear up to glFinish), read-back (glReadPixels into an image of the frame's
+// size), conversion (the row flip of a driver without GL_MESA_pack_invert and any format
+// change of the painted image), paint (drawImage of the frame into an image of the window's
+// backing-store format) and screen update (the rest of repaint: the backing-store flush).
+void BM_FrameFixedCost(benchmark::State& state)
+{
+    const int width = int(state.range(0));
+    const int height = int(state.range(1));
+    ClearWnd w;
+    w.resize(width, height);
+    w.show();
+    Settle(w);
+    w.repaint();
+    for (auto _ : state)
+        w.repaint();
+    constexpr int kRuns = 30;
+    const double whole = MillisecondsPer(kRuns, [&] { w.repaint(); });
+    if (!w.MakeCurrent())
+        return;
+    const double clear = MillisecondsPer(kRuns, [] {
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glFinish();
+    });
+    QImage target(width, height, QImage::Format_RGB32);
+    const double readBack = MillisecondsPer(kRuns, [&] {
+        glReadPixels(0, 0, width, height, GL_BGRA, GL_UNSIGNED_BYTE, target.bits());
+    });
+    const QImage frame = w.RenderImage();
+    const bool packInvert =
+        w.Context()->hasExtension(QByteArrayLiteral("GL_MESA_pack_invert"));
+    QImage device(width, height, w.backingStore() && w.backingStore()->paintDevice()
+                                     ? static_cast<QImage*>(w.backingStore()->paintDevice())
+                                           ->format()
+                                     : QImage::Format_RGB32);
+    const double conversion = MillisecondsPer(kRuns, [&] {
+        if (!packInvert)
+            target.mirror(false, true);
+        if (frame.format() != QImage::Format_RGB32)
+            benchmark::DoNotOptimize(frame.convertToFormat(QImage::Format_RGB32).constBits());
+    });
+    const double paint = MillisecondsPer(kRuns, [&] {
+        QPainter painter(&device);
+        painter.drawImage(QPointF(0, 0), frame);
+    });
+    const double render = MillisecondsPer(kRuns, [&] {
+        benchmark::DoNotOptimize(w.RenderImage().constBits());
+    });
+    state.counters["whole_ms"] = whole;
+    state.counters["clear_ms"] = clear;
+    state.counters["readback_ms"] = readBack;
+    state.counters["conversion_ms"] = conversion;
+    state.counters["paint_ms"] = paint;
+    state.counters["screen_update_ms"] = std::max(0.0, whole - render - paint);
+}
+BENCHMARK(BM_FrameFixedCost)->Args({1920, 1080})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_EmptySceneResizeAndPaint(benchmark::State& state)
 {
@@ -129,7 +276,7 @@ BenchSky& Sky()
 
 void DefaultSky(benchmark::State& state, bool immediate)
 {
-    CPlanetariumView view(Sky().scene);
+    OracleSkyView view(Sky().scene);
     view.SetImmediateMode(immediate);
     view.resize(int(state.range(0)), int(state.range(1)));
     view.show();
@@ -157,12 +304,133 @@ void BM_DefaultSkyNightVision(benchmark::State& state)
 BENCHMARK(BM_DefaultSkyNightVision)->Args({1920, 1080})->Args({1280, 720})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A paint of a 200 x 200 part of the sky (another window moved off it): the last frame is
+// shown again, nothing is drawn or read back.
+void BM_SkyPartialRepaint(benchmark::State& state)
+{
+    CPlanetariumView view(Sky().scene);
+    view.resize(int(state.range(0)), int(state.range(1)));
+    view.show();
+    Settle(view);
+    view.repaint();
+    for (auto _ : state)
+        view.repaint(QRect(100, 100, 200, 200));
+}
+BENCHMARK(BM_SkyPartialRepaint)->Args({1920, 1080})->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The default sky at the sizes compared with the clear and read-back floor.
+void BM_Sky(benchmark::State& state)
+{
+    DefaultSky(state, false);
+}
+BENCHMARK(BM_Sky)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The tests' immediate-mode oracle (every primitive and label one by one), for comparison.
 void BM_DefaultSkyImmediateMode(benchmark::State& state)
 {
     DefaultSky(state, true);
 }
 BENCHMARK(BM_DefaultSkyImmediateMode)->Args({1920, 1080})->Args({1280, 720})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The deep list on, at a local time of Seoul (Julian date).
+struct DeepBenchSky : BenchSky {
+    explicit DeepBenchSky(double localJulianDate)
+    {
+        sky = ComputeShownSky(SkyTime(localJulianDate), sky.site, Model::Classic);
+        SilentMessageSink sink;
+        std::vector<DeepStar> stars;
+        LoadDeepStars(KOSMIRA_SOURCE_DIR, sink, stars);
+        deep = DeepStarIndex(std::move(stars));
+        scene.deepStars = &deep;
+    }
+    DeepStarIndex deep;
+};
+
+// A summer evening (2024-07-15 22:00 local time), when Sagittarius, the richest star field,
+// stands in the south.
+DeepBenchSky& DeepSky()
+{
+    static DeepBenchSky sky(2460507.4166666665);
+    return sky;
+}
+
+// The default sky's instant (BM_DefaultSky) with the deep list.
+DeepBenchSky& DeepDefaultSky()
+{
+    static DeepBenchSky sky(2460325.375);
+    return sky;
+}
+
+// Horizontal direction (the view centre's frame) of a J2000 place in the deep bench sky.
+SphericalCoord HorizontalOf(double raHours, double decDeg)
+{
+    const ShownSky& s = DeepSky().sky;
+    const Matrix3 toHorizontal = s.EquatorialToHorizontal() * s.j2000ToDate;
+    return SphericalCoord::FromVector(
+        toHorizontal.Apply(SphericalCoord(raHours * kHoursToRad, decDeg * kDegToRad).ToVector()));
+}
+
+// Stars of the deep list a view submits: inside its circle, between 6.5 and its limit.
+double SubmittedDeepStars(CPlanetariumView& view, const SphericalCoord& centre)
+{
+    const ShownSky& s = DeepSky().sky;
+    const Matrix3 toJ2000 = (s.EquatorialToHorizontal() * s.j2000ToDate).Transposed();
+    const double aspect = double(view.width()) / double(view.height());
+    const double tanUp = std::tan(view.FieldOfView() / 2.0);
+    const double radius = std::atan(tanUp * std::sqrt(1.0 + aspect * aspect));
+    const double limit = SkyGeometry::LimitingMagnitude(view.FieldOfView());
+    double n = 0;
+    DeepSky().deep.ForEachInCircle(toJ2000.Apply(centre.ToVector()), radius, 6.5f, float(limit),
+                                   [&](const DeepStar&) { ++n; });
+    return n;
+}
+
+void DeepSkyView(benchmark::State& state, DeepBenchSky& sky, int width, int height,
+                 const SphericalCoord* centre, int zoomSteps)
+{
+    CPlanetariumView view(sky.scene);
+    view.resize(width, height);
+    view.show();
+    Settle(view);
+    if (centre)
+        view.SetViewCentre(*centre);
+    for (int i = 0; i < zoomSteps; ++i)
+        view.OnZoomIn();
+    view.repaint();
+    for (auto _ : state)
+        view.repaint();
+    state.counters["field_deg"] = view.FieldOfView() * kRadToDeg;
+    state.counters["limit_mag"] = SkyGeometry::LimitingMagnitude(view.FieldOfView());
+    if (&sky == &DeepSky())
+        state.counters["deep_stars"] = SubmittedDeepStars(view, centre ? *centre : view.ViewCentre());
+}
+
+void BM_DeepSkyOpeningView(benchmark::State& state)
+{
+    DeepSkyView(state, DeepDefaultSky(), int(state.range(0)), int(state.range(1)), nullptr, 0);
+}
+BENCHMARK(BM_DeepSkyOpeningView)->Args({1920, 1080})->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The narrowest field (0.1 degree, fifteen steps in) on the Sagittarius star cloud.
+void BM_DeepSkyZoomed(benchmark::State& state)
+{
+    const SphericalCoord sagittarius = HorizontalOf(18.05, -24.0);
+    DeepSkyView(state, DeepSky(), int(state.range(0)), int(state.range(1)), &sagittarius, 15);
+}
+BENCHMARK(BM_DeepSkyZoomed)->Args({1920, 1080})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Every zoom level toward Sagittarius: steps in from the opening field (x 2/3 each).
+void BM_DeepSkyZoomSteps(benchmark::State& state)
+{
+    const SphericalCoord sagittarius = HorizontalOf(18.05, -24.0);
+    DeepSkyView(state, DeepSky(), 1920, 1080, &sagittarius, int(state.range(0)));
+}
+BENCHMARK(BM_DeepSkyZoomSteps)->DenseRange(0, 15, 1)->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // A new planetarium window up to its first finished paint: context, star texture, name
 // image, arrays and label textures, then the frame.
@@ -186,6 +454,10 @@ int main(int argc, char** argv)
     // As the application does (its browser window needs it).
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    benchmark::RegisterBenchmark("BM_ClearReadBack", ClearReadBackSized)
+        ->Args({3840, 2160})
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

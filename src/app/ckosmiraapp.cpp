@@ -24,6 +24,7 @@
 #include "app/runtimefiles.h"
 #include "astro/time/timescales.h"
 #include "catalog/catalogset.h"
+#include "catalog/deepstarindex.h"
 #include "catalog/loadcatalogs.h"
 #include "render/cataloglabels.h"
 #include "image/messagesink.h"
@@ -131,6 +132,7 @@ CKosmiraApp::CKosmiraApp(int& argc, char** argv)
     : QApplication(argc, argv),
       shownSky(ComputeShownSky(NowLocal(), Observer(), Model::Classic)),
       catalogs(std::make_unique<CatalogSet>()),
+      deepStars(std::make_unique<DeepStarIndex>()),
       timeServer(KOSMIRA_TIME_SERVER)
 {
     setApplicationName(QStringLiteral("Kosmira"));
@@ -146,6 +148,8 @@ CKosmiraApp::CKosmiraApp(int& argc, char** argv)
 
 CKosmiraApp::~CKosmiraApp()
 {
+    if (deepStarLoader)
+        deepStarLoader->wait();
     mainFrame.reset();
 }
 
@@ -328,6 +332,7 @@ void CKosmiraApp::WireWindowCommands()
         SkyScene scene{shownSky, *catalogs, colours, labelFont_, messierFont_};
         scene.moduleDirectory = moduleDirectory.toStdString();
         scene.messages = viewMessages.get();
+        scene.deepStars = deepStars.get();
         scene.labels = catalogLabels.get();
         return new CPlanetariumFrame(scene);
     });
@@ -431,6 +436,71 @@ void CKosmiraApp::LoadCatalogsWhileSplashShows()
     worker->wait();
 }
 
+// Collects the deep-star loader's reports on its thread; they are shown once it has ended,
+// so the loader never waits for the user.
+class CollectingSink : public MessageSink {
+public:
+    explicit CollectingSink(std::vector<std::string>& out) : messages(out) {}
+    void Report(const std::string& utf8Text) override { messages.push_back(utf8Text); }
+
+private:
+    std::vector<std::string>& messages;
+};
+
+void CKosmiraApp::CancelDeepStarLoad()
+{
+    if (deepStarLoader) {
+        deepStarLoader->wait();
+        deepStarLoader.reset();
+    }
+    ++deepStarGeneration;  // a result still queued for the GUI thread is dropped
+    *deepStars = DeepStarIndex();
+    loadedDeepStars.reset();
+    deepStarMessages.clear();
+}
+
+void CKosmiraApp::StartLoadingDeepStars()
+{
+    CancelDeepStarLoad();
+    const int generation = deepStarGeneration;
+    const std::string directory = moduleDirectory.toStdString();
+    deepStarLoader.reset(QThread::create([this, directory] {
+        CollectingSink sink(deepStarMessages);
+        std::vector<DeepStar> stars;
+        if (LoadDeepStars(directory, sink, stars))
+            loadedDeepStars = std::make_unique<DeepStarIndex>(std::move(stars));
+    }));
+    deepStarLoader->setObjectName(QStringLiteral("deep stars"));
+    connect(deepStarLoader.get(), &QThread::finished, this,
+            [this, generation] { TakeLoadedDeepStars(generation); }, Qt::QueuedConnection);
+    deepStarLoader->start(QThread::LowPriority);
+}
+
+void CKosmiraApp::TakeLoadedDeepStars(int generation)
+{
+    if (generation != deepStarGeneration || !deepStarLoader || !deepStarLoader->isFinished())
+        return;
+    deepStarLoader->wait();
+    deepStarLoader.reset();
+    if (loadedDeepStars)
+        *deepStars = std::move(*loadedDeepStars);
+    loadedDeepStars.reset();
+    const std::vector<std::string> messages = std::move(deepStarMessages);
+    deepStarMessages.clear();
+    if (mainFrame)
+        mainFrame->RefreshViews();
+    for (const std::string& text : messages)
+        ShowMessage(QString::fromStdString(text));
+}
+
+void CKosmiraApp::WaitForDeepStars()
+{
+    if (deepStarLoader) {
+        deepStarLoader->wait();
+        TakeLoadedDeepStars(deepStarGeneration);
+    }
+}
+
 void CKosmiraApp::ChooseDefaultSite()
 {
     // The 36th city is the default site; a shorter list keeps the zeroed observer.
@@ -445,6 +515,7 @@ void CKosmiraApp::ChooseDefaultSite()
 bool CKosmiraApp::InitInstance()
 {
     mainFrame.reset();
+    CancelDeepStarLoad();
     shownSky = ShownSky();
     chosenSite = Observer();
     catalogs = std::make_unique<CatalogSet>();
@@ -474,6 +545,8 @@ bool CKosmiraApp::InitInstance()
     if (QScreen* screen = QGuiApplication::primaryScreen())
         mainFrame->setGeometry(screen->availableGeometry());
     mainFrame->showMaximized();
+    // The deep star list is not needed for the first frame: it loads while the window shows.
+    StartLoadingDeepStars();
 
     if (splash) {
         splash->AllowClose();

@@ -16,8 +16,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CatalogSet;
+class DeepStarIndex;
+class QThread;
 struct CatalogLabels;
 class CChildFrame;
 class CKosmiraFrame;
@@ -115,6 +118,11 @@ public:
     void ShowMessage(const QString& text);
     // Where messages go instead of a box (tests); an empty sink restores the box.
     void SetMessageSink(std::function<void(const QString&)> sink);
+    // The deep star list with its index: empty until it has loaded on a worker thread after
+    // the main window showed; then the open sky views repaint with it.
+    const DeepStarIndex& DeepStars() const { return *deepStars; }
+    // Waits until the deep star list has loaded (or failed) and its result is in place.
+    void WaitForDeepStars();
     // Whether start-up shows the splash window (tests may skip it).
     void SetSplashEnabled(bool enabled) { splashEnabled = enabled; }
 
@@ -131,6 +139,9 @@ private:
     void WireWindowCommands();
     void LoadCatalogsWhileSplashShows();
     void ChooseDefaultSite();
+    void StartLoadingDeepStars();
+    void CancelDeepStarLoad();
+    void TakeLoadedDeepStars(int generation);
     void ShowMessageOnGuiThread(const QString& text);
     void ReportMainWindowShown();
 
@@ -139,6 +150,12 @@ private:
     ShownSky shownSky;
     Observer chosenSite;
     std::unique_ptr<CatalogSet> catalogs;
+    // Filled in place once the worker has loaded the list; views keep its address.
+    std::unique_ptr<DeepStarIndex> deepStars;
+    std::unique_ptr<QThread> deepStarLoader;
+    std::unique_ptr<DeepStarIndex> loadedDeepStars;  // the worker's result, taken on the GUI thread
+    std::vector<std::string> deepStarMessages;       // the worker's reports, shown after it ends
+    int deepStarGeneration = 0;                      // start-up count: stale results are dropped
     // The star-name and Messier label pictures, made from the loaded names with the fonts.
     std::unique_ptr<CatalogLabels> catalogLabels;
     DisplayColors colours;

@@ -42,16 +42,6 @@ CPlanetariumView::~CPlanetariumView()
         renderer_->ReleaseGL();
 }
 
-void CPlanetariumView::SetImmediateMode(bool immediate)
-{
-    renderer_->SetImmediateMode(immediate);
-}
-
-bool CPlanetariumView::ImmediateMode() const
-{
-    return renderer_->ImmediateMode();
-}
-
 void CPlanetariumView::SetViewCentre(const SphericalCoord& centre)
 {
     viewCentre_ = centre;
@@ -287,5 +277,5 @@ void CPlanetariumView::OnFindBody(Body body)
 
 bool CPlanetariumView::DrawsNightColours() const
 {
-    return renderer_ && renderer_->MapsNightColours();
+    return renderer_ != nullptr;
 }

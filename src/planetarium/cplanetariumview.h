@@ -53,10 +53,8 @@ public:
     void OnFindBody(Body body);  // 32794 .. 32805
     // 32793, the constellation search, is the application's dialog (CFindConstellationDlg).
 
-    // Immediate mode draws every primitive as the classic renderer did; the default batched
-    // mode draws the same picture from prebuilt vertex arrays and label textures.
-    void SetImmediateMode(bool immediate);
-    bool ImmediateMode() const;
+    // What draws the sky (its star texture and name image, for the tests' oracle).
+    const SkyRenderer& Renderer() const { return *renderer_; }
 
     const SkyScene& Scene() const { return scene_; }
 

@@ -21,14 +21,15 @@ constexpr LayerBox kBoxes[CShowBar::kLayerCount] = {
     {1031, "황도 좌표", &LayerFlags::eclipticGrid, 30, 45},
     {1039, "은하 좌표", &LayerFlags::galacticGrid, 40, 45},
     {1032, "별", &LayerFlags::stars, 55, 45},
-    {1038, "별 이름", &LayerFlags::starNames, 65, 45},
-    {1033, "태양계", &LayerFlags::solarSystem, 75, 45},
-    {1034, "메시에 목록", &LayerFlags::messier, 85, 50},
-    {1041, "NGC 목록", &LayerFlags::ngc, 95, 50},
-    {1040, "은하수", &LayerFlags::milkyWay, 105, 50},
-    {1035, "별자리 경계", &LayerFlags::boundaries, 120, 50},
-    {1036, "별자리 모양", &LayerFlags::figures, 130, 50},
-    {1037, "별자리 이름", &LayerFlags::constellationNames, 140, 50},
+    {1042, "어두운 별", &LayerFlags::faintStars, 65, 45},
+    {1038, "별 이름", &LayerFlags::starNames, 75, 45},
+    {1033, "태양계", &LayerFlags::solarSystem, 85, 45},
+    {1034, "메시에 목록", &LayerFlags::messier, 95, 50},
+    {1041, "NGC 목록", &LayerFlags::ngc, 105, 50},
+    {1040, "은하수", &LayerFlags::milkyWay, 115, 50},
+    {1035, "별자리 경계", &LayerFlags::boundaries, 130, 50},
+    {1036, "별자리 모양", &LayerFlags::figures, 140, 50},
+    {1037, "별자리 이름", &LayerFlags::constellationNames, 150, 50},
 };
 
 }  // namespace
@@ -37,7 +38,7 @@ CShowBar::CShowBar(QWidget* parent) : QWidget(parent)
 {
     setFont(QFont(QStringLiteral("굴림"), 9));
     const DialogUnits units(font());
-    QSize size = units.Size(59, 161);
+    QSize size = units.Size(59, 171);
     for (int i = 0; i < kLayerCount; ++i) {
         const LayerBox& b = kBoxes[i];
         auto* box = new QCheckBox(QString::fromUtf8(b.caption), this);

@@ -8,8 +8,8 @@
 
 class QCheckBox;
 
-// The display palette of a planetarium window: thirteen check boxes, one per sky layer.
-// A click copies all thirteen states into the flags and reports the change, so the frame
+// The display palette of a planetarium window: fourteen check boxes, one per sky layer.
+// A click copies all fourteen states into the flags and reports the change, so the frame
 // can repaint its view at once. Every window has its own palette and flags.
 class CShowBar : public QWidget {
     Q_OBJECT
@@ -20,7 +20,7 @@ public:
     // The check box with the given control id (1029 to 1041), or null.
     QCheckBox* CheckBox(int id) const;
 
-    static constexpr int kLayerCount = 13;
+    static constexpr int kLayerCount = 14;
 
 signals:
     void LayersChanged();

@@ -1,6 +1,6 @@
 #pragma once
 
-// The thirteen layer toggles of a planetarium window, held by its display palette and read
+// The fourteen layer toggles of a planetarium window, held by its display palette and read
 // by the sky view on every paint. Nonzero means the layer is drawn.
 struct LayerFlags {
     int eclipticGrid = 0;
@@ -16,4 +16,5 @@ struct LayerFlags {
     int galacticGrid = 0;
     int milkyWay = 1;
     int ngc = 0;
+    int faintStars = 1;  // the deep list's stars when the field is narrow (with stars)
 };

@@ -1,6 +1,9 @@
 #include "planetarium/skygeometry.h"
+#include "astro/sky/frames.h"
+#include "astro/sky/shownsky.h"
 #include "astro/math/angles.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace SkyGeometry {
@@ -16,15 +19,15 @@ Vector3 UnitVector(double lon, double lat)
 
 // Pieces from `from` toward `to` of at most one step each; when `to` lies below `from`
 // the first step already passes it and the piece goes straight to it.
-template <typename Emit>
-void Subdivide(double from, double to, Emit emit)
+template <typename Piece>
+void Subdivide(double from, double to, Piece piece)
 {
     double current = from;
     do {
         double next = current + kBoundaryStepRad;
         if (next > to)
             next = to;
-        emit(current, next);
+        piece(current, next);
         current = next;
     } while (current < to);
 }
@@ -81,6 +84,125 @@ void StarCorners(const SphericalCoord& position, double sizeFactor, Vector3 corn
         // About z by the right ascension.
         corners[i] = {x1 * ca - y * sa, x1 * sa + y * ca, z1};
     }
+}
+
+void AppendStarQuad(StarArrays& arrays, const SphericalCoord& position, double sizeFactor,
+                    std::uint32_t colour, std::uint8_t alpha)
+{
+    static const float kCornerTex[8] = {0, 0, 1, 0, 1, 1, 0, 1};
+    Vector3 corners[4];
+    StarCorners(position, sizeFactor, corners);
+    for (int k = 0; k < 4; ++k) {
+        arrays.vertices.push_back(float(corners[k].x));
+        arrays.vertices.push_back(float(corners[k].y));
+        arrays.vertices.push_back(float(corners[k].z));
+        arrays.texCoords.push_back(kCornerTex[2 * k]);
+        arrays.texCoords.push_back(kCornerTex[2 * k + 1]);
+        arrays.colours.push_back(std::uint8_t(colour & 0xff));
+        arrays.colours.push_back(std::uint8_t((colour >> 8) & 0xff));
+        arrays.colours.push_back(std::uint8_t((colour >> 16) & 0xff));
+        arrays.colours.push_back(alpha);
+    }
+}
+
+Matrix3 CatalogueToHorizontal(const ShownSky& sky)
+{
+    return sky.EquatorialToHorizontal() * sky.j2000ToDate;
+}
+
+std::array<GridPass, 4> GridPasses(const ShownSky& sky)
+{
+    const Matrix3 horizontal = sky.EquatorialToHorizontal();
+    return {{{&LayerFlags::horizontalGrid, 0, Matrix3::Identity()},
+             {&LayerFlags::eclipticGrid, 2, horizontal * sky.eclipticToEquatorial},
+             {&LayerFlags::galacticGrid, 3, CatalogueToHorizontal(sky) * GalacticToJ2000Matrix()},
+             {&LayerFlags::equatorialGrid, 1, horizontal}}};
+}
+
+std::vector<float> FloatArray(const std::vector<Vector3>& points)
+{
+    std::vector<float> out;
+    out.reserve(points.size() * 3);
+    for (const Vector3& v : points) {
+        out.push_back(float(v.x));
+        out.push_back(float(v.y));
+        out.push_back(float(v.z));
+    }
+    return out;
+}
+
+std::vector<float> FloatArray(const std::vector<SphericalCoord>& points)
+{
+    std::vector<Vector3> v;
+    v.reserve(points.size());
+    for (const SphericalCoord& p : points)
+        v.push_back(p.ToVector());
+    return FloatArray(v);
+}
+
+std::vector<float> FigureArray(const CatalogList<ConstellationLine>& lines)
+{
+    std::vector<Vector3> v;
+    v.reserve(lines.size() * 2);
+    for (const auto& line : lines) {
+        v.push_back(line->start.ToVector());
+        v.push_back(line->end.ToVector());
+    }
+    return FloatArray(v);
+}
+
+std::vector<float> BoundaryArray(const CatalogList<BoundarySegment>& boundaries)
+{
+    std::vector<Vector3> pieces;
+    for (const auto& b : boundaries)
+        AppendBoundarySegments(b->start, b->end, pieces);
+    return FloatArray(pieces);
+}
+
+StarArrays StarQuads(const CatalogList<Star>& stars)
+{
+    StarArrays arrays;
+    for (const auto& star : stars)
+        AppendStarQuad(arrays, star->position, star->sizeFactor, star->colour);
+    return arrays;
+}
+
+void ViewCircle(const double modelView[16], const double projection[16], Vector3* centre,
+                double* radiusRad)
+{
+    // The eye looks along -z: the centre is the model-view's third row, negated.
+    const Vector3 c{-modelView[2], -modelView[6], -modelView[10]};
+    const double length = std::sqrt(c.Dot(c));
+    *centre = length > 0.0 ? c * (1.0 / length) : Vector3{1.0, 0.0, 0.0};
+    const double tanAcross = projection[0] != 0.0 ? 1.0 / projection[0] : 1e9;
+    const double tanUp = projection[5] != 0.0 ? 1.0 / projection[5] : 1e9;
+    *radiusRad = std::atan(std::sqrt(tanAcross * tanAcross + tanUp * tanUp));
+}
+
+double FieldOfViewOf(const double projection[16])
+{
+    return projection[5] > 0.0 ? 2.0 * std::atan(1.0 / projection[5]) : kPi;
+}
+
+double LimitingMagnitude(double fieldOfViewRad)
+{
+    if (!(fieldOfViewRad > 0.0) || fieldOfViewRad >= kOpeningFieldOfViewRad)
+        return kNakedEyeLimitMag;
+    const double magnification = kOpeningFieldOfViewRad / fieldOfViewRad;
+    return std::min(kDeepStarEndMag, kNakedEyeLimitMag + 5.0 * std::log10(magnification));
+}
+
+std::uint8_t FaintStarAlpha(double mag, double limitMag)
+{
+    const double f = std::clamp(limitMag - mag, 0.0, 1.0);
+    return std::uint8_t(std::lround(255.0 * f));
+}
+
+double FaintStarSizeFactor(double mag, double radPerPixel)
+{
+    const double natural = std::pow(1.4, -mag);
+    const double maxPx = std::max(1.0, kFaintStarMaxHalfWidthPx * std::pow(1.4, kNakedEyeLimitMag - mag));
+    return std::min(natural, maxPx * radPerPixel / kStarSizeScale);
 }
 
 std::vector<Vector3> GroundTriangles()

@@ -6,9 +6,15 @@
 #include "astro/math/sphericalcoord.h"
 #include "astro/math/vector3.h"
 
-#include <vector>
+#include "astro/math/matrix3.h"
+#include "catalog/catalogset.h"
+#include "planetarium/layerflags.h"
 
-class Star;
+#include <array>
+
+struct ShownSky;
+#include <cstdint>
+#include <vector>
 
 // What the sky draws, as plain vertex lists on the unit sphere: no GL calls here, so the
 // shapes can be checked without a context. Each list of segments holds two vertices per
@@ -34,6 +40,77 @@ void AppendBoundarySegments(const SphericalCoord& start, const SphericalCoord& e
 // turned by the declination about (0,-1,0) and then by the right ascension about z.
 void StarCorners(const SphericalCoord& position, double sizeFactor, Vector3 corners[4]);
 constexpr double kStarSizeScale = 0.015;
+
+// Arrays of textured star quadrilaterals in GL_QUADS order: three floats of position and two
+// of texture coordinates per corner, and RGBA bytes per corner. Clear keeps the capacity, so
+// lists rebuilt every frame allocate only while they grow.
+struct StarArrays {
+    std::vector<float> vertices;
+    std::vector<float> texCoords;
+    std::vector<std::uint8_t> colours;
+    void Clear()
+    {
+        vertices.clear();
+        texCoords.clear();
+        colours.clear();
+    }
+    std::size_t CornerCount() const { return vertices.size() / 3; }
+};
+// Appends the quadrilateral of StarCorners(position, sizeFactor) with texture corners
+// (0,0), (1,0), (1,1), (0,1) and the colour (red in the lowest byte) and alpha at each corner.
+void AppendStarQuad(StarArrays& arrays, const SphericalCoord& position, double sizeFactor,
+                    std::uint32_t colour, std::uint8_t alpha = 255);
+
+// The four coordinate nets in drawing order (horizontal, ecliptic, galactic, equatorial):
+// the toggle of each, its index into DisplayColors::grids and the matrix that carries its
+// frame into the horizontal frame of the shown sky.
+struct GridPass {
+    int LayerFlags::*flag;
+    int colourIndex;
+    Matrix3 toHorizontal;
+};
+std::array<GridPass, 4> GridPasses(const ShownSky& sky);
+// The matrix that carries catalogue (J2000) directions into the horizontal frame: to the
+// equator of date, then through the sidereal time of date and the site's latitude.
+Matrix3 CatalogueToHorizontal(const ShownSky& sky);
+
+// Vertex arrays as GL takes them: three floats per point, in order.
+std::vector<float> FloatArray(const std::vector<Vector3>& points);
+std::vector<float> FloatArray(const std::vector<SphericalCoord>& points);
+// The constellation figures: start and end of every line (GL_LINES).
+std::vector<float> FigureArray(const CatalogList<ConstellationLine>& lines);
+// The boundaries (equinox 1875): the pieces of AppendBoundarySegments of every edge.
+std::vector<float> BoundaryArray(const CatalogList<BoundarySegment>& boundaries);
+// One quadrilateral per star, in list order, in its colour at full alpha.
+StarArrays StarQuads(const CatalogList<Star>& stars);
+
+// The circle of the sky a perspective view covers: its centre (the viewing direction, a unit
+// vector in the frame the column-major model-view matrix takes to eye space, which must be a
+// rotation) and its radius (the angle from the centre to a corner of the view, radians).
+// The projection is gluPerspective's: its entries 0 and 5 are the cotangents of the half
+// widths across and up.
+void ViewCircle(const double modelView[16], const double projection[16], Vector3* centre,
+                double* radiusRad);
+// Vertical field of view (radians) of a gluPerspective projection matrix.
+double FieldOfViewOf(const double projection[16]);
+
+// Faint stars follow the magnification. At the opening field of view (45 degrees) and wider,
+// the sky shows the naked-eye list to magnitude 6.5 as it always has; a field narrower by a
+// factor m shows stars to 6.5 + 5 log10 m (at the same exit pupil the view gathers light as
+// an aperture m times wider, 2.5 log10 m^2 magnitudes more), up to kDeepStarEndMag.
+constexpr double kOpeningFieldOfViewRad = 0.7853981633974483;  // 45 degrees
+constexpr double kNakedEyeLimitMag = 6.5;
+constexpr double kDeepStarEndMag = 14.0;  // beyond the faintest star of the deep list
+double LimitingMagnitude(double fieldOfViewRad);
+// Brightness (alpha, 0-255) of a star of magnitude mag under the limit: full one magnitude
+// above the limit, fading to nothing at the limit, so that zooming reveals stars smoothly.
+std::uint8_t FaintStarAlpha(double mag, double limitMag);
+// Size factor (StarCorners' sizeFactor) of a faint star: the naked-eye stars' 1.4^-mag, held
+// to at most kFaintStarMaxHalfWidthPx x 1.4^(6.5 - mag) pixels of half-width (at least one
+// pixel) so that faint stars stay points when the field is narrow. radPerPixel: the angle
+// of one pixel at the view's centre.
+constexpr double kFaintStarMaxHalfWidthPx = 4.0;
+double FaintStarSizeFactor(double mag, double radPerPixel);
 
 // The ground: 36 triangles from (0,0,-0.1) to consecutive points of the horizon every
 // 10 degrees; the horizon line: the 36 segments between those points.

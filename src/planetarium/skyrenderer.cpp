@@ -12,11 +12,11 @@
 #include "astro/time/skytime.h"
 #include "astro/ephemeris/sun.h"
 #include "catalog/catalogset.h"
+#include "catalog/deepstarindex.h"
 #include "catalog/typeimagecache.h"
 #include "image/dibimage.h"
 #include "image/messagesink.h"
 #include "image/textbitmap.h"
-#include "render/labeldrawing.h"
 #include "planetarium/skygeometry.h"
 
 #include <QCoreApplication>
@@ -40,40 +40,14 @@ Colour NightColour(Colour c)
     return MakeColour(qRed(red), 0, 0);
 }
 
-void SetColour(Colour c)
+// The red of the brightness of every RGBA colour in place.
+void MapNightColours(std::vector<std::uint8_t>& rgba)
 {
-    if (nightColours)
-        c = NightColour(c);
-    glColor3ub(GLubyte(ColourRed(c)), GLubyte(ColourGreen(c)), GLubyte(ColourBlue(c)));
-}
-
-void MultMatrix(const Matrix3& m)
-{
-    double gl[16];
-    m.ToGL4x4(gl);
-    glMultMatrixd(gl);
-}
-
-void Append(std::vector<float>& out, const Vector3& v)
-{
-    out.push_back(float(v.x));
-    out.push_back(float(v.y));
-    out.push_back(float(v.z));
-}
-
-void Append(std::vector<float>& out, const SphericalCoord& p)
-{
-    Append(out, p.ToVector());
-}
-
-void Vertex(const Vector3& v)
-{
-    glVertex3d(v.x, v.y, v.z);
-}
-
-void Vertex(const SphericalCoord& p)
-{
-    glVertex3d(p.X(), p.Y(), p.Z());
+    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) {
+        std::uint8_t* c = &rgba[i];
+        c[0] = std::uint8_t(qRed(NightVision::Map(qRgb(c[0], c[1], c[2]))));
+        c[1] = c[2] = 0;
+    }
 }
 
 MessageSink& SinkOf(const SkyScene& scene)
@@ -88,6 +62,20 @@ const int SkyRenderer::kBodyIndex[kBodyCount] = {-2, -1, kMercury, kVenus, kMars
                                                  kJupiter, kSaturn, kUranus, kNeptune, kPluto};
 
 SkyRenderer::SkyRenderer(const SkyScene& scene) : scene_(scene) {}
+
+void SkyRenderer::SetColour(Colour c)
+{
+    if (nightColours)
+        c = NightColour(c);
+    glColor3ub(GLubyte(ColourRed(c)), GLubyte(ColourGreen(c)), GLubyte(ColourBlue(c)));
+}
+
+void SkyRenderer::MultMatrix(const Matrix3& m)
+{
+    double gl[16];
+    m.ToGL4x4(gl);
+    glMultMatrixd(gl);
+}
 
 SkyRenderer::~SkyRenderer() = default;
 
@@ -152,50 +140,15 @@ void SkyRenderer::BuildStaticGeometry()
 {
     built_ = true;
     builtSizes_ = CatalogSizes();
-    grid_.clear();
-    for (const Vector3& v : SkyGeometry::GridSegments(4))
-        Append(grid_, v);
-    ground_.clear();
-    for (const Vector3& v : SkyGeometry::GroundTriangles())
-        Append(ground_, v);
-    horizon_.clear();
-    for (const Vector3& v : SkyGeometry::HorizonSegments())
-        Append(horizon_, v);
-
     const CatalogSet& c = scene_.catalogs;
-    milkyWay_.clear();
-    for (const SphericalCoord& p : c.milkyWay.triangles)
-        Append(milkyWay_, p);
-    figures_.clear();
-    for (const auto& line : c.constellationLines) {
-        Append(figures_, line->start);
-        Append(figures_, line->end);
-    }
-    boundaries_.clear();
-    std::vector<Vector3> pieces;
-    for (const auto& b : c.boundaries)
-        SkyGeometry::AppendBoundarySegments(b->start, b->end, pieces);
-    for (const Vector3& v : pieces)
-        Append(boundaries_, v);
-
-    starVertices_.clear();
-    starTexCoords_.clear();
-    starColours_.clear();
+    grid_ = SkyGeometry::FloatArray(SkyGeometry::GridSegments(4));
+    ground_ = SkyGeometry::FloatArray(SkyGeometry::GroundTriangles());
+    horizon_ = SkyGeometry::FloatArray(SkyGeometry::HorizonSegments());
+    milkyWay_ = SkyGeometry::FloatArray(c.milkyWay.triangles);
+    figures_ = SkyGeometry::FigureArray(c.constellationLines);
+    boundaries_ = SkyGeometry::BoundaryArray(c.boundaries);
+    stars_ = SkyGeometry::StarQuads(c.stars);
     nightStarColours_.clear();
-    static const float kCornerTex[8] = {0, 0, 1, 0, 1, 1, 0, 1};
-    for (const auto& star : c.stars) {
-        Vector3 corners[4];
-        SkyGeometry::StarCorners(star->position, star->sizeFactor, corners);
-        for (int k = 0; k < 4; ++k) {
-            Append(starVertices_, corners[k]);
-            starTexCoords_.push_back(kCornerTex[2 * k]);
-            starTexCoords_.push_back(kCornerTex[2 * k + 1]);
-            starColours_.push_back(std::uint8_t(ColourRed(star->colour)));
-            starColours_.push_back(std::uint8_t(ColourGreen(star->colour)));
-            starColours_.push_back(std::uint8_t(ColourBlue(star->colour)));
-            starColours_.push_back(255);
-        }
-    }
 
     starNameSlots_.clear();
     for (const TextBitmap& l : Labels().starNames)
@@ -277,13 +230,9 @@ void SkyRenderer::DrawSegments(const std::vector<float>& vertices, GLenum mode)
 
 const std::vector<std::uint8_t>& SkyRenderer::NightStarColours()
 {
-    if (nightStarColours_.size() != starColours_.size()) {
-        nightStarColours_ = starColours_;
-        for (std::size_t i = 0; i + 3 < nightStarColours_.size(); i += 4) {
-            std::uint8_t* c = &nightStarColours_[i];
-            c[0] = std::uint8_t(qRed(NightVision::Map(qRgb(c[0], c[1], c[2]))));
-            c[1] = c[2] = 0;
-        }
+    if (nightStarColours_.size() != stars_.colours.size()) {
+        nightStarColours_ = stars_.colours;
+        MapNightColours(nightStarColours_);
     }
     return nightStarColours_;
 }
@@ -298,7 +247,7 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     viewport_[2] = viewport.width();
     viewport_[3] = viewport.height();
     // The catalogs are read-only once loaded; should they still change, build again.
-    if (!immediate_ && (!built_ || builtSizes_ != CatalogSizes())) {
+    if (!built_ || builtSizes_ != CatalogSizes()) {
         atlas_.Release();
         cachedLabels_.clear();
         BuildStaticGeometry();
@@ -307,9 +256,7 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_DST_ALPHA);
-    // Pictures drawn pixel by pixel (immediate mode) keep their on-screen size too.
-    glPixelZoom(GLfloat(labelScale_), GLfloat(labelScale_));
-    nightColours = NightVision::On() && !immediate_;
+    nightColours = NightVision::On();
     atlas_.SetNight(nightColours);
     const Colour background =
         nightColours ? NightColour(scene_.colours.skyBackground) : scene_.colours.skyBackground;
@@ -320,32 +267,13 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
 
     const ShownSky& sky = scene_.sky;
     const Matrix3 horizontal = sky.EquatorialToHorizontal();
-    // Catalogue positions are J2000: carried to the equator of date before the sidereal
-    // time of date meets them.
-    const Matrix3 catalogue = horizontal * sky.j2000ToDate;
-    if (flags.horizontalGrid) {
-        SetColour(scene_.colours.grids[0]);
-        DrawGrid();
-    }
-    if (flags.eclipticGrid) {
+    const Matrix3 catalogue = SkyGeometry::CatalogueToHorizontal(sky);
+    for (const SkyGeometry::GridPass& grid : SkyGeometry::GridPasses(sky)) {
+        if (!(flags.*grid.flag))
+            continue;
         glPushMatrix();
-        MultMatrix(horizontal * sky.eclipticToEquatorial);
-        SetColour(scene_.colours.grids[2]);
-        DrawGrid();
-        glPopMatrix();
-    }
-    if (flags.galacticGrid) {
-        glPushMatrix();
-        MultMatrix(catalogue * GalacticToJ2000Matrix());
-        SetColour(scene_.colours.grids[3]);
-        DrawGrid();
-        glPopMatrix();
-    }
-
-    if (flags.equatorialGrid) {
-        glPushMatrix();
-        MultMatrix(horizontal);
-        SetColour(scene_.colours.grids[1]);
+        MultMatrix(grid.toHorizontal);
+        SetColour(scene_.colours.grids[grid.colourIndex]);
         DrawGrid();
         glPopMatrix();
     }
@@ -357,7 +285,7 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     if (flags.milkyWay)
         DrawMilkyWay();
     if (flags.stars)
-        DrawStars();
+        DrawStars(flags.faintStars != 0);
     if (flags.starNames)
         DrawStarNames();
     if (flags.solarSystem)
@@ -377,30 +305,12 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     DrawGround();
     DrawHorizonLine();
     glDisable(GL_BLEND);
-    glPixelZoom(1.0f, 1.0f);
 }
 
 void SkyRenderer::DrawGrid()
 {
     glDisable(GL_TEXTURE_2D);
-    if (!immediate_) {
-        DrawSegments(grid_, GL_LINES);
-        return;
-    }
-    glBegin(GL_LINES);
-    for (int lon = 0; lon < 360; lon += 10) {
-        for (int lat = -80; lat < 80; lat += 4) {
-            Vertex(SphericalCoord(lon * kDegToRad, lat * kDegToRad));
-            Vertex(SphericalCoord(lon * kDegToRad, (lat + 4) * kDegToRad));
-        }
-    }
-    for (int lat = -80; lat <= 80; lat += 10) {
-        for (int lon = 0; lon < 360; lon += 4) {
-            Vertex(SphericalCoord(lon * kDegToRad, lat * kDegToRad));
-            Vertex(SphericalCoord((lon + 4) * kDegToRad, lat * kDegToRad));
-        }
-    }
-    glEnd();
+    DrawSegments(grid_, GL_LINES);
 }
 
 void SkyRenderer::DrawNgc()
@@ -412,78 +322,74 @@ void SkyRenderer::DrawNgc()
         const DibImage* image = TypeImage(*object, dir, SinkOf(scene_));
         if (!image)
             continue;
-        if (immediate_) {
-            glRasterPos3d(object->position.X(), object->position.Y(), object->position.Z());
-            glDrawPixels(image->width, image->height, GL_RGB, GL_UNSIGNED_BYTE,
-                         image->pixels.data());
-            continue;
-        }
         const int type = std::min(int(object->type), TypeImageCache::kSlots - 1);
         if (ngcSlots_[type] == -2)
             ngcSlots_[type] = atlas_.Add(image->pixels.data(), image->width, image->height,
                                          GL_RGB, 1);
         QueueAt(ngcSlots_[type], object->position.ToVector());
     }
-    if (!immediate_)
-        FlushPictures();
+    FlushPictures();
 }
 
 void SkyRenderer::DrawMilkyWay()
 {
     glDisable(GL_TEXTURE_2D);
     SetColour(scene_.colours.milkyWay);
-    if (!immediate_) {
-        DrawSegments(milkyWay_, GL_TRIANGLES);
-        return;
-    }
-    const std::vector<SphericalCoord>& t = scene_.catalogs.milkyWay.triangles;
-    glBegin(GL_TRIANGLES);
-    for (std::size_t i = 0; i + 2 < t.size(); i += 3) {
-        Vertex(t[i]);
-        Vertex(t[i + 1]);
-        Vertex(t[i + 2]);
-    }
-    glEnd();
+    DrawSegments(milkyWay_, GL_TRIANGLES);
 }
 
-void SkyRenderer::DrawStars()
+void SkyRenderer::DrawStarArrays(const SkyGeometry::StarArrays& arrays)
+{
+    if (arrays.vertices.empty())
+        return;
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, arrays.vertices.data());
+    glTexCoordPointer(2, GL_FLOAT, 0, arrays.texCoords.data());
+    glColorPointer(4, GL_UNSIGNED_BYTE, 0,
+                   nightColours && &arrays == &stars_ ? NightStarColours().data()
+                                                      : arrays.colours.data());
+    glDrawArrays(GL_QUADS, 0, GLsizei(arrays.CornerCount()));
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+void SkyRenderer::BuildFaintStars()
+{
+    faintStars_.Clear();
+    const DeepStarIndex* deep = scene_.deepStars;
+    if (!deep || deep->Empty() || viewport_[3] <= 0)
+        return;
+    const double fieldOfView = SkyGeometry::FieldOfViewOf(projection_);
+    const double limit = SkyGeometry::LimitingMagnitude(fieldOfView);
+    if (limit <= SkyGeometry::kNakedEyeLimitMag)
+        return;  // the naked-eye list shows everything this field shows
+    Vector3 centre;
+    double radius = 0.0;
+    SkyGeometry::ViewCircle(modelView_, projection_, &centre, &radius);
+    const double radPerPixel = fieldOfView / viewport_[3];
+    deep->ForEachInCircle(centre, radius, float(SkyGeometry::kNakedEyeLimitMag), float(limit),
+                          [&](const DeepStar& s) {
+                              SkyGeometry::AppendStarQuad(
+                                  faintStars_, s.position,
+                                  SkyGeometry::FaintStarSizeFactor(s.magnitude, radPerPixel),
+                                  s.colour, SkyGeometry::FaintStarAlpha(s.magnitude, limit));
+                          });
+}
+
+void SkyRenderer::DrawStars(bool faint)
 {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, starTexture_);
-    if (!immediate_) {
-        if (!starVertices_.empty()) {
-            glEnableClientState(GL_VERTEX_ARRAY);
-            glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-            glEnableClientState(GL_COLOR_ARRAY);
-            glVertexPointer(3, GL_FLOAT, 0, starVertices_.data());
-            glTexCoordPointer(2, GL_FLOAT, 0, starTexCoords_.data());
-            glColorPointer(4, GL_UNSIGNED_BYTE, 0,
-                           nightColours ? NightStarColours().data() : starColours_.data());
-            glDrawArrays(GL_QUADS, 0, GLsizei(starVertices_.size() / 3));
-            glDisableClientState(GL_COLOR_ARRAY);
-            glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-            glDisableClientState(GL_VERTEX_ARRAY);
-        }
-    } else {
-        for (const auto& star : scene_.catalogs.stars) {
-            const double s = double(star->sizeFactor) * SkyGeometry::kStarSizeScale;
-            glPushMatrix();
-            glRotated(star->position.lon * kRadToDeg, 0.0, 0.0, 1.0);
-            glRotated(star->position.lat * kRadToDeg, 0.0, -1.0, 0.0);
-            SetColour(star->colour);
-            glBegin(GL_QUADS);
-            glTexCoord2d(0, 0);
-            glVertex3d(1, -s, -s);
-            glTexCoord2d(1, 0);
-            glVertex3d(1, s, -s);
-            glTexCoord2d(1, 1);
-            glVertex3d(1, s, s);
-            glTexCoord2d(0, 1);
-            glVertex3d(1, -s, s);
-            glEnd();
-            glPopMatrix();
-        }
+    if (faint) {
+        BuildFaintStars();
+        if (nightColours)
+            MapNightColours(faintStars_.colours);
+        DrawStarArrays(faintStars_);
     }
+    DrawStarArrays(stars_);
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_TEXTURE_2D);
 }
@@ -493,14 +399,9 @@ void SkyRenderer::DrawStarNames()
     glDisable(GL_TEXTURE_2D);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     const auto& names = scene_.catalogs.starNames;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (immediate_)
-            DrawLabelBitmap(Labels().starNames[i], names[i]->position.ToVector());
-        else
-            QueueAt(starNameSlots_[i], names[i]->position.ToVector());
-    }
-    if (!immediate_)
-        FlushPictures();
+    for (std::size_t i = 0; i < names.size(); ++i)
+        QueueAt(starNameSlots_[i], names[i]->position.ToVector());
+    FlushPictures();
 }
 
 void SkyRenderer::DrawBodies()
@@ -516,29 +417,16 @@ void SkyRenderer::DrawBodies()
         const Colour colour = index == -2 ? colours.sun : colours.planets[index < 0 ? 0 : index];
         const SphericalCoord at =
             SphericalCoord::FromVector(toCatalogue.Apply(BodyPosition(i).ToVector()));
-        if (immediate_)
-            DrawLabel(BodyNameKorean(Body(i)).c_str(), colour, at);
-        else
-            QueueAt(CachedLabelSlot(BodyNameKorean(Body(i)).c_str(), colour), at.ToVector());
+        DrawLabel(BodyNameKorean(Body(i)).c_str(), colour, at);
     }
-    if (!immediate_)
-        FlushPictures();
+    FlushPictures();
 }
 
 void SkyRenderer::DrawFigures()
 {
     glDisable(GL_TEXTURE_2D);
     SetColour(scene_.colours.figures);
-    if (!immediate_) {
-        DrawSegments(figures_, GL_LINES);
-        return;
-    }
-    glBegin(GL_LINES);
-    for (const auto& line : scene_.catalogs.constellationLines) {
-        Vertex(line->start);
-        Vertex(line->end);
-    }
-    glEnd();
+    DrawSegments(figures_, GL_LINES);
 }
 
 void SkyRenderer::DrawBoundaries()
@@ -547,19 +435,7 @@ void SkyRenderer::DrawBoundaries()
     SetColour(scene_.colours.boundaries);
     glPushMatrix();
     MultMatrix(PrecessionMatrix(1875.0, 2000.0));
-    if (!immediate_) {
-        DrawSegments(boundaries_, GL_LINES);
-    } else {
-        std::vector<Vector3> pieces;
-        glBegin(GL_LINES);
-        for (const auto& b : scene_.catalogs.boundaries) {
-            pieces.clear();
-            SkyGeometry::AppendBoundarySegments(b->start, b->end, pieces);
-            for (const Vector3& v : pieces)
-                Vertex(v);
-        }
-        glEnd();
-    }
+    DrawSegments(boundaries_, GL_LINES);
     glPopMatrix();
 }
 
@@ -569,23 +445,11 @@ void SkyRenderer::DrawConstellationNames()
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     if (!nameImage_)
         return;
-    const int bandHeight = nameImage_->height / kNamedConstellations;
     const auto& names = scene_.catalogs.constellationNames;
     const std::size_t count = std::min<std::size_t>(names.size(), kNamedConstellations);
-    for (std::size_t i = 0; i < count; ++i) {
-        const SphericalCoord& p = names[i]->position;
-        if (immediate_) {
-            glRasterPos3d(p.X(), p.Y(), p.Z());
-            const std::uint8_t* band = nameImage_->pixels.data() +
-                                       std::size_t(kNamedConstellations - 1 - i) * bandHeight *
-                                           nameImage_->width * 3;
-            glDrawPixels(nameImage_->width, bandHeight, GL_RGB, GL_UNSIGNED_BYTE, band);
-        } else if (i < nameBandSlots_.size()) {
-            QueueAt(nameBandSlots_[i], p.ToVector());
-        }
-    }
-    if (!immediate_)
-        FlushPictures();
+    for (std::size_t i = 0; i < count && i < nameBandSlots_.size(); ++i)
+        QueueAt(nameBandSlots_[i], names[i]->position.ToVector());
+    FlushPictures();
 }
 
 void SkyRenderer::DrawMessier()
@@ -593,24 +457,14 @@ void SkyRenderer::DrawMessier()
     glDisable(GL_TEXTURE_2D);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     const auto& objects = scene_.catalogs.messier;
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        if (immediate_)
-            DrawLabelBitmap(Labels().messier[i], objects[i]->position.ToVector());
-        else
-            QueueAt(messierSlots_[i], objects[i]->position.ToVector());
-    }
-    if (!immediate_)
-        FlushPictures();
+    for (std::size_t i = 0; i < objects.size(); ++i)
+        QueueAt(messierSlots_[i], objects[i]->position.ToVector());
+    FlushPictures();
 }
 
 void SkyRenderer::DrawLabel(const char* text, Colour colour, const SphericalCoord& at)
 {
-    if (!immediate_) {
-        QueueAt(CachedLabelSlot(text, colour), at.ToVector());
-        return;
-    }
-    const TextBitmap label(text, scene_.labelFont, colour, 0);
-    DrawLabelBitmap(label, at.X(), at.Y(), at.Z());
+    QueueAt(CachedLabelSlot(text, colour), at.ToVector());
 }
 
 void SkyRenderer::DrawEclipticPoints(const Matrix3& horizontal)
@@ -619,14 +473,12 @@ void SkyRenderer::DrawEclipticPoints(const Matrix3& horizontal)
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPushMatrix();
     MultMatrix(horizontal * scene_.sky.eclipticToEquatorial);
-    if (!immediate_)
-        glGetDoublev(GL_MODELVIEW_MATRIX, modelView_);
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView_);
     const Colour c = scene_.colours.points;
     DrawLabel("춘분점", c, SphericalCoord(0.0, 0.0));
     DrawLabel("하지점", c, SphericalCoord(90.0 * kDegToRad, 0.0));
     DrawLabel("동지점", c, SphericalCoord(270.0 * kDegToRad, 0.0));
-    if (!immediate_)
-        FlushPictures();
+    FlushPictures();
     glPopMatrix();
 }
 
@@ -634,16 +486,14 @@ void SkyRenderer::DrawHorizonPoints()
 {
     glDisable(GL_TEXTURE_2D);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    if (!immediate_)
-        glGetDoublev(GL_MODELVIEW_MATRIX, modelView_);
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView_);
     const Colour c = scene_.colours.points;
     DrawLabel("북점", c, SphericalCoord(0.0, 0.0));
     DrawLabel("동점", c, SphericalCoord(90.0 * kDegToRad, 0.0));
     DrawLabel("남점", c, SphericalCoord(180.0 * kDegToRad, 0.0));
     DrawLabel("서점", c, SphericalCoord(270.0 * kDegToRad, 0.0));
     DrawLabel("천정", c, SphericalCoord(0.0, 90.0 * kDegToRad));
-    if (!immediate_)
-        FlushPictures();
+    FlushPictures();
 }
 
 void SkyRenderer::DrawGround()
@@ -651,34 +501,11 @@ void SkyRenderer::DrawGround()
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
     glColor3ub(0, 0, 0);
-    if (!immediate_) {
-        DrawSegments(ground_, GL_TRIANGLES);
-        return;
-    }
-    glBegin(GL_TRIANGLES);
-    for (int a = 0; a < 360; a += 10) {
-        const double a0 = a * kDegToRad;
-        const double a1 = (a + 10) * kDegToRad;
-        glVertex3d(0.0, 0.0, -0.1);
-        glVertex3d(std::cos(a0), std::sin(a0), 0.0);
-        glVertex3d(std::cos(a1), std::sin(a1), 0.0);
-    }
-    glEnd();
+    DrawSegments(ground_, GL_TRIANGLES);
 }
 
 void SkyRenderer::DrawHorizonLine()
 {
     SetColour(scene_.colours.lines);
-    if (!immediate_) {
-        DrawSegments(horizon_, GL_LINES);
-        return;
-    }
-    glBegin(GL_LINES);
-    for (int a = 0; a < 360; a += 10) {
-        const double a0 = a * kDegToRad;
-        const double a1 = (a + 10) * kDegToRad;
-        glVertex3d(std::cos(a0), std::sin(a0), 0.0);
-        glVertex3d(std::cos(a1), std::sin(a1), 0.0);
-    }
-    glEnd();
+    DrawSegments(horizon_, GL_LINES);
 }

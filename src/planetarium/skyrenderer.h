@@ -5,6 +5,7 @@
 #include "render/cataloglabels.h"
 #include "render/labelatlas.h"
 #include "planetarium/layerflags.h"
+#include "planetarium/skygeometry.h"
 #include "planetarium/skyscene.h"
 
 #include <QSize>
@@ -21,9 +22,9 @@ struct DibImage;
 // whole sky from the toggles, the camera, the shown instant and the site, layer by layer in
 // a fixed order (grids, NGC symbols, Milky Way, stars, star names, bodies, figures,
 // boundaries, constellation names, Messier labels, reference points, ground, horizon).
-// Two modes give the same picture: immediate mode issues every primitive and label one by
-// one; the default batched mode draws each layer from arrays built once and its labels from
-// textures uploaded once.
+// Each layer is drawn from arrays built once by the plain geometry code (SkyGeometry) and its
+// labels from textures uploaded once; the faint stars of the deep list are chosen per frame.
+// The tests hold an immediate-mode oracle that draws the same picture primitive by primitive.
 class SkyRenderer {
 public:
     explicit SkyRenderer(const SkyScene& scene);
@@ -35,6 +36,9 @@ public:
     // the viewing direction, east to the right and the zenith up, then the centre's altitude
     // about y and minus its azimuth about z (degrees at the GL calls).
     static void ApplyViewOrientation(const SphericalCoord& centre);
+    // glColor3ub of a colour value; glMultMatrixd of a rotation.
+    static void SetColour(Colour c);
+    static void MultMatrix(const Matrix3& m);
 
     // One-time set-up with the new context current: the star texture from "images/Star.bmp"
     // (mipmapped) and, when that loaded, the constellation-name image "images/connames.bmp".
@@ -45,7 +49,6 @@ public:
     // The whole scene; model-view identity on entry, the view orientation on return.
     void Draw(const SphericalCoord& centre, const LayerFlags& flags, const QSize& viewport);
 
-    void SetImmediateMode(bool immediate) { immediate_ = immediate; }
     // Screen pixels per label pixel: the device pixel ratio, so that names, labels and
     // deep-sky symbols keep their on-screen size on high-density screens.
     void SetLabelScale(double scale)
@@ -53,13 +56,11 @@ public:
         labelScale_ = scale > 0.0 ? scale : 1.0;
         atlas_.SetScale(labelScale_);
     }
-    bool ImmediateMode() const { return immediate_; }
-    // Draws night vision's reds itself (display colours, stars, labels); immediate mode,
-    // kept for comparison, leaves the frame to be mapped whole.
-    bool MapsNightColours() const { return !immediate_; }
 
     bool HasStarTexture() const { return starTexture_ != 0; }
     bool HasNameImage() const { return nameImage_ != nullptr; }
+    GLuint StarTexture() const { return starTexture_; }
+    const DibImage* NameImage() const { return nameImage_.get(); }
 
     // The ten solar-system labels in drawing order, with the index into DisplayColors:
     // -2 the Sun, -1 the Moon, else the planet index (the Earth is skipped).
@@ -81,7 +82,9 @@ private:
     void DrawGrid();
     void DrawNgc();
     void DrawMilkyWay();
-    void DrawStars();
+    void DrawStars(bool faint);
+    void DrawStarArrays(const SkyGeometry::StarArrays& arrays);
+    void BuildFaintStars();
     void DrawStarNames();
     void DrawBodies();
     void DrawFigures();
@@ -103,8 +106,7 @@ private:
     const CatalogLabels& Labels();
 
     const SkyScene scene_;  // a copy of the references
-    bool immediate_ = false;
-    std::vector<std::uint8_t> nightStarColours_;  // starColours_ mapped, made when first needed
+    std::vector<std::uint8_t> nightStarColours_;  // stars_.colours mapped, made when first needed
     const std::vector<std::uint8_t>& NightStarColours();
     double labelScale_ = 1.0;
     GLuint starTexture_ = 0;
@@ -113,7 +115,7 @@ private:
     double modelView_[16] = {};
     double projection_[16] = {};
 
-    // Batched mode: built once per context (the catalogs do not change after loading).
+    // Built once per context (the catalogs do not change after loading).
     bool built_ = false;
     std::vector<std::size_t> builtSizes_;  // catalog sizes the arrays were built from
     LabelAtlas atlas_;
@@ -123,9 +125,9 @@ private:
     std::vector<float> milkyWay_;
     std::vector<float> figures_;
     std::vector<float> boundaries_;  // equinox 1875, drawn under the precession matrix
-    std::vector<float> starVertices_;
-    std::vector<float> starTexCoords_;
-    std::vector<std::uint8_t> starColours_;
+    SkyGeometry::StarArrays stars_;
+    // The faint stars of the deep list inside the view, rebuilt every frame (capacity kept).
+    SkyGeometry::StarArrays faintStars_;
     std::vector<int> starNameSlots_;
     std::vector<int> messierSlots_;
     std::vector<int> nameBandSlots_;

@@ -5,6 +5,7 @@
 #include <string>
 
 class CatalogSet;
+class DeepStarIndex;
 struct CatalogLabels;
 class MessageSink;
 class QFont;
@@ -26,6 +27,9 @@ struct SkyScene {
     std::string moduleDirectory = {};
     // Where failures to load those images are reported; null drops the reports.
     MessageSink* messages = nullptr;
+    // The deep star list with its index; null or empty until it has loaded (it loads after
+    // the main window shows), when the sky shows the naked-eye list alone.
+    const DeepStarIndex* deepStars = nullptr;
     // The star-name and Messier label pictures, one per record of the catalogs (made once by
     // MakeCatalogLabels); null: the renderer makes them from the names with the fonts above
     // and the label colours.

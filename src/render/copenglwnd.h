@@ -12,7 +12,8 @@ class QOpenGLFramebufferObject;
 // Base window of the OpenGL views. It never renders into the window itself: a GL context
 // (compatibility profile, depth of at least 16 bits) draws on an off-screen surface into a
 // framebuffer object of the client size in device pixels with an RGB colour buffer, and
-// every paint shows the finished image in one piece. The framebuffer is rebuilt only on
+// every paint shows the finished image in one piece (a paint of part of the window only shows
+// the last frame again). The framebuffer is rebuilt only on
 // resize; the context lives as long as the window.
 class COpenGLWnd : public QWidget {
     Q_OBJECT
@@ -68,6 +69,7 @@ private:
     std::unique_ptr<QOpenGLFramebufferObject> framebuffer_;
     QImage image_;  // the last frame read back, top row first
     bool packInvert_ = false;  // the driver can read rows top row first
+    bool frameShown_ = false;  // image_ holds a frame of the current surface
     bool failed_ = false;
     int contextCreatedCount_ = 0;
 };

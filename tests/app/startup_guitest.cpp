@@ -28,6 +28,7 @@
 #include <QSignalSpy>
 #include <QAction>
 #include <QTest>
+#include "catalog/deepstarindex.h"
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -109,6 +110,34 @@ TEST_F(StartupTest, ShippedDataLoadsSilentlyAndCity35IsTheSite)
     ASSERT_NE(app->MainFrame(), nullptr);
     EXPECT_TRUE(app->MainFrame()->isVisible());
     EXPECT_TRUE(app->MainFrame()->windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(StartupTest, TheDeepStarListLoadsAfterTheMainWindowShows)
+{
+    ModuleCopy module;
+    ASSERT_TRUE(module.IsValid());
+    ASSERT_TRUE(Start(module));
+    ASSERT_NE(app->MainFrame(), nullptr);
+    EXPECT_TRUE(app->MainFrame()->isVisible());
+    app->WaitForDeepStars();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(app->DeepStars().Size(), 118216u);
+    // Search by Hipparcos number finds the records: HIP 27989 is Betelgeuse (magnitude 0.45).
+    const DeepStar* betelgeuse = app->DeepStars().FindHip(27989);
+    ASSERT_NE(betelgeuse, nullptr);
+    EXPECT_NEAR(betelgeuse->magnitude, 0.45, 0.005);
+}
+
+TEST_F(StartupTest, AMissingDeepStarListIsReportedAndTheSkyKeepsTheNakedEyeStars)
+{
+    ModuleCopy module({QStringLiteral("deepstar.dat"), QStringLiteral("deepstar.dat.gz")});
+    ASSERT_TRUE(module.IsValid());
+    ASSERT_TRUE(Start(module));
+    app->WaitForDeepStars();
+    EXPECT_EQ(messages, QStringList{QStringLiteral("어두운 별 데이터를 읽을 수 없습니다.")});
+    EXPECT_TRUE(app->DeepStars().Empty());
+    EXPECT_FALSE(app->Catalogs().stars.empty());
+    EXPECT_TRUE(app->MainFrame()->isVisible());
 }
 
 TEST_F(StartupTest, LauncherIsWrittenAndRewrittenAtEveryStart)

@@ -103,15 +103,16 @@ struct BoxSpec {
 };
 
 // Top to bottom.
-constexpr BoxSpec kBoxes[13] = {
+constexpr BoxSpec kBoxes[14] = {
     {1029, "지평 좌표", false},  {1030, "적도 좌표", false},   {1031, "황도 좌표", false},
-    {1039, "은하 좌표", false},  {1032, "별", true},            {1038, "별 이름", true},
+    {1039, "은하 좌표", false},  {1032, "별", true},            {1042, "어두운 별", true},
+    {1038, "별 이름", true},
     {1033, "태양계", true},      {1034, "메시에 목록", true},   {1041, "NGC 목록", false},
     {1040, "은하수", true},      {1035, "별자리 경계", true},   {1036, "별자리 모양", true},
     {1037, "별자리 이름", true},
 };
 
-TEST(ShowBar, ThirteenBoxesWithTheirCaptionsOrderAndDefaults)
+TEST(ShowBar, FourteenBoxesWithTheirCaptionsOrderAndDefaults)
 {
     CShowBar bar;
     int previousY = -1;
@@ -123,7 +124,7 @@ TEST(ShowBar, ThirteenBoxesWithTheirCaptionsOrderAndDefaults)
         EXPECT_GT(box->y(), previousY);
         previousY = box->y();
     }
-    EXPECT_EQ(bar.CheckBox(1042), nullptr);
+    EXPECT_EQ(bar.CheckBox(1043), nullptr);
     const LayerFlags& f = bar.Flags();
     EXPECT_EQ(f.eclipticGrid, 0);
     EXPECT_EQ(f.equatorialGrid, 0);
@@ -138,6 +139,7 @@ TEST(ShowBar, ThirteenBoxesWithTheirCaptionsOrderAndDefaults)
     EXPECT_EQ(f.galacticGrid, 0);
     EXPECT_EQ(f.milkyWay, 1);
     EXPECT_EQ(f.ngc, 0);
+    EXPECT_EQ(f.faintStars, 1);
 }
 
 TEST(ShowBar, AClickStoresEveryStateAndReportsIt)

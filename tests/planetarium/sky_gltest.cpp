@@ -1,6 +1,7 @@
 #include "astro/sky/frames.h"
 #include "astro/math/angles.h"
 #include "astro/math/matrix3.h"
+#include "catalog/deepstarindex.h"
 #include "planetarium/cplanetariumview.h"
 #include "planetarium/skyrenderer.h"
 #include "testsky.h"
@@ -13,6 +14,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -92,7 +94,7 @@ class SkyRender : public testing::Test {
 protected:
     void Open(int width, int height)
     {
-        view = std::make_unique<CPlanetariumView>(sky.scene);
+        view = std::make_unique<OracleSkyView>(sky.scene);
         view->resize(width, height);
         view->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
@@ -108,7 +110,7 @@ protected:
         return {immediate, batched};
     }
     TestSky sky;
-    std::unique_ptr<CPlanetariumView> view;
+    std::unique_ptr<OracleSkyView> view;
     LayerFlags flags = AllOff();
 };
 
@@ -221,6 +223,79 @@ TEST_F(SkyRender, AStarAtTheZenithIsASquareCentredOnTheZenith)
         EXPECT_EQ(right - left, bottom - top);
         EXPECT_NEAR(right - left + 1, 2 * 0.015 * 150.0 / std::tan(22.5 * kDegToRad), 1.0);
     }
+}
+
+TEST_F(SkyRender, AMagnitudeEightStarShowsWhenZoomedInAndNotAtTheOpeningView)
+{
+    const SphericalCoord zenith(sky.lst.time.hours * 0.26179938779914946,
+                                double(sky.observer.latitude));
+    DeepStar star;
+    star.position = SphericalCoord::FromVector(
+        sky.shown.j2000ToDate.Transposed().Apply(zenith.ToVector()));
+    star.x = float(star.position.X());
+    star.y = float(star.position.Y());
+    star.z = float(star.position.Z());
+    star.magnitude = 8.0f;
+    star.hip = 1;
+    const DeepStarIndex deep(std::vector<DeepStar>{star});
+    const DeepStarIndex none;
+    sky.scene.deepStars = &deep;
+    Open(400, 300);
+    flags.stars = 1;
+    view->SetLayerFlags(&flags);
+    view->OnViewZenith();
+    // The same view without the deep list: what must not change at the opening field.
+    TestSky bare;
+    bare.scene.deepStars = &none;
+    CPlanetariumView reference(bare.scene);
+    reference.SetLayerFlags(&flags);
+    reference.resize(400, 300);
+    reference.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&reference));
+    reference.OnViewZenith();
+
+    // Pixels that differ from the reference, and how far the farthest lies from the centre.
+    auto differing = [&](int* farthest) {
+        const QImage with = view->RenderImage().copy();
+        const QImage without = reference.RenderImage().copy();
+        int n = 0;
+        *farthest = 0;
+        for (int y = 0; y < 300; ++y) {
+            for (int x = 0; x < 400; ++x) {
+                if (with.pixel(x, y) == without.pixel(x, y))
+                    continue;
+                ++n;
+                *farthest = std::max({*farthest, std::abs(2 * x + 1 - 400) / 2,
+                                      std::abs(2 * y + 1 - 300) / 2});
+            }
+        }
+        return n;
+    };
+    int farthest = 0;
+    EXPECT_EQ(differing(&farthest), 0) << "the opening view shows the star";
+
+    // Six steps in: a 3.95-degree field shows stars to magnitude 11.8.
+    for (int i = 0; i < 6; ++i) {
+        view->OnZoomIn();
+        reference.OnZoomIn();
+    }
+    ASSERT_NEAR(view->FieldOfView(), 45.0 * std::pow(2.0 / 3.0, 6) * kDegToRad, 1e-12);
+    const int shown = differing(&farthest);
+    EXPECT_GT(shown, 3) << "the zoomed view lacks the star";
+    // A point of at most 4 x 1.4^-1.5 = 2.4 pixels of half-width round the centre.
+    EXPECT_LE(farthest, 3);
+    const QImage zoomed = view->RenderImage().copy();
+    int brightest = 0;
+    for (int y = 148; y <= 151; ++y) {
+        for (int x = 198; x <= 201; ++x)
+            brightest = std::max(brightest, qGray(zoomed.pixel(x, y)));
+    }
+    EXPECT_GT(brightest, 60);
+    Keep(zoomed, "faint-star-zoomed.png");
+
+    // The palette's "어두운 별" box off: the zoomed view is the reference again.
+    flags.faintStars = 0;
+    EXPECT_EQ(differing(&farthest), 0);
 }
 
 TEST_F(SkyRender, TexturedStarIsBrightestAtItsCentreAndTintedByItsColour)

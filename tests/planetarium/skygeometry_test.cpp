@@ -199,3 +199,157 @@ TEST(SkyGeometryCamera, EdgesOfTheFieldLandOnTheEdgesOfTheView)
     EXPECT_FALSE(SkyGeometry::EyeToDevice({0, 0, 1}, fov, aspect, &x, &y));     // behind
     EXPECT_FALSE(SkyGeometry::EyeToDevice({0, 0, -0.05}, fov, aspect, &x, &y)); // before near
 }
+
+namespace {
+
+// gluPerspective's matrix (column-major): what the sky view loads as its projection.
+void Perspective(double fovyDeg, double aspect, double m[16])
+{
+    const double f = 1.0 / std::tan(fovyDeg * kDegToRad / 2.0);
+    const double zNear = 0.1, zFar = 2.0;
+    for (int i = 0; i < 16; ++i)
+        m[i] = 0.0;
+    m[0] = f / aspect;
+    m[5] = f;
+    m[10] = (zFar + zNear) / (zNear - zFar);
+    m[11] = -1.0;
+    m[14] = 2.0 * zFar * zNear / (zNear - zFar);
+}
+
+TEST(FaintStars, LimitingMagnitudeRisesWithTheLogarithmOfTheMagnification)
+{
+    struct Case {
+        double fieldDeg;
+        double limitMag;
+    };
+    // 6.5 + 5 log10(45 / field), at most 14 (worked by hand).
+    const Case kCases[] = {
+        {89.9, 6.5},  {45.0, 6.5},  {30.0, 7.380456},  {22.5, 8.005150},
+        {13.333333, 9.141365}, {4.5, 11.5}, {1.0, 14.0}, {0.1, 14.0},
+    };
+    constexpr double kToleranceMag = 1e-5;
+    for (const Case& c : kCases)
+        EXPECT_NEAR(SkyGeometry::LimitingMagnitude(c.fieldDeg * kDegToRad), c.limitMag,
+                    kToleranceMag)
+            << c.fieldDeg;
+    // Continuous and rising as the field narrows.
+    double previous = 6.5;
+    for (double field = 60.0; field > 0.1; field *= 0.97) {
+        const double limit = SkyGeometry::LimitingMagnitude(field * kDegToRad);
+        EXPECT_GE(limit, previous);
+        EXPECT_LT(limit - previous, 0.1) << field;
+        previous = limit;
+    }
+}
+
+TEST(FaintStars, StarsFadeInOverTheLastMagnitudeAboveTheLimit)
+{
+    EXPECT_EQ(SkyGeometry::FaintStarAlpha(9.0, 9.0), 0);
+    EXPECT_EQ(SkyGeometry::FaintStarAlpha(8.5, 9.0), 128);
+    EXPECT_EQ(SkyGeometry::FaintStarAlpha(8.0, 9.0), 255);
+    EXPECT_EQ(SkyGeometry::FaintStarAlpha(6.6, 11.0), 255);
+}
+
+TEST(FaintStars, FaintStarsStayPointsInANarrowField)
+{
+    // 1080 rows over 45 degrees: a magnitude-7 star keeps its natural size (1.4^-7 x 0.015
+    // rad is 2.0 pixels of half-width, under the 3.4 allowed).
+    const double wide = 45.0 * kDegToRad / 1080.0;
+    EXPECT_DOUBLE_EQ(SkyGeometry::FaintStarSizeFactor(7.0, wide), std::pow(1.4, -7.0));
+    // 1080 rows over 1 degree: held to 4 x 1.4^-0.5 pixels (magnitude 7) and to one pixel
+    // (magnitude 12).
+    const double narrow = 1.0 * kDegToRad / 1080.0;
+    EXPECT_NEAR(SkyGeometry::FaintStarSizeFactor(7.0, narrow) * SkyGeometry::kStarSizeScale / narrow,
+                4.0 / std::sqrt(1.4), 1e-9);
+    EXPECT_NEAR(SkyGeometry::FaintStarSizeFactor(12.0, narrow) * SkyGeometry::kStarSizeScale / narrow,
+                1.0, 1e-9);
+}
+
+TEST(FaintStars, TheViewCircleReachesTheCornersOfTheView)
+{
+    double projection[16];
+    Perspective(45.0, 16.0 / 9.0, projection);
+    const double identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    Vector3 centre;
+    double radius = 0.0;
+    SkyGeometry::ViewCircle(identity, projection, &centre, &radius);
+    EXPECT_NEAR(centre.x, 0.0, kTolerance);
+    EXPECT_NEAR(centre.y, 0.0, kTolerance);
+    EXPECT_NEAR(centre.z, -1.0, kTolerance);
+    // tan of the half-diagonal: tan 22.5 deg x sqrt(1 + (16/9)^2) = 0.41421356 x 2.03972889.
+    EXPECT_NEAR(radius, std::atan(0.41421356 * 2.03972889), 1e-7);
+    EXPECT_NEAR(SkyGeometry::FieldOfViewOf(projection), 45.0 * kDegToRad, 1e-12);
+    // A turn of the model-view about x by 90 degrees: the eye's -z is the frame's +y.
+    const double turned[16] = {1, 0, 0, 0, 0, 0, -1, 0, 0, 1, 0, 0, 0, 0, 0, 1};
+    SkyGeometry::ViewCircle(turned, projection, &centre, &radius);
+    EXPECT_NEAR(centre.y, 1.0, kTolerance);
+}
+
+TEST(FaintStars, AStarQuadHasTheCornersOfStarCornersAndItsColour)
+{
+    SkyGeometry::StarArrays arrays;
+    SkyGeometry::AppendStarQuad(arrays, Deg(30, 40), 0.5, 0x0080ff40u, 200);
+    ASSERT_EQ(arrays.CornerCount(), 4u);
+    ASSERT_EQ(arrays.texCoords.size(), 8u);
+    ASSERT_EQ(arrays.colours.size(), 16u);
+    Vector3 corners[4];
+    SkyGeometry::StarCorners(Deg(30, 40), 0.5, corners);
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_FLOAT_EQ(arrays.vertices[3 * k], float(corners[k].x));
+        EXPECT_FLOAT_EQ(arrays.vertices[3 * k + 2], float(corners[k].z));
+        EXPECT_EQ(arrays.colours[4 * k], 0x40);
+        EXPECT_EQ(arrays.colours[4 * k + 1], 0xff);
+        EXPECT_EQ(arrays.colours[4 * k + 2], 0x80);
+        EXPECT_EQ(arrays.colours[4 * k + 3], 200);
+    }
+    arrays.Clear();
+    EXPECT_EQ(arrays.CornerCount(), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SkyArrays, FiguresAreTheEndsOfEveryLineInOrder)
+{
+    CatalogList<ConstellationLine> lines;
+    lines.push_back(std::make_unique<ConstellationLine>(Deg(0, 0), Deg(90, 0)));
+    lines.push_back(std::make_unique<ConstellationLine>(Deg(0, 90), Deg(180, -30)));
+    const std::vector<float> a = SkyGeometry::FigureArray(lines);
+    // (1,0,0) (0,1,0) (0,0,1) (-cos 30, 0, -sin 30)
+    const float want[12] = {1, 0, 0, 0, 1, 0, 0, 0, 1, -0.8660254f, 0, -0.5f};
+    ASSERT_EQ(a.size(), 12u);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_NEAR(a[i], want[i], 1e-7) << i;
+}
+
+TEST(SkyArrays, StarQuadsFollowTheListWithFourCornersEach)
+{
+    CatalogList<Star> stars;
+    stars.push_back(std::make_unique<Star>(Deg(10, 20), 'M', 1.0f));
+    stars.push_back(std::make_unique<Star>(Deg(200, -60), 'B', 5.0f));
+    const SkyGeometry::StarArrays a = SkyGeometry::StarQuads(stars);
+    ASSERT_EQ(a.CornerCount(), 8u);
+    Vector3 corners[4];
+    SkyGeometry::StarCorners(Deg(200, -60), std::pow(1.4, -5.0), corners);
+    EXPECT_NEAR(a.vertices[12], corners[0].x, 1e-7);
+    EXPECT_NEAR(a.vertices[23], corners[3].z, 1e-7);
+    // M stars are orange (255, 160, 0), B stars bluish white (230, 240, 255); alpha full.
+    EXPECT_EQ(a.colours[0], 255);
+    EXPECT_EQ(a.colours[1], 160);
+    EXPECT_EQ(a.colours[2], 0);
+    EXPECT_EQ(a.colours[16], 230);
+    EXPECT_EQ(a.colours[18], 255);
+    EXPECT_EQ(a.colours[31], 255);
+}
+
+TEST(SkyArrays, MilkyWayPointsBecomeThreeFloatsEach)
+{
+    const std::vector<float> a = SkyGeometry::FloatArray(std::vector<SphericalCoord>{Deg(90, 0), Deg(0, -90)});
+    const float want[6] = {0, 1, 0, 0, 0, -1};
+    ASSERT_EQ(a.size(), 6u);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NEAR(a[i], want[i], 1e-7) << i;
+}
+
+}  // namespace

@@ -36,7 +36,7 @@ TestSky::TestSky()
 
 void ShownSkyView::SetUp()
 {
-    view = std::make_unique<CPlanetariumView>(sky.scene);
+    view = std::make_unique<OracleSkyView>(sky.scene);
     view->resize(400, 300);
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));

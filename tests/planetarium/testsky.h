@@ -6,6 +6,7 @@
 #include "render/cataloglabels.h"
 #include "render/displaycolors.h"
 #include "planetarium/skyscene.h"
+#include "immediatesky.h"
 
 #include <QFont>
 #include <QPointF>
@@ -39,13 +40,14 @@ struct TestSky {
     SkyScene scene;
 };
 
-// A 400 x 300 sky view over the fixed test sky, shown and exposed before each test.
+// A 400 x 300 sky view over the fixed test sky, shown and exposed before each test; it can
+// draw with the immediate-mode oracle (SetImmediateMode).
 class ShownSkyView : public testing::Test {
 protected:
     void SetUp() override;
 
     TestSky sky;
-    std::unique_ptr<CPlanetariumView> view;
+    std::unique_ptr<OracleSkyView> view;
 };
 
 // Fills the sky's catalogs from the shipped data/ and their labels with its fonts.

@@ -152,6 +152,28 @@ TEST(OpenGLSurface, ImageIsTheWholeClientAreaTopRowFirst)
     EXPECT_EQ(shown.pixelColor(45, 35), QColor(255, 0, 0));
 }
 
+TEST(OpenGLSurface, APaintOfPartOfTheWindowShowsTheLastFrameWithoutDrawing)
+{
+    ProbeWnd w;
+    w.clear = QColor(0, 0, 255);
+    ShowAt(w, 80, 60);
+    w.repaint();
+    const int drawn = w.scenes;
+    ASSERT_GE(drawn, 1);
+    w.clear = QColor(255, 0, 0);  // a change the next whole paint shows
+    w.repaint(QRect(10, 10, 20, 20));
+    EXPECT_EQ(w.scenes, drawn);
+    EXPECT_EQ(w.grab(QRect(10, 10, 20, 20)).toImage().pixelColor(5, 5), QColor(0, 0, 255));
+    w.repaint();
+    EXPECT_EQ(w.scenes, drawn + 1);
+    EXPECT_EQ(w.grab().toImage().pixelColor(40, 30), QColor(255, 0, 0));
+    // A new size draws again whatever part is painted.
+    const int beforeResize = w.scenes;
+    w.resize(90, 60);
+    w.repaint(QRect(0, 0, 5, 5));
+    EXPECT_EQ(w.scenes, beforeResize + 1);
+}
+
 TEST(OpenGLSurface, DestinationAlphaReadsAsOne)
 {
     ProbeWnd w;

@@ -128,6 +128,51 @@ def check_stars(root):
         assert got == want, f"B-V {bv!r} gives {got}, expected {want}"
 
 
+def check_deepstars(root):
+    lines = read_catalog(root, "deepstar.dat")
+    assert len(lines) == 118216, f"deepstar.dat: {len(lines)} stars, expected 118,216"
+    naked_eye = sorted(parse_star(l) for l in read_catalog(root, "star.dat"))
+    shared = []
+    previous_hip = 0
+    faint = 0
+    for i, line in enumerate(lines):
+        where = f"deepstar.dat line {i + 1}"
+        check_star_line(line[:35], where)
+        assert len(line) == 42 and line[35:36] == b" ", f"{where}: no Hipparcos field at byte 36"
+        hip_text = line[36:].strip(b" ")
+        assert hip_text.isdigit(), f"{where}: Hipparcos number {line[36:]!r} is not a number"
+        hip = int(hip_text)
+        assert hip > previous_hip, f"{where}: Hipparcos number {hip} not after {previous_hip}"
+        previous_hip = hip
+        ra, dec, letter, mag = parse_star(line)
+        assert 0 <= ra < TWO_PI, f"{where}: right ascension {ra} outside [0, 2pi)"
+        assert -math.pi / 2 <= dec <= math.pi / 2, f"{where}: declination {dec} out of range"
+        assert letter in b"OBAFGKM?", f"{where}: spectral letter {letter!r}"
+        assert -1.5 <= mag <= 14.0, f"{where}: magnitude {mag} outside [-1.5, 14]"
+        if mag <= 6.5:
+            shared.append((ra, dec, letter, mag))
+        elif mag <= 9.0:
+            faint += 1
+    # the naked-eye part is star.dat, star for star
+    assert sorted(shared) == naked_eye, "deepstar.dat: the stars to magnitude 6.5 differ from star.dat"
+    assert faint > 50000, f"deepstar.dat: only {faint} stars between magnitudes 6.5 and 9"
+    # published values: HIP 27989 is Betelgeuse (RA 5h55m10.3s, Dec +7d24'25"), HIP 71683 is
+    # Alpha Centauri A (RA 14h39m36.5s, Dec -60d50'02")
+    by_hip = {int(l[36:]): parse_star(l) for l in lines if int(l[36:]) in (27989, 71683)}
+    for hip, ra_h, dec_d in ((27989, 5.91953, 7.40706), (71683, 14.66014, -60.83400)):
+        star = by_hip.get(hip)
+        assert star is not None, f"deepstar.dat: HIP {hip} missing"
+        assert angle_between(star[:2], (ra_h * HOURS, dec_d * DEGREES)) < math.radians(0.01), \
+            f"deepstar.dat: HIP {hip} is not where it is published"
+
+    sys.path.insert(0, str(root / "tools" / "sky"))
+    import make_deepstars
+    line = make_deepstars.deepstar_line(1.0, -0.5, "G", 9.87, 120416).encode()
+    check_star_line(line[:35], "deep star writer")
+    assert parse_star(line)[3] == 9.87 and int(line[make_deepstars.HIP_OFFSET:]) == 120416, \
+        f"deep star writer round trip {line!r}"
+
+
 # ---------------------------------------------------------------- constellation figures
 
 def parse_conline(line):
@@ -433,6 +478,7 @@ def check_images(root):
 def run(root):
     root = pathlib.Path(root)
     check_stars(root)
+    check_deepstars(root)
     check_conline(root)
     check_starnames(root)
     check_deepsky(root)
