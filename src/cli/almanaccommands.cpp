@@ -10,6 +10,7 @@
 #include "astro/time/juliandate.h"
 #include "astro/time/timescales.h"
 #include "cli/jsonwriter.h"
+#include "cli/findcommand.h"
 #include "cli/polestarcommand.h"
 #include "cli/phenomenacommand.h"
 
@@ -38,6 +39,10 @@ const char* const kUsage =
     "      the site's pole star (Polaris or sigma Octantis): apparent place, hour angle\n"
     "  phenomena --year YYYY [--lat DEG --lon DEG] [--zone HOURS] [--height-m M]\n"
     "      a year's Moon phases, solar terms, eclipses and planet events (default Seoul, 9 h)\n"
+    "  find NAME [--data DIR] [--utc YYYY-MM-DDTHH:MM:SS --lat DEG --lon DEG]\n"
+    "      the object a name stands for (any of its names; spaces, case and Greek spelling\n"
+    "      ignored, Korean initial consonants accepted): names, kind, J2000 place, magnitude;\n"
+    "      with --utc also the place in that sky. Exit status 1 when nothing matches\n"
     "\n"
     "Latitude north positive, longitude east positive, zone in hours ahead of UTC.\n"
     "--model precise (default) or classic. Exit status 2 for a bad argument.\n";
@@ -396,7 +401,7 @@ int RunAlmanac(const std::vector<std::string>& args, std::string& out, std::stri
     out.clear();
     err.clear();
     if (args.empty()) {
-        err = "kosmira-almanac: a command is needed (positions, events, month, lunar); see --help\n";
+        err = "kosmira-almanac: a command is needed (positions, events, month, lunar, find ...); see --help\n";
         return 2;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
@@ -415,6 +420,7 @@ int RunAlmanac(const std::vector<std::string>& args, std::string& out, std::stri
         {"lunar", {"date"}, Lunar},
         {"pole-star", {"utc", "lat", "lon"}, RunPoleStarCommand},
         {"phenomena", {"year", "lat", "lon", "zone", "height-m"}, RunPhenomenaCommand},
+        {"find", {"data", "utc", "lat", "lon"}, nullptr},
     };
     for (const Command& c : commands) {
         if (args[0] != c.name)
@@ -425,11 +431,21 @@ int RunAlmanac(const std::vector<std::string>& args, std::string& out, std::stri
         }
         Options options;
         std::string error;
-        if (!ParseOptions(args, c.options, options, error)) {
+        // find takes the name first, then its options.
+        const bool named = c.run == nullptr;
+        if (named && args.size() < 2) {
+            err = "kosmira-almanac: find needs a name, e.g. find \"베텔게우스\"\n";
+            return 2;
+        }
+        std::vector<std::string> optionArgs = args;
+        if (named)
+            optionArgs.erase(optionArgs.begin() + 1);
+        if (!ParseOptions(optionArgs, c.options, options, error)) {
             err = "kosmira-almanac: " + error + "\n";
             return 2;
         }
-        const int status = c.run(options, out, err);
+        const int status = named ? RunFindCommand(args[1], options, out, err)
+                                 : c.run(options, out, err);
         if (!err.empty())
             err = "kosmira-almanac: " + err;
         return status;

@@ -198,8 +198,8 @@ void SkyIndex::Build(const SkySources& s)
             AddName(o, GenitiveOf(d, sd.bayer));
             o.hip = sd.hip;
             AddName(o, "HIP " + std::to_string(sd.hip));
-            if (std::isnan(o.magnitude))
-                o.magnitude = sd.magnitude;
+            if (!std::isnan(sd.magnitude))
+                o.magnitude = sd.magnitude;  // as published, not rounded to a float
             break;
         }
     }
