@@ -21,6 +21,7 @@
 #include "astro/time/timescales.h"
 #include "catalog/catalogset.h"
 #include "catalog/loadcatalogs.h"
+#include "search/skyindex.h"
 #include "image/messagesink.h"
 #include "planetarium/cmooninfodlg.h"
 #include "planetarium/cplanetinfodlg.h"
@@ -123,7 +124,7 @@ void CKosmiraApp::PrepareProcess()
 CKosmiraApp::CKosmiraApp(int& argc, char** argv)
     : QApplication(argc, argv),
       shownSky(ComputeShownSky(NowLocal(), Observer(), Model::Classic)),
-      catalogs(std::make_unique<CatalogSet>()),
+      catalogs(std::make_unique<CatalogSet>()), skyIndex(std::make_unique<SkyIndex>()),
       timeServer(KOSMIRA_TIME_SERVER)
 {
     setApplicationName(QStringLiteral("Kosmira"));
@@ -282,6 +283,7 @@ void CKosmiraApp::WireWindowCommands()
         SkyScene scene{shownSky, *catalogs, colours, labelFont_, messierFont_};
         scene.moduleDirectory = moduleDirectory.toStdString();
         scene.messages = viewMessages.get();
+        scene.index = skyIndex.get();
         return new CPlanetariumFrame(scene);
     });
     for (int id : {CommandId::NewPlanet3d, CommandId::ToolPlanet3d})
@@ -367,6 +369,7 @@ void CKosmiraApp::LoadCatalogsWhileSplashShows()
     // come back here as blocking calls.
     AppMessageSink sink(*this);
     CatalogSet& target = *catalogs;
+    SkyIndex& index = *skyIndex;
     const std::string directory = moduleDirectory.toStdString();
     const QFont labels = labelFont_;
     const QFont messier = messierFont_;
@@ -374,6 +377,15 @@ void CKosmiraApp::LoadCatalogsWhileSplashShows()
     const Colour messierColour = colours.messier;
     std::unique_ptr<QThread> worker(QThread::create([&] {
         LoadCatalogs(target, directory, sink, labels, messier, starNameColour, messierColour);
+        // The search reads the same files again with the designations; the loader has
+        // already reported any other file it could not read.
+        SkySources sources;
+        std::vector<std::string> messages;
+        ReadSkySources(directory, sources, messages);
+        for (const std::string& m : messages)
+            if (m == kDesignationDataUnreadable)
+                sink.Report(m);
+        index.Build(sources);
     }));
     QEventLoop loop;
     connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
@@ -397,6 +409,7 @@ bool CKosmiraApp::InitInstance()
     mainFrame.reset();
     shownSky = ShownSky();
     catalogs = std::make_unique<CatalogSet>();
+    skyIndex = std::make_unique<SkyIndex>();
 
     WriteDesktopLauncher(executablePath, LauncherIcon(moduleDirectory));
 

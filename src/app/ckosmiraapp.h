@@ -17,6 +17,7 @@
 #include <string>
 
 class CatalogSet;
+class SkyIndex;
 class CChildFrame;
 class CKosmiraFrame;
 class MessageSink;
@@ -70,6 +71,9 @@ public:
     // Catalog lists, filled once by start-up and read-only afterwards.
     CatalogSet& Catalogs() { return *catalogs; }
     const CatalogSet& Catalogs() const { return *catalogs; }
+    // Every object by all its names (the object search and the click lookup), built from
+    // the same files at start-up with data/designation.dat.
+    const SkyIndex& Index() const { return *skyIndex; }
 
     DisplayColors& Colors() { return colours; }
     const DisplayColors& Colors() const { return colours; }
@@ -128,6 +132,7 @@ private:
 
     ShownSky shownSky;
     std::unique_ptr<CatalogSet> catalogs;
+    std::unique_ptr<SkyIndex> skyIndex;
     DisplayColors colours;
     QFont labelFont_;
     QFont messierFont_;

@@ -134,6 +134,8 @@ void CKosmiraFrame::CreateActions()
     MakeAction(FullScreen, QStringLiteral("전체 화면으로 보기"));
     MakeAction(PointerPalette, QStringLiteral("마우스 포인터 팔래트"));
     MakeAction(DisplayPalette, QStringLiteral("대상 설정 팔래트"));
+    MakeAction(FindObject, QStringLiteral("천체 검색…"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     MakeAction(FindConstellation, QStringLiteral("별자리"));
     MakeAction(FindSun, QStringLiteral("태양"));
     MakeAction(FindMoon, QStringLiteral("달"));
@@ -223,7 +225,7 @@ void CKosmiraFrame::CreateMenus()
                 {NewPlanetarium, FileClose, 0, AppExit});
     AddCommands(makeMenu(childMenus, QStringLiteral("설정")), {SetTime, SetLocation, 0, PreciseModel});
     QMenu* find = makeMenu(childMenus, QStringLiteral("찾기"));
-    AddCommands(find, {FindConstellation, FindSun, FindMoon});
+    AddCommands(find, {FindObject, 0, FindConstellation, FindSun, FindMoon});
     AddCommands(makeSubmenu(find, QStringLiteral("행성")),
                 {FindMercury, FindVenus, FindMars, FindJupiter, FindSaturn, FindUranus,
                  FindNeptune, FindPluto});

@@ -36,6 +36,7 @@ constexpr int PointerPalette = 32822;   // "마우스 포인터 팔래트"
 constexpr int DisplayPalette = 32823;   // "대상 설정 팔래트"
 
 // Find (planetarium view)
+constexpr int FindObject = 32911;  // "천체 검색…", Ctrl+F: any object by any of its names
 constexpr int FindConstellation = 32793;
 constexpr int FindSun = 32794;
 constexpr int FindMoon = 32795;

@@ -86,6 +86,13 @@ void SkyRenderer::ApplyViewOrientation(const SphericalCoord& centre)
     glRotated(-centre.lon * kRadToDeg, 0.0, 0.0, 1.0);
 }
 
+void SkyRenderer::LastFrame(double modelView[16], double projection[16], int viewport[4]) const
+{
+    std::copy(modelView_, modelView_ + 16, modelView);
+    std::copy(projection_, projection_ + 16, projection);
+    std::copy(viewport_, viewport_ + 4, viewport);
+}
+
 std::string SkyRenderer::ImagePath(const char* relative) const
 {
     std::string dir = scene_.moduleDirectory;

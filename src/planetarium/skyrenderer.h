@@ -54,6 +54,10 @@ public:
     }
     bool ImmediateMode() const { return immediate_; }
 
+    // The catalogue frame's model-view (J2000 equatorial to eye), the projection and the
+    // viewport of the last Draw, for the click lookup.
+    void LastFrame(double modelView[16], double projection[16], int viewport[4]) const;
+
     bool HasStarTexture() const { return starTexture_ != 0; }
     bool HasNameImage() const { return nameImage_ != nullptr; }
 

@@ -6,6 +6,7 @@
 
 class CatalogSet;
 class MessageSink;
+class SkyIndex;
 class QFont;
 struct ShownSky;
 
@@ -25,4 +26,7 @@ struct SkyScene {
     std::string moduleDirectory = {};
     // Where failures to load those images are reported; null drops the reports.
     MessageSink* messages = nullptr;
+    // Every object by its names, for the object search and the click lookup; null turns
+    // both off. Built from the same catalog files (search/skyindex.h).
+    const SkyIndex* index = nullptr;
 };

@@ -69,6 +69,15 @@ bool ProjectToPixel(const PickFrame& frame, const Vector3& unit, double& x, doub
     return Project(m, frame.viewport, unit, x, y);
 }
 
+SphericalCoord HorizontalPlace(const SkyIndex& index, std::size_t object, const ShownSky& sky)
+{
+    const SkyObject& o = index.Object(object);
+    if (o.kind == SkyObjectKind::Body)
+        return sky[o.body].horizontal;
+    return SphericalCoord::FromVector(
+        (sky.EquatorialToHorizontal() * sky.j2000ToDate).Apply(o.unit));
+}
+
 SphericalCoord BodyJ2000(const ShownSky& sky, Body body)
 {
     return SphericalCoord::FromVector(
@@ -200,8 +209,7 @@ ObjectReport DescribeObject(const SkyIndex& index, std::size_t object, const Sho
     } else {
         r.j2000 = o.position;
         r.ofDate = SphericalCoord::FromVector(sky.j2000ToDate.Apply(o.unit));
-        r.horizontal = SphericalCoord::FromVector(
-            sky.EquatorialToHorizontal().Apply(r.ofDate.ToVector()));
+        r.horizontal = HorizontalPlace(index, object, sky);
         const FixedObjectDay day = FixedObjectEvents(date, sky.site, r.ofDate);
         r.riseSet = day.riseSet;
         r.hasTransit = day.transitAltitude > kStarRiseAltitude;

@@ -36,6 +36,11 @@ bool ProjectToPixel(const PickFrame& frame, const Vector3& unit, double& x, doub
 int PickObject(const SkyIndex& index, const ShownSky& sky, const PickFrame& frame, double x,
                double y, double radius = 10.0);
 
+// Azimuth and altitude of an object in the shown sky: a body as the shown sky holds it, a
+// catalog object from its J2000 place carried to the date and the sidereal time (the sky
+// view's own way), without refraction.
+SphericalCoord HorizontalPlace(const SkyIndex& index, std::size_t object, const ShownSky& sky);
+
 // Where a body of the shown sky is, as a J2000 direction (what the sky view draws).
 SphericalCoord BodyJ2000(const ShownSky& sky, Body body);
 
