@@ -106,6 +106,7 @@ private:
     std::unique_ptr<DibImage> nameImage_;
     int viewport_[4] = {0, 0, 0, 0};
     double modelView_[16] = {};
+    double catalogueModelView_[16] = {};  // J2000 equatorial to eye, kept for LastFrame
     double projection_[16] = {};
 
     // Batched mode: built once per context (the catalogs do not change after loading).

@@ -197,7 +197,7 @@ TEST_F(MainFrameTest, MenusFollowTheActiveChildKind)
                                                 QStringLiteral("창"), QStringLiteral("도움말")}));
     EXPECT_EQ(frame->MenuCommandIds(),
               (QList<int>{NewPlanetarium, FileClose, AppExit, SetTime, SetLocation, PreciseModel,
-                          FindConstellation, FindSun, FindMoon, FindMercury, FindVenus, FindMars,
+                          FindObject, FindConstellation, FindSun, FindMoon, FindMercury, FindVenus, FindMars,
                           FindJupiter, FindSaturn, FindUranus, FindNeptune, FindPluto,
                           InfoConstellation, InfoSun, InfoMoon, InfoMercury, InfoVenus, InfoEarth,
                           InfoMars, InfoJupiter, InfoSaturn, InfoUranus, InfoNeptune, InfoPluto,
