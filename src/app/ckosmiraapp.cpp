@@ -376,15 +376,18 @@ void CKosmiraApp::LoadCatalogsWhileSplashShows()
     const Colour starNameColour = colours.starNames;
     const Colour messierColour = colours.messier;
     std::unique_ptr<QThread> worker(QThread::create([&] {
-        LoadCatalogs(target, directory, sink, labels, messier, starNameColour, messierColour);
         // The search reads the same files again with the designations; the loader has
-        // already reported any other file it could not read.
+        // already reported any other file it could not read. After a stopped load it
+        // knows the bodies only.
         SkySources sources;
-        std::vector<std::string> messages;
-        ReadSkySources(directory, sources, messages);
-        for (const std::string& m : messages)
-            if (m == kDesignationDataUnreadable)
-                sink.Report(m);
+        if (LoadCatalogs(target, directory, sink, labels, messier, starNameColour,
+                         messierColour)) {
+            std::vector<std::string> messages;
+            ReadSkySources(directory, sources, messages);
+            for (const std::string& m : messages)
+                if (m == kDesignationDataUnreadable)
+                    sink.Report(m);
+        }
         index.Build(sources);
     }));
     QEventLoop loop;

@@ -459,6 +459,21 @@ bool ParseAlmanacUtc(const std::string& text, double& jdUT)
     return ParseUtc(text, jdUT);
 }
 
+bool ParseAlmanacUtcLatLon(const std::map<std::string, std::string>& options, double& jdUT,
+                           double& latitude, double& longitude, std::string& error)
+{
+    const auto utc = options.find("utc");
+    if (utc == options.end() || !ParseUtc(utc->second, jdUT)) {
+        error = "--utc must be a date and time YYYY-MM-DDTHH:MM:SS from year 1000 to 3000\n";
+        return false;
+    }
+    if (!ParseAlmanacLatLon(options, latitude, longitude, error)) {
+        error += "\n";
+        return false;
+    }
+    return true;
+}
+
 bool ParseAlmanacLatLon(const std::map<std::string, std::string>& options, double& latitude,
                         double& longitude, std::string& error)
 {

@@ -69,17 +69,9 @@ int RunFindCommand(const std::string& query, const std::map<std::string, std::st
     const bool timed = options.count("utc") > 0;
     ShownSky sky;
     if (timed) {
-        double jd = 0.0;
-        if (!ParseAlmanacUtc(options.at("utc"), jd)) {
-            err = "--utc must be a date and time YYYY-MM-DDTHH:MM:SS from year 1000 to 3000\n";
+        double jd = 0.0, latitude = 0.0, longitude = 0.0;
+        if (!ParseAlmanacUtcLatLon(options, jd, latitude, longitude, err))
             return 2;
-        }
-        double latitude = 0.0, longitude = 0.0;
-        std::string error;
-        if (!ParseAlmanacLatLon(options, latitude, longitude, error)) {
-            err = error + "\n";
-            return 2;
-        }
         const Observer site("", "", float(longitude), float(latitude), 0.0f);
         sky = ComputeShownSkyAt(Instant::FromUT(jd), site, Model::Precise);
     } else if (options.count("lat") || options.count("lon")) {

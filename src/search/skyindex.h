@@ -105,7 +105,10 @@ public:
     const std::vector<SkyObject>& Objects() const { return objects_; }
     const SkyObject& Object(std::size_t i) const { return objects_[i]; }
     // The object of a body, a Messier number (1..110), an NGC number; -1 when absent.
-    int BodyObject(Body body) const { return static_cast<int>(BodyIndex(body)); }
+    int BodyObject(Body body) const
+    {
+        return objects_.size() >= std::size_t(kBodyCount) ? static_cast<int>(BodyIndex(body)) : -1;
+    }
     int MessierObject(int number) const;
     int NgcObject(int number) const;
     // The objects of the point layers, for the click lookup.

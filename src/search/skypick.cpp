@@ -102,7 +102,8 @@ int PickObject(const SkyIndex& index, const ShownSky& sky, const PickFrame& fram
         int best = -1;
         double bestD2 = r2;
         for (Body b : kAllBodies)
-            if (distance2(BodyJ2000(sky, b).ToVector(), d2) && d2 <= bestD2) {
+            if (index.BodyObject(b) >= 0 && distance2(BodyJ2000(sky, b).ToVector(), d2) &&
+                d2 <= bestD2) {
                 best = index.BodyObject(b);
                 bestD2 = d2;
             }

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QMdiSubWindow>
@@ -206,6 +207,38 @@ TEST_F(FindObjectTest, ClickOnABrightStarNamesIt)
     const int under = view->ObjectAt(5, 5);
     QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(int(5 / ratio), int(5 / ratio)));
     EXPECT_EQ(view->MarkedObject(), under);
+}
+
+// Without data/designation.dat the loader says so once and the search still knows every
+// name of the other files; after a stopped load it knows the bodies only.
+TEST(FindObjectStartup, MissingDesignationsAreReportedAndTheOtherNamesStay)
+{
+    CKosmiraApp* app = CKosmiraApp::Instance();
+    QStringList messages;
+    app->SetMessageSink([&](const QString& text) { messages.append(text); });
+    ModuleCopy module({QStringLiteral("designation.dat"), QStringLiteral("designation.dat.gz")});
+    ASSERT_TRUE(module.IsValid());
+    app->SetModuleDirectory(module.Path());
+    ASSERT_TRUE(app->InitInstance());
+    EXPECT_EQ(messages, QStringList{QStringLiteral("천체 이름 데이터를 읽을 수 없습니다.")});
+    const auto hits = app->Index().Find("베텔게우스", 1);
+    ASSERT_EQ(hits.size(), 1u);
+    EXPECT_EQ(app->Index().Object(hits[0].object).names.size(), 1u);
+    EXPECT_TRUE(app->Index().Find("Betelgeuse").empty());
+    EXPECT_FALSE(app->Index().Find("M42").empty());
+
+    messages.clear();
+    ModuleCopy empty;
+    ASSERT_TRUE(QDir(empty.File(QStringLiteral("data"))).removeRecursively());
+    app->SetModuleDirectory(empty.Path());
+    ASSERT_TRUE(app->InitInstance());
+    EXPECT_EQ(messages, QStringList{QStringLiteral("도시 데이터를 읽을 수 없습니다.")});
+    EXPECT_EQ(app->Index().Objects().size(), std::size_t(kBodyCount));
+    EXPECT_EQ(app->Index().Find("Jupiter").size(), 1u);
+
+    app->SetMessageSink({});
+    app->SetModuleDirectory(QFileInfo(app->ExecutablePath()).absolutePath());
+    app->MainFrame()->hide();
 }
 
 }  // namespace
