@@ -4,7 +4,7 @@
 #include "catalog/catalogfile.h"
 #include "catalog/catalogparser.h"
 #include "fuzz/cataloglinesfuzz.h"
-#include "image/labelstyle.h"
+#include "image/textbitmap.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -57,15 +57,16 @@ std::size_t FuzzGzCatalog(const std::uint8_t* data, std::size_t size)
     }
     FuzzCatalogLines(reinterpret_cast<const std::uint8_t*>(joined.data()), joined.size());
 
-    const LabelStyle style;
     for (std::size_t i = 0; i < file.LineCount() && i < kLabelledLines; ++i) {
         const char* line = file.Line(i);
-        const std::unique_ptr<StarName> name = ParseStarNameLine(line, style);
-        if (name->name.size() > kMaxNameBytes || name->label.Width() > TextBitmap::kMaxWidth ||
-            name->label.Height() > TextBitmap::kMaxHeight ||
-            name->label.DataSize() != static_cast<std::uint32_t>(name->label.Stride() * name->label.Height()))
+        const std::unique_ptr<StarName> name = ParseStarNameLine(line);
+        // The label the rendering side makes from the name.
+        const TextBitmap label(name->name, 0xffffff, 0);
+        if (name->name.size() > kMaxNameBytes || label.Width() > TextBitmap::kMaxWidth ||
+            label.Height() > TextBitmap::kMaxHeight ||
+            label.DataSize() != static_cast<std::uint32_t>(label.Stride() * label.Height()))
             std::abort();
-        ParseMessierLine(line, static_cast<std::int32_t>(i + 1), style);
+        ParseMessierLine(line, static_cast<std::int32_t>(i + 1));
     }
     return file.LineCount();
 }

@@ -11,7 +11,8 @@
 #include "catalog/catalogset.h"
 #include "catalog/loadcatalogs.h"
 #include "image/messagesink.h"
-#include "planetarium/copenglwnd.h"
+#include "render/cataloglabels.h"
+#include "render/copenglwnd.h"
 #include "planetarium/cplanetariumview.h"
 
 #include <QApplication>
@@ -106,11 +107,14 @@ struct BenchSky {
         messierFont = QFont(QStringLiteral("Arial"));
         messierFont.setPixelSize(12);
         SilentMessageSink sink;
-        LoadCatalogs(catalogs, KOSMIRA_SOURCE_DIR, sink, labelFont, messierFont);
+        LoadCatalogs(catalogs, KOSMIRA_SOURCE_DIR, sink);
+        labels = MakeCatalogLabels(catalogs, labelFont, messierFont);
         scene.moduleDirectory = KOSMIRA_SOURCE_DIR;
+        scene.labels = &labels;
     }
     ShownSky sky;
     CatalogSet catalogs;
+    CatalogLabels labels;
     DisplayColors colours;
     QFont labelFont, messierFont;
     SkyScene scene;

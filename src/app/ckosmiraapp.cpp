@@ -22,12 +22,13 @@
 #include "catalog/catalogset.h"
 #include "catalog/loadcatalogs.h"
 #include "search/skyindex.h"
+#include "render/cataloglabels.h"
 #include "image/messagesink.h"
-#include "planetarium/cmooninfodlg.h"
-#include "planetarium/cplanetinfodlg.h"
-#include "planetarium/csuninfodlg.h"
+#include "app/cmooninfodlg.h"
+#include "app/cplanetinfodlg.h"
+#include "app/csuninfodlg.h"
 #include "planetarium/skyscene.h"
-#include "timesync/cclocksyncdlg.h"
+#include "app/cclocksyncdlg.h"
 #include "timesync/csystemclocksetter.h"
 #include "timesync/ctimeserverclient.h"
 
@@ -284,6 +285,7 @@ void CKosmiraApp::WireWindowCommands()
         scene.moduleDirectory = moduleDirectory.toStdString();
         scene.messages = viewMessages.get();
         scene.index = skyIndex.get();
+        scene.labels = catalogLabels.get();
         return new CPlanetariumFrame(scene);
     });
     for (int id : {CommandId::NewPlanet3d, CommandId::ToolPlanet3d})
@@ -375,13 +377,13 @@ void CKosmiraApp::LoadCatalogsWhileSplashShows()
     const QFont messier = messierFont_;
     const Colour starNameColour = colours.starNames;
     const Colour messierColour = colours.messier;
+    CatalogLabels& madeLabels = *catalogLabels;
     std::unique_ptr<QThread> worker(QThread::create([&] {
         // The search reads the same files again with the designations; the loader has
         // already reported any other file it could not read. After a stopped load it
         // knows the bodies only.
         SkySources sources;
-        if (LoadCatalogs(target, directory, sink, labels, messier, starNameColour,
-                         messierColour)) {
+        if (LoadCatalogs(target, directory, sink)) {
             std::vector<std::string> messages;
             ReadSkySources(directory, sources, messages);
             for (const std::string& m : messages)
@@ -389,6 +391,7 @@ void CKosmiraApp::LoadCatalogsWhileSplashShows()
                     sink.Report(m);
         }
         index.Build(sources);
+        madeLabels = MakeCatalogLabels(target, labels, messier, starNameColour, messierColour);
     }));
     QEventLoop loop;
     connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
@@ -413,6 +416,7 @@ bool CKosmiraApp::InitInstance()
     shownSky = ShownSky();
     catalogs = std::make_unique<CatalogSet>();
     skyIndex = std::make_unique<SkyIndex>();
+    catalogLabels = std::make_unique<CatalogLabels>();
 
     WriteDesktopLauncher(executablePath, LauncherIcon(moduleDirectory));
 

@@ -4,7 +4,7 @@
 #include "astro/sky/observer.h"
 #include "astro/sky/shownsky.h"
 #include "astro/time/skytime.h"
-#include "planetarium/displaycolors.h"
+#include "render/displaycolors.h"
 
 #include <QApplication>
 #include <QFont>
@@ -18,6 +18,7 @@
 
 class CatalogSet;
 class SkyIndex;
+struct CatalogLabels;
 class CChildFrame;
 class CKosmiraFrame;
 class MessageSink;
@@ -133,6 +134,8 @@ private:
     ShownSky shownSky;
     std::unique_ptr<CatalogSet> catalogs;
     std::unique_ptr<SkyIndex> skyIndex;
+    // The star-name and Messier label pictures, made from the loaded names with the fonts.
+    std::unique_ptr<CatalogLabels> catalogLabels;
     DisplayColors colours;
     QFont labelFont_;
     QFont messierFont_;

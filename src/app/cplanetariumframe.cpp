@@ -1,6 +1,7 @@
 #include "app/cplanetariumframe.h"
 
-#include "planetarium/cconstellationinfodlg.h"
+#include "app/cconstellationinfodlg.h"
+#include "app/cfindconstellationdlg.h"
 #include "planetarium/findbody.h"
 
 #include "app/cfindobjectdlg.h"
@@ -104,7 +105,7 @@ void CPlanetariumFrame::MapCommands()
     ViewCommands().Add(CommandId::ViewZenith, [v] { v->OnViewZenith(); });
     ViewCommands().Add(CommandId::ZoomIn, [v] { v->OnZoomIn(); });
     ViewCommands().Add(CommandId::ZoomOut, [v] { v->OnZoomOut(); });
-    ViewCommands().Add(CommandId::FindConstellation, [v] { v->OnFindConstellation(); });
+    ViewCommands().Add(CommandId::FindConstellation, [v] { CFindConstellationDlg::FindInView(*v); });
     if (v->Scene().index)
         ViewCommands().Add(CommandId::FindObject, [v] { CFindObjectDlg::FindInView(*v); });
     ViewCommands().Add(CommandId::InfoConstellation,

@@ -124,10 +124,10 @@ StarNameFields ReadStarNameLine(const char* line)
     return fields;
 }
 
-std::unique_ptr<StarName> ParseStarNameLine(const char* line, const LabelStyle& style)
+std::unique_ptr<StarName> ParseStarNameLine(const char* line)
 {
     StarNameFields fields = ReadStarNameLine(line);
-    return std::make_unique<StarName>(std::move(fields.name), fields.position, style);
+    return std::make_unique<StarName>(std::move(fields.name), fields.position);
 }
 
 std::unique_ptr<ConstellationName> ParseConstellationNameLine(const char* line)
@@ -163,10 +163,9 @@ SphericalCoord ReadMessierLine(const char* line)
     return SphericalCoord(NumberAt(line, 0), NumberAt(line, 14));
 }
 
-std::unique_ptr<MessierObject> ParseMessierLine(const char* line, std::int32_t number,
-                                                const LabelStyle& style)
+std::unique_ptr<MessierObject> ParseMessierLine(const char* line, std::int32_t number)
 {
-    return std::make_unique<MessierObject>(number, ReadMessierLine(line), style);
+    return std::make_unique<MessierObject>(number, ReadMessierLine(line));
 }
 
 std::unique_ptr<NgcObject> ParseNgcLine(const char* line)

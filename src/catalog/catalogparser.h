@@ -11,7 +11,6 @@
 #include "catalog/ngcobject.h"
 #include "catalog/star.h"
 #include "catalog/starname.h"
-#include "image/labelstyle.h"
 
 #include <cstddef>
 #include <memory>
@@ -43,7 +42,7 @@ struct StarNameFields {
     std::string name;
 };
 StarNameFields ReadStarNameLine(const char* line);
-std::unique_ptr<StarName> ParseStarNameLine(const char* line, const LabelStyle& style);
+std::unique_ptr<StarName> ParseStarNameLine(const char* line);
 
 // data/conname.dat: skipped, name, label RA (hours), label Dec (degrees), tab-separated.
 std::unique_ptr<ConstellationName> ParseConstellationNameLine(const char* line);
@@ -57,8 +56,7 @@ std::unique_ptr<ConstellationZone> ParseZoneLine(const char* line);
 
 // data/m.dat: RA (rad) at 0, Dec (rad) at 14; `number` is the line index + 1.
 SphericalCoord ReadMessierLine(const char* line);
-std::unique_ptr<MessierObject> ParseMessierLine(const char* line, std::int32_t number,
-                                                const LabelStyle& style);
+std::unique_ptr<MessierObject> ParseMessierLine(const char* line, std::int32_t number);
 
 // data/ngc.dat: RA (rad) at 0, Dec (rad) at 14, type code at 28-29, name from offset 31.
 std::unique_ptr<NgcObject> ParseNgcLine(const char* line);

@@ -54,12 +54,8 @@ std::string SmallNameImageMessage(const std::string& file)
            "개를 담기에 너무 작아 별자리 이름을 그리지 않습니다.";
 }
 
-bool LoadCatalogs(CatalogSet& catalogs, const std::string& moduleDir, CatalogMessageSink& sink,
-                  QFont labelFont, QFont messierFont, std::uint32_t starNameColour,
-                  std::uint32_t messierColour)
+bool LoadCatalogs(CatalogSet& catalogs, const std::string& moduleDir, CatalogMessageSink& sink)
 {
-    const LabelStyle nameStyle{std::move(labelFont), starNameColour, 0};
-    const LabelStyle messierStyle{std::move(messierFont), messierColour, 0};
     CatalogFile file;
 
     // Reads one file and hands every line with its index to parseLine, which answers
@@ -109,12 +105,11 @@ bool LoadCatalogs(CatalogSet& catalogs, const std::string& moduleDir, CatalogMes
         }))
         return false;
     if (!load("data/starname.dat", kStarNameDataUnreadable, [&](const char* line, std::size_t) {
-            // The label is rendered only for a name that is kept.
             StarNameFields fields = ReadStarNameLine(line);
             if (!IsSkyPosition(fields.position))
                 return false;
             catalogs.starNames.push_back(
-                std::make_unique<StarName>(std::move(fields.name), fields.position, nameStyle));
+                std::make_unique<StarName>(std::move(fields.name), fields.position));
             return true;
         }))
         return false;
@@ -130,7 +125,7 @@ bool LoadCatalogs(CatalogSet& catalogs, const std::string& moduleDir, CatalogMes
             if (!IsSkyPosition(position))
                 return false;
             catalogs.messier.push_back(std::make_unique<MessierObject>(
-                static_cast<std::int32_t>(i + 1), position, messierStyle));
+                static_cast<std::int32_t>(i + 1), position));
             return true;
         }))
         return false;

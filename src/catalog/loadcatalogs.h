@@ -5,17 +5,12 @@
 
 struct DibImage;
 
-#include <QFont>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 // The loader's messages go to the same kind of sink as the bitmap loader's.
 using CatalogMessageSink = MessageSink;
-
-// Colours of the catalog labels (red in the lowest byte), drawn on black.
-constexpr std::uint32_t kStarNameLabelColour = 255 | (219 << 8) | (57 << 16);
-constexpr std::uint32_t kMessierLabelColour = 187 | (219 << 8) | (57 << 16);
 
 // Messages of the loader (UTF-8).
 extern const char* const kCityDataUnreadable;
@@ -51,16 +46,13 @@ std::string JoinModulePath(const std::string& moduleDir, const std::string& rela
 
 // Reads the ten catalog files under moduleDir/data in the fixed order (cities, stars,
 // constellation names, star names, figures, Messier, NGC, boundaries, zones, Milky Way),
-// appending to the lists of `catalogs`, renders the star-name and Messier labels, and builds
-// and triangulates the Milky Way outline. An unreadable file is reported to the sink (which
+// appending to the lists of `catalogs`, and builds and triangulates the Milky Way outline. An unreadable file is reported to the sink (which
 // returns once the user has seen it); an unreadable figure file is skipped, any other stops
 // the load with false, leaving the later lists empty. A failed triangulation is reported and
-// the load still succeeds. Safe to run on a worker thread; the fonts are taken by value.
+// the load still succeeds. Safe to run on a worker thread. Labels are not made here: the
+// rendering side makes them from the loaded names (render/cataloglabels.h).
 // Lines whose numbers are not finite or lie outside their physical range (catalogchecks.h)
 // are skipped; each file with skipped lines is
 // reported once with their count, and so is an empty file, a city list without the default
 // site's line and a constellation-name image smaller than its bands. Loading then goes on.
-bool LoadCatalogs(CatalogSet& catalogs, const std::string& moduleDir, CatalogMessageSink& sink,
-                  QFont labelFont, QFont messierFont,
-                  std::uint32_t starNameColour = kStarNameLabelColour,
-                  std::uint32_t messierColour = kMessierLabelColour);
+bool LoadCatalogs(CatalogSet& catalogs, const std::string& moduleDir, CatalogMessageSink& sink);

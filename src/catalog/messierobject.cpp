@@ -9,10 +9,7 @@ std::string MessierObject::LabelText(std::int32_t messierNumber)
     return text;
 }
 
-MessierObject::MessierObject(std::int32_t messierNumber, const SphericalCoord& pos,
-                             const LabelStyle& style)
-    : number(messierNumber),
-      label(LabelText(messierNumber), style.font, style.textColour, style.backgroundColour),
-      position(pos)
+MessierObject::MessierObject(std::int32_t messierNumber, const SphericalCoord& pos)
+    : number(messierNumber), position(pos)
 {
 }

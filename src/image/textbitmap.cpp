@@ -1,9 +1,7 @@
 #include "image/textbitmap.h"
 
-#include "astro/math/vector3.h"
 #include "image/displaytext.h"
 
-#include <GL/gl.h>
 #include <QColor>
 #include <QFontMetrics>
 #include <QImage>
@@ -90,18 +88,4 @@ std::uint32_t TextBitmap::PixelAt(int x, int yFromTop) const
     const std::uint8_t* p =
         data_.data() + static_cast<std::size_t>(height_ - 1 - yFromTop) * Stride() + 3 * x;
     return std::uint32_t(p[2]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[0]) << 16);
-}
-
-void TextBitmap::Draw(const Vector3& point) const
-{
-    Draw(point.x, point.y, point.z);
-}
-
-void TextBitmap::Draw(double x, double y, double z) const
-{
-    if (width_ <= 0 || height_ <= 0)
-        return;
-    glRasterPos3d(x, y, z);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glDrawPixels(width_, height_, GL_BGR, GL_UNSIGNED_BYTE, data_.data());
 }

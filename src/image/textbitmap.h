@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-struct Vector3;
-
-// A text rendered once into a 24-bit label image and copied into OpenGL scenes at a point.
+// A text rendered once into a 24-bit label image; the rendering side copies it into OpenGL
+// scenes (render/labeldrawing.h, render/labelatlas.h).
 // Pixels are stored as bottom-up rows of blue, green, red bytes, each row padded to a
 // multiple of 4 bytes. Width = trunc(average character width x n x 1.5), n the text's
 // length in code page 949 bytes; height = the font's height (ascent + descent). Neither
@@ -37,12 +36,6 @@ public:
     // The pixel at column x, row y counted from the top, as a colour value (red in the
     // lowest byte); 0 outside the bitmap.
     std::uint32_t PixelAt(int x, int yFromTop) const;
-
-    // Draws the label with its lower-left corner at the projection of the point (a direction
-    // in the current model-view frame): raster position, then glDrawPixels of GL_BGR bytes at
-    // unpack alignment 4. OpenGL drops the whole label when the point is outside the view.
-    void Draw(const Vector3& point) const;
-    void Draw(double x, double y, double z) const;
 
 private:
     void Render(const std::string& text, const QFont& font, std::uint32_t textColour,

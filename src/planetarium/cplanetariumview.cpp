@@ -1,7 +1,6 @@
 #include "planetarium/cplanetariumview.h"
 #include "astro/math/angles.h"
 
-#include "planetarium/cfindconstellationdlg.h"
 #include "planetarium/findbody.h"
 
 #include "planetarium/skyrenderer.h"
@@ -304,11 +303,6 @@ void CPlanetariumView::OnZoomOut()
 void CPlanetariumView::OnFindBody(Body body)
 {
     FindBodyInView(*this, body);
-}
-
-void CPlanetariumView::OnFindConstellation()
-{
-    CFindConstellationDlg::FindInView(*this);
 }
 
 void CPlanetariumView::MarkObject(int object)

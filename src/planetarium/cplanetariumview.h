@@ -2,7 +2,7 @@
 
 #include "astro/ephemeris/body.h"
 #include "astro/math/sphericalcoord.h"
-#include "planetarium/copenglwnd.h"
+#include "render/copenglwnd.h"
 #include "planetarium/layerflags.h"
 #include "planetarium/skyscene.h"
 
@@ -56,7 +56,7 @@ public:
     void OnZoomIn();      // 32812, "+": field of view x 2/3, not below 0.1 degree
     void OnZoomOut();     // 32813, "-": field of view x 1.5, not above pi/2 - 0.001
     void OnFindBody(Body body);  // 32794 .. 32805
-    void OnFindConstellation();  // 32793
+    // 32793, the constellation search, is the application's dialog (CFindConstellationDlg).
 
     // The object marked with a reticle (an index into the scene's SkyIndex), -1 for none.
     // Marking does not turn the view.

@@ -15,6 +15,7 @@
 #include "image/dibimage.h"
 #include "image/messagesink.h"
 #include "image/textbitmap.h"
+#include "render/labeldrawing.h"
 #include "planetarium/skygeometry.h"
 
 #include <QCoreApplication>
@@ -193,15 +194,11 @@ void SkyRenderer::BuildStaticGeometry()
     }
 
     starNameSlots_.clear();
-    for (const auto& name : c.starNames) {
-        const TextBitmap& l = name->label;
+    for (const TextBitmap& l : Labels().starNames)
         starNameSlots_.push_back(atlas_.Add(l.Data(), l.Width(), l.Height(), GL_BGR, 4));
-    }
     messierSlots_.clear();
-    for (const auto& m : c.messier) {
-        const TextBitmap& l = m->label;
+    for (const TextBitmap& l : Labels().messier)
         messierSlots_.push_back(atlas_.Add(l.Data(), l.Width(), l.Height(), GL_BGR, 4));
-    }
     nameBandSlots_.clear();
     if (nameImage_) {
         const int bandHeight = nameImage_->height / kNamedConstellations;
@@ -214,6 +211,19 @@ void SkyRenderer::BuildStaticGeometry()
         }
     }
     ngcSlots_.assign(TypeImageCache::kSlots, -2);  // -2: not looked up yet
+}
+
+const CatalogLabels& SkyRenderer::Labels()
+{
+    const CatalogSet& c = scene_.catalogs;
+    if (scene_.labels && scene_.labels->starNames.size() == c.starNames.size() &&
+        scene_.labels->messier.size() == c.messier.size())
+        return *scene_.labels;
+    if (ownLabels_.starNames.size() != c.starNames.size() ||
+        ownLabels_.messier.size() != c.messier.size())
+        ownLabels_ = MakeCatalogLabels(c, scene_.labelFont, scene_.messierFont,
+                                       scene_.colours.starNames, scene_.colours.messier);
+    return ownLabels_;
 }
 
 int SkyRenderer::CachedLabelSlot(const char* text, Colour colour)
@@ -465,7 +475,7 @@ void SkyRenderer::DrawStarNames()
     const auto& names = scene_.catalogs.starNames;
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (immediate_)
-            names[i]->label.Draw(names[i]->position.ToVector());
+            DrawLabelBitmap(Labels().starNames[i], names[i]->position.ToVector());
         else
             QueueAt(starNameSlots_[i], names[i]->position.ToVector());
     }
@@ -565,7 +575,7 @@ void SkyRenderer::DrawMessier()
     const auto& objects = scene_.catalogs.messier;
     for (std::size_t i = 0; i < objects.size(); ++i) {
         if (immediate_)
-            objects[i]->label.Draw(objects[i]->position.ToVector());
+            DrawLabelBitmap(Labels().messier[i], objects[i]->position.ToVector());
         else
             QueueAt(messierSlots_[i], objects[i]->position.ToVector());
     }
@@ -580,7 +590,7 @@ void SkyRenderer::DrawLabel(const char* text, Colour colour, const SphericalCoor
         return;
     }
     const TextBitmap label(text, scene_.labelFont, colour, 0);
-    label.Draw(at.X(), at.Y(), at.Z());
+    DrawLabelBitmap(label, at.X(), at.Y(), at.Z());
 }
 
 void SkyRenderer::DrawEclipticPoints(const Matrix3& horizontal)

@@ -2,7 +2,8 @@
 
 #include "astro/math/sphericalcoord.h"
 #include "astro/math/vector3.h"
-#include "planetarium/labelatlas.h"
+#include "render/cataloglabels.h"
+#include "render/labelatlas.h"
 #include "planetarium/layerflags.h"
 #include "planetarium/skyscene.h"
 
@@ -98,6 +99,9 @@ private:
     void QueueAt(int slot, const Vector3& at);
     void QueueRowsAt(int slot, int rowOffset, int rows, const Vector3& at);
     void FlushPictures();
+    // The scene's catalog labels, or labels made here from the names when it has none (or
+    // none that match the catalogs' sizes).
+    const CatalogLabels& Labels();
 
     const SkyScene scene_;  // a copy of the references
     bool immediate_ = false;
@@ -127,4 +131,5 @@ private:
     std::vector<int> nameBandSlots_;
     std::vector<int> ngcSlots_;
     std::map<std::pair<std::string, Colour>, int> cachedLabels_;
+    CatalogLabels ownLabels_;
 };

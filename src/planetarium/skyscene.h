@@ -1,10 +1,11 @@
 #pragma once
 
-#include "planetarium/displaycolors.h"
+#include "render/displaycolors.h"
 
 #include <string>
 
 class CatalogSet;
+struct CatalogLabels;
 class MessageSink;
 class SkyIndex;
 class QFont;
@@ -26,6 +27,10 @@ struct SkyScene {
     std::string moduleDirectory = {};
     // Where failures to load those images are reported; null drops the reports.
     MessageSink* messages = nullptr;
+    // The star-name and Messier label pictures, one per record of the catalogs (made once by
+    // MakeCatalogLabels); null: the renderer makes them from the names with the fonts above
+    // and the label colours.
+    const CatalogLabels* labels = nullptr;
     // Every object by its names, for the object search and the click lookup; null turns
     // both off. Built from the same catalog files (search/skyindex.h).
     const SkyIndex* index = nullptr;

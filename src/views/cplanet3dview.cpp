@@ -1,6 +1,7 @@
 #include "views/cplanet3dview.h"
 #include "format/skytext.h"
 #include "image/textbitmap.h"
+#include "render/labeldrawing.h"
 
 #include <QKeyEvent>
 #include <QResizeEvent>
@@ -232,7 +233,7 @@ void CPlanet3dView::DrawScene()
             const TextBitmap label(name, font, colours_.planets[i], 0);
             // Beside the ball, a little further out than its radius.
             const Vector3& p = planets[i];
-            label.Draw(p.x + kBallRadiusAu * 1.5, p.y, p.z + kBallRadiusAu * 1.5);
+            DrawLabelBitmap(label, p.x + kBallRadiusAu * 1.5, p.y, p.z + kBallRadiusAu * 1.5);
         }
         glDisable(GL_BLEND);
     }

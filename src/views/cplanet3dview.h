@@ -5,8 +5,8 @@
 
 #include "astro/ephemeris/planet.h"
 #include "astro/sky/shownsky.h"
-#include "planetarium/copenglwnd.h"
-#include "planetarium/displaycolors.h"
+#include "render/copenglwnd.h"
+#include "render/displaycolors.h"
 #include "views/planet3dcamera.h"
 
 class QKeyEvent;

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "astro/sky/shownsky.h"
-#include "planetarium/displaycolors.h"
+#include "render/displaycolors.h"
 #include "views/eclipticchart.h"
 
 class QFont;

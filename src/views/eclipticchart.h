@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "astro/math/vector3.h"
-#include "planetarium/displaycolors.h"
+#include "render/displaycolors.h"
 
 // One body on the ecliptic chart: its dot's centre in client pixels, colour and label.
 struct EclipticMark {

@@ -1,11 +1,8 @@
 #include "catalog/catalogparser.h"
 #include "catalog/loadcatalogs.h"
-#include "image/textbitmap.h"
 #include "testfiles.h"
 
 #include <QDir>
-#include <QFontMetrics>
-#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -22,13 +19,6 @@ public:
     void Report(const std::string& text) override { texts.push_back(text); }
     std::vector<std::string> texts;
 };
-
-QFont PixelFont(const char* family, int pixels)
-{
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixels);
-    return font;
-}
 
 // A Milky Way band of 610 points: the first 223 along its northern edge, the next 387
 // along its southern edge, both toward larger right ascension.
@@ -85,8 +75,7 @@ protected:
 
     bool Load()
     {
-        return LoadCatalogs(catalogs, module, sink, PixelFont("NanumGothic", 14),
-                            PixelFont("Liberation Sans", 12));
+        return LoadCatalogs(catalogs, module, sink);
     }
 
     QTemporaryDir dir;
@@ -123,61 +112,21 @@ TEST_F(LoadCatalogsTest, EveryListInFileOrder)
     EXPECT_EQ(catalogs.milkyWay.triangles.size(), 3u * 608u);
 }
 
-TEST_F(LoadCatalogsTest, LabelsAreRenderedWithTheirFontsAndColours)
-{
-    ASSERT_TRUE(Load());
-    QImage device(1, 1, QImage::Format_RGB32);
-    const QFontMetrics nameMetrics(PixelFont("NanumGothic", 14), &device);
-    const QFontMetrics messierMetrics(PixelFont("Liberation Sans", 12), &device);
-    // "직녀": two syllables, four code page 949 bytes, six average widths.
-    const TextBitmap& vega = catalogs.starNames[1]->label;
-    EXPECT_EQ(vega.Width(), nameMetrics.averageCharWidth() * 6);
-    EXPECT_EQ(vega.Height(), nameMetrics.height());
-    const TextBitmap& m110 = catalogs.messier[109]->label;
-    EXPECT_EQ(m110.Width(), static_cast<int>(messierMetrics.averageCharWidth() * 4 * 1.5));
-    EXPECT_EQ(m110.Height(), messierMetrics.height());
-    EXPECT_EQ(m110.PixelAt(m110.Width() - 1, 0), 0u);  // black background
-
-    // Text is blended over black, so its strongest pixel is the label colour scaled by its
-    // coverage; small text may have no pixel of full coverage.
-    constexpr int kChannelTolerance = 3;
-    auto expectTextColour = [&](const TextBitmap& label, std::uint32_t colour) {
-        std::uint32_t strongest = 0;
-        for (int y = 0; y < label.Height(); ++y)
-            for (int x = 0; x < label.Width(); ++x)
-                if ((label.PixelAt(x, y) & 0xff) > (strongest & 0xff))
-                    strongest = label.PixelAt(x, y);
-        const double coverage = (strongest & 0xff) / double(colour & 0xff);
-        EXPECT_GT(coverage, 0.6);
-        EXPECT_NEAR(double((strongest >> 8) & 0xff), coverage * ((colour >> 8) & 0xff), kChannelTolerance);
-        EXPECT_NEAR(double((strongest >> 16) & 0xff), coverage * ((colour >> 16) & 0xff), kChannelTolerance);
-    };
-    expectTextColour(vega, kStarNameLabelColour);
-    expectTextColour(m110, kMessierLabelColour);
-}
-
-TEST_F(LoadCatalogsTest, WorkerThreadGivesTheSameLabels)
+TEST_F(LoadCatalogsTest, WorkerThreadGivesTheSameLists)
 {
     ASSERT_TRUE(Load());
     CatalogSet other;
     CollectingSink otherSink;
     bool loaded = false;
-    std::thread worker([&] {
-        loaded = LoadCatalogs(other, module, otherSink, PixelFont("NanumGothic", 14),
-                              PixelFont("Liberation Sans", 12));
-    });
+    std::thread worker([&] { loaded = LoadCatalogs(other, module, otherSink); });
     worker.join();
     ASSERT_TRUE(loaded);
     EXPECT_TRUE(otherSink.texts.empty());
     ASSERT_EQ(other.starNames.size(), catalogs.starNames.size());
-    for (std::size_t i = 0; i < other.starNames.size(); ++i) {
-        const TextBitmap& a = catalogs.starNames[i]->label;
-        const TextBitmap& b = other.starNames[i]->label;
-        ASSERT_EQ(a.DataSize(), b.DataSize());
-        EXPECT_TRUE(std::equal(a.Data(), a.Data() + a.DataSize(), b.Data())) << i;
-    }
+    for (std::size_t i = 0; i < other.starNames.size(); ++i)
+        EXPECT_EQ(other.starNames[i]->name, catalogs.starNames[i]->name) << i;
     ASSERT_EQ(other.messier.size(), 110u);
-    EXPECT_EQ(other.messier[42]->label.DataSize(), catalogs.messier[42]->label.DataSize());
+    EXPECT_EQ(other.messier[42]->number, catalogs.messier[42]->number);
 }
 
 struct StopCase {
@@ -278,8 +227,7 @@ TEST_F(LoadCatalogsTest, MilkyWayInTheWrongSenseFailsTriangulationButLoads)
 
 TEST_F(LoadCatalogsTest, ModuleDirectoryWithTrailingSlash)
 {
-    EXPECT_TRUE(LoadCatalogs(catalogs, module + "/", sink, PixelFont("NanumGothic", 14),
-                             PixelFont("Liberation Sans", 12)));
+    EXPECT_TRUE(LoadCatalogs(catalogs, module + "/", sink));
     EXPECT_TRUE(sink.texts.empty());
     EXPECT_EQ(JoinModulePath("/opt/k", "data/m.dat"), "/opt/k/data/m.dat");
     EXPECT_EQ(JoinModulePath("/opt/k/", "data/m.dat"), "/opt/k/data/m.dat");
@@ -296,8 +244,7 @@ TEST(LoadShippedCatalogs, EveryShippedFileLoads)
 
     CatalogSet catalogs;
     CollectingSink sink;
-    ASSERT_TRUE(LoadCatalogs(catalogs, KOSMIRA_SOURCE_DIR, sink, PixelFont("NanumGothic", 14),
-                             PixelFont("Liberation Sans", 12)));
+    ASSERT_TRUE(LoadCatalogs(catalogs, KOSMIRA_SOURCE_DIR, sink));
     EXPECT_TRUE(sink.texts.empty());
     EXPECT_GE(catalogs.cities.size(), 36u);
     EXPECT_GT(catalogs.stars.size(), 5000u);
@@ -311,7 +258,7 @@ TEST(LoadShippedCatalogs, EveryShippedFileLoads)
     EXPECT_EQ(catalogs.milkyWay.outline.size(), 610u);
     EXPECT_EQ(catalogs.milkyWay.triangles.size(), 3u * 608u);
     for (const auto& name : catalogs.starNames)
-        EXPECT_GT(name->label.Width(), 0) << name->name;
+        EXPECT_FALSE(name->name.empty());
     // Every boundary edge lies along a meridian or a parallel.
     for (const auto& b : catalogs.boundaries)
         EXPECT_TRUE(b->start.lon == b->end.lon || b->start.lat == b->end.lat);
@@ -353,8 +300,7 @@ TEST_P(HostileLines, AreSkippedAndReportedOnce)
     CatalogSet baseline;
     {
         CollectingSink quiet;
-        ASSERT_TRUE(LoadCatalogs(baseline, module, quiet, PixelFont("NanumGothic", 14),
-                                 PixelFont("Liberation Sans", 12)));
+        ASSERT_TRUE(LoadCatalogs(baseline, module, quiet));
         ASSERT_TRUE(quiet.texts.empty());
     }
     std::string text = Fixtures().at(h.file);
@@ -469,7 +415,7 @@ TEST_F(LoadCatalogsTest, EmptyCityListGivesBothMessages)
     EXPECT_EQ(sink.texts[1], NoDefaultSiteMessage("data/city.dat"));
 }
 
-TEST_F(LoadCatalogsTest, StarNameOfMegabytesIsCutAndItsLabelCapped)
+TEST_F(LoadCatalogsTest, StarNameOfMegabytesIsCut)
 {
     std::string name;
     for (int i = 0; i < 1000000; ++i)
@@ -479,9 +425,6 @@ TEST_F(LoadCatalogsTest, StarNameOfMegabytesIsCutAndItsLabelCapped)
     EXPECT_TRUE(sink.texts.empty());
     ASSERT_EQ(catalogs.starNames.size(), 2u);
     EXPECT_EQ(catalogs.starNames[0]->name.size(), kMaxNameBytes);
-    EXPECT_GT(catalogs.starNames[0]->label.Width(), 0);
-    EXPECT_LE(catalogs.starNames[0]->label.Width(), TextBitmap::kMaxWidth);
-    EXPECT_FALSE(catalogs.starNames[0]->label.Failed());
     EXPECT_EQ(catalogs.starNames[1]->name, "직녀");
 }
 

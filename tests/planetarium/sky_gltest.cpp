@@ -363,13 +363,14 @@ TEST_F(SkyRender, OverlappingLabelsAddTheirColoursAndSaturate)
     ASSERT_TRUE(view->ScreenToSky(150.0, 100.0, &h));
     const SphericalCoord at =
         HorizontalToEquatorial(h, sky.lst, double(sky.observer.latitude));
-    LabelStyle red{sky.labelFont, MakeColour(255, 0, 0), 0};
-    LabelStyle blue{sky.labelFont, MakeColour(0, 0, 255), 0};
-    LabelStyle orange{sky.labelFont, MakeColour(200, 100, 0), 0};
-    sky.catalogs.starNames.push_back(std::make_unique<StarName>("WWW", at, red));
-    sky.catalogs.starNames.push_back(std::make_unique<StarName>("WWW", at, blue));
-    sky.catalogs.starNames.push_back(std::make_unique<StarName>("MMM", at, orange));
-    sky.catalogs.starNames.push_back(std::make_unique<StarName>("MMM", at, orange));
+    const std::pair<const char*, Colour> names[] = {{"WWW", MakeColour(255, 0, 0)},
+                                                    {"WWW", MakeColour(0, 0, 255)},
+                                                    {"MMM", MakeColour(200, 100, 0)},
+                                                    {"MMM", MakeColour(200, 100, 0)}};
+    for (const auto& [text, colour] : names) {
+        sky.catalogs.starNames.push_back(std::make_unique<StarName>(text, at));
+        sky.labels.starNames.emplace_back(text, sky.labelFont, colour, 0);
+    }
     flags.starNames = 1;
     view->SetLayerFlags(&flags);
     for (const QImage& image : RenderBothModes()) {

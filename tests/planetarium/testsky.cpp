@@ -30,6 +30,7 @@ TestSky::TestSky()
     shown.site = Observer("서울특별시", "서울", float(126.98 * kDegToRad), float(37.57 * kDegToRad),
                           9.0f);
     scene.moduleDirectory = KOSMIRA_SOURCE_DIR;
+    scene.labels = &labels;
     SetLocalTime(kSeoulLocal2100);
 }
 
@@ -62,5 +63,8 @@ void SendMouseMove(QWidget* widget, const QPointF& position)
 bool LoadShippedCatalogs(TestSky& sky)
 {
     SilentMessageSink sink;
-    return LoadCatalogs(sky.catalogs, KOSMIRA_SOURCE_DIR, sink, sky.labelFont, sky.messierFont);
+    if (!LoadCatalogs(sky.catalogs, KOSMIRA_SOURCE_DIR, sink))
+        return false;
+    sky.labels = MakeCatalogLabels(sky.catalogs, sky.labelFont, sky.messierFont);
+    return true;
 }

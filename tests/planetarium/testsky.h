@@ -3,7 +3,8 @@
 #include "astro/sky/shownsky.h"
 #include "catalog/catalogset.h"
 #include "planetarium/cplanetariumview.h"
-#include "planetarium/displaycolors.h"
+#include "render/cataloglabels.h"
+#include "render/displaycolors.h"
 #include "planetarium/skyscene.h"
 
 #include <QFont>
@@ -29,6 +30,9 @@ struct TestSky {
     SkyTime& ut = shown.ut;
     SkyTime& lst = shown.lst;
     CatalogSet catalogs;
+    // Labels of the catalogs' names; empty unless LoadShippedCatalogs or a test fills them
+    // (the renderer makes its own while these do not match the catalogs).
+    CatalogLabels labels;
     DisplayColors colours;
     QFont labelFont;
     QFont messierFont;
@@ -44,7 +48,7 @@ protected:
     std::unique_ptr<CPlanetariumView> view;
 };
 
-// Fills the sky's catalogs from the shipped data/ (labels rendered with its fonts).
+// Fills the sky's catalogs from the shipped data/ and their labels with its fonts.
 bool LoadShippedCatalogs(TestSky& sky);
 
 // Directory of the sources (data/ and images/ live there).

@@ -1,6 +1,6 @@
 #include "astro/math/angles.h"
 #include "catalog/catalogset.h"
-#include "planetarium/cplanetinfodlg.h"
+#include "app/cplanetinfodlg.h"
 #include "astro/sky/moonphase.h"
 #include "astro/sky/shownsky.h"
 #include <QImage>
@@ -13,8 +13,8 @@
 
 #include "astro/time/juliandate.h"
 #include "astro/time/timescales.h"
-#include "planetarium/cmooninfodlg.h"
-#include "planetarium/csuninfodlg.h"
+#include "app/cmooninfodlg.h"
+#include "app/csuninfodlg.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "timesync/cclocksyncdlg.h"
+#include "app/cclocksyncdlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "planetarium/csuninfodlg.h"
+#include "app/csuninfodlg.h"
 
 #include <cmath>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include "astro/sky/dayevents.h"
 #include "format/skytext.h"
 #include "astro/math/sphericalcoord.h"
-#include "planetarium/infolayout.h"
+#include "app/infolayout.h"
 
 namespace {
 

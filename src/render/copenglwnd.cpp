@@ -1,4 +1,4 @@
-#include "planetarium/copenglwnd.h"
+#include "render/copenglwnd.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

@@ -12,7 +12,7 @@
 
 #include "fakesntpserver.h"
 #include "messageboxanswerer.h"
-#include "timesync/cclocksyncdlg.h"
+#include "app/cclocksyncdlg.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "planetarium/labelatlas.h"
+#include "render/labelatlas.h"
 
 bool LabelAtlas::EnsureTexture()
 {

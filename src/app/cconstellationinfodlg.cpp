@@ -1,4 +1,4 @@
-#include "planetarium/cconstellationinfodlg.h"
+#include "app/cconstellationinfodlg.h"
 
 #include "astro/math/angles.h"
 #include "astro/sky/frames.h"

@@ -1,4 +1,4 @@
-#include "planetarium/cplanetinfodlg.h"
+#include "app/cplanetinfodlg.h"
 
 #include "astro/math/angles.h"
 #include "astro/sky/dayevents.h"
@@ -6,7 +6,7 @@
 #include "catalog/constellationlookup.h"
 #include "format/skytext.h"
 #include "image/displaytext.h"
-#include "planetarium/infolayout.h"
+#include "app/infolayout.h"
 
 #include <QFont>
 

@@ -1,4 +1,4 @@
-#include "planetarium/cfindconstellationdlg.h"
+#include "app/cfindconstellationdlg.h"
 #include "astro/sky/shownsky.h"
 
 #include "astro/sky/frames.h"

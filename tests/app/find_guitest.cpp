@@ -1,9 +1,9 @@
 #include "astro/sky/frames.h"
 #include "astro/math/angles.h"
 #include "catalog/constellationname.h"
-#include "planetarium/cfindconstellationdlg.h"
+#include "app/cfindconstellationdlg.h"
 #include "planetarium/cplanetariumview.h"
-#include "planetarium/cconstellationinfodlg.h"
+#include "app/cconstellationinfodlg.h"
 #include "planetarium/findbody.h"
 #include "testsky.h"
 

@@ -1,4 +1,4 @@
-#include "planetarium/infolayout.h"
+#include "app/infolayout.h"
 
 #include <QDialog>
 #include <QFormLayout>

@@ -1,4 +1,4 @@
-#include "planetarium/cmooninfodlg.h"
+#include "app/cmooninfodlg.h"
 #include "astro/math/angles.h"
 
 #include <QPainter>
@@ -7,9 +7,9 @@
 #include <cstdio>
 
 #include "astro/sky/dayevents.h"
-#include "planetarium/csuninfodlg.h"
+#include "app/csuninfodlg.h"
 #include "format/skytext.h"
-#include "planetarium/infolayout.h"
+#include "app/infolayout.h"
 
 namespace {
 
