@@ -236,6 +236,10 @@ TEST(FindObjectStartup, MissingDesignationsAreReportedAndTheOtherNamesStay)
     EXPECT_EQ(app->Index().Objects().size(), std::size_t(kBodyCount));
     EXPECT_EQ(app->Index().Find("Jupiter").size(), 1u);
 
+    // Leave the application started on the whole data, as the other tests expect it.
+    ModuleCopy whole;
+    app->SetModuleDirectory(whole.Path());
+    ASSERT_TRUE(app->InitInstance());
     app->SetMessageSink({});
     app->SetModuleDirectory(QFileInfo(app->ExecutablePath()).absolutePath());
     app->MainFrame()->hide();
