@@ -26,6 +26,7 @@
 #include "catalog/catalogset.h"
 #include "catalog/deepstarindex.h"
 #include "catalog/loadcatalogs.h"
+#include "search/skyindex.h"
 #include "render/cataloglabels.h"
 #include "image/messagesink.h"
 #include "app/cmooninfodlg.h"
@@ -132,7 +133,7 @@ CKosmiraApp::CKosmiraApp(int& argc, char** argv)
     : QApplication(argc, argv),
       shownSky(ComputeShownSky(NowLocal(), Observer(), Model::Classic)),
       catalogs(std::make_unique<CatalogSet>()),
-      deepStars(std::make_unique<DeepStarIndex>()),
+      deepStars(std::make_unique<DeepStarIndex>()), skyIndex(std::make_unique<SkyIndex>()),
       timeServer(KOSMIRA_TIME_SERVER)
 {
     setApplicationName(QStringLiteral("Kosmira"));
@@ -333,6 +334,7 @@ void CKosmiraApp::WireWindowCommands()
         scene.moduleDirectory = moduleDirectory.toStdString();
         scene.messages = viewMessages.get();
         scene.deepStars = deepStars.get();
+        scene.index = skyIndex.get();
         scene.labels = catalogLabels.get();
         return new CPlanetariumFrame(scene);
     });
@@ -419,6 +421,7 @@ void CKosmiraApp::LoadCatalogsWhileSplashShows()
     // come back here as blocking calls.
     AppMessageSink sink(*this);
     CatalogSet& target = *catalogs;
+    SkyIndex& index = *skyIndex;
     const std::string directory = moduleDirectory.toStdString();
     const QFont labels = labelFont_;
     const QFont messier = messierFont_;
@@ -426,7 +429,18 @@ void CKosmiraApp::LoadCatalogsWhileSplashShows()
     const Colour messierColour = colours.messier;
     CatalogLabels& madeLabels = *catalogLabels;
     std::unique_ptr<QThread> worker(QThread::create([&] {
-        LoadCatalogs(target, directory, sink);
+        // The search reads the same files again with the designations; the loader has
+        // already reported any other file it could not read. After a stopped load it
+        // knows the bodies only.
+        SkySources sources;
+        if (LoadCatalogs(target, directory, sink)) {
+            std::vector<std::string> messages;
+            ReadSkySources(directory, sources, messages);
+            for (const std::string& m : messages)
+                if (m == kDesignationDataUnreadable)
+                    sink.Report(m);
+        }
+        index.Build(sources);
         madeLabels = MakeCatalogLabels(target, labels, messier, starNameColour, messierColour);
     }));
     QEventLoop loop;
@@ -519,6 +533,7 @@ bool CKosmiraApp::InitInstance()
     shownSky = ShownSky();
     chosenSite = Observer();
     catalogs = std::make_unique<CatalogSet>();
+    skyIndex = std::make_unique<SkyIndex>();
     catalogLabels = std::make_unique<CatalogLabels>();
 
     WriteDesktopLauncher(executablePath, LauncherIcon(moduleDirectory));

@@ -21,6 +21,7 @@
 class CatalogSet;
 class DeepStarIndex;
 class QThread;
+class SkyIndex;
 struct CatalogLabels;
 class CChildFrame;
 class CKosmiraFrame;
@@ -83,6 +84,9 @@ public:
     // Catalog lists, filled once by start-up and read-only afterwards.
     CatalogSet& Catalogs() { return *catalogs; }
     const CatalogSet& Catalogs() const { return *catalogs; }
+    // Every object by all its names (the object search and the click lookup), built from
+    // the same files at start-up with data/designation.dat.
+    const SkyIndex& Index() const { return *skyIndex; }
 
     DisplayColors& Colors() { return colours; }
     const DisplayColors& Colors() const { return colours; }
@@ -156,6 +160,7 @@ private:
     std::unique_ptr<DeepStarIndex> loadedDeepStars;  // the worker's result, taken on the GUI thread
     std::vector<std::string> deepStarMessages;       // the worker's reports, shown after it ends
     int deepStarGeneration = 0;                      // start-up count: stale results are dropped
+    std::unique_ptr<SkyIndex> skyIndex;
     // The star-name and Messier label pictures, made from the loaded names with the fonts.
     std::unique_ptr<CatalogLabels> catalogLabels;
     DisplayColors colours;

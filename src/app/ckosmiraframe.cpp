@@ -140,6 +140,8 @@ void CKosmiraFrame::CreateActions()
         ->setStatusTip(QStringLiteral("모든 창을 검은 바탕에 붉은색으로 보여 줍니다. 눈의 암적응을 지킵니다."));
     MakeAction(PointerPalette, QStringLiteral("마우스 포인터 팔래트"));
     MakeAction(DisplayPalette, QStringLiteral("대상 설정 팔래트"));
+    MakeAction(FindObject, QStringLiteral("천체 검색…"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     MakeAction(FindConstellation, QStringLiteral("별자리"));
     MakeAction(FindSun, QStringLiteral("태양"));
     MakeAction(FindMoon, QStringLiteral("달"));
@@ -233,7 +235,7 @@ void CKosmiraFrame::CreateMenus()
                 {FilePrint, FilePrintPreview, FileSavePdf, 0, NewPlanetarium, FileClose, 0, AppExit});
     AddCommands(makeMenu(childMenus, QStringLiteral("설정")), {SetTime, SetLocation, 0, PreciseModel});
     QMenu* find = makeMenu(childMenus, QStringLiteral("찾기"));
-    AddCommands(find, {FindConstellation, FindSun, FindMoon});
+    AddCommands(find, {FindObject, 0, FindConstellation, FindSun, FindMoon});
     AddCommands(makeSubmenu(find, QStringLiteral("행성")),
                 {FindMercury, FindVenus, FindMars, FindJupiter, FindSaturn, FindUranus,
                  FindNeptune, FindPluto});

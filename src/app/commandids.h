@@ -39,6 +39,7 @@ constexpr int DisplayPalette = 32823;   // "대상 설정 팔래트"
 constexpr int NightMode = 32911;        // "야간 모드", Ctrl+Shift+N: red on black
 
 // Find (planetarium view)
+constexpr int FindObject = 32911;  // "천체 검색…", Ctrl+F: any object by any of its names
 constexpr int FindConstellation = 32793;
 constexpr int FindSun = 32794;
 constexpr int FindMoon = 32795;

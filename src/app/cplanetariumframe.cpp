@@ -5,7 +5,9 @@
 #include "print/skychart.h"
 #include "planetarium/findbody.h"
 
+#include "app/cfindobjectdlg.h"
 #include "app/ckosmiraframe.h"
+#include "app/cobjectinfopanel.h"
 #include "planetarium/cplanetariumview.h"
 #include "planetarium/cpointerbar.h"
 #include "planetarium/cshowbar.h"
@@ -60,6 +62,19 @@ CPlanetariumFrame::CPlanetariumFrame(const SkyScene& scene, QWidget* parent)
     view_->SetLayerFlags(&showBar_->Flags());
     connect(showBar_, &CShowBar::LayersChanged, view_, qOverload<>(&QWidget::update));
     connect(view_, &CPlanetariumView::PointerMoved, pointerBar_, &CPointerBar::Update);
+
+    // The click panel: on the right, shown while an object is chosen.
+    infoPanel_ = new CObjectInfoPanel(view_->Scene());
+    infoDock_ = new QDockWidget(QStringLiteral("천체 정보"), this);
+    infoDock_->setObjectName(QStringLiteral("objectinfo"));
+    infoDock_->setWidget(infoPanel_);
+    infoDock_->setAllowedAreas(Qt::AllDockWidgetAreas);
+    addDockWidget(Qt::RightDockWidgetArea, infoDock_);
+    infoDock_->hide();
+    connect(view_, &CPlanetariumView::ObjectSelected, this, [this](int object) {
+        infoPanel_->ShowObject(object);
+        infoDock_->setVisible(object >= 0);
+    });
     MapCommands();
 }
 
@@ -92,6 +107,8 @@ void CPlanetariumFrame::MapCommands()
     ViewCommands().Add(CommandId::ZoomIn, [v] { v->OnZoomIn(); });
     ViewCommands().Add(CommandId::ZoomOut, [v] { v->OnZoomOut(); });
     ViewCommands().Add(CommandId::FindConstellation, [v] { CFindConstellationDlg::FindInView(*v); });
+    if (v->Scene().index)
+        ViewCommands().Add(CommandId::FindObject, [v] { CFindObjectDlg::FindInView(*v); });
     ViewCommands().Add(CommandId::InfoConstellation,
                        [v] { CConstellationInfoDlg::ShowForView(*v); });
     const std::pair<int, Body> bodyCommands[] = {

@@ -5,6 +5,7 @@
 
 #include <QRect>
 
+class CObjectInfoPanel;
 class CPlanetariumView;
 class CPointerBar;
 class CShowBar;
@@ -25,6 +26,9 @@ public:
     CShowBar* ShowBar() const { return showBar_; }
     QDockWidget* PointerDock() const { return pointerDock_; }
     QDockWidget* ShowDock() const { return showDock_; }
+    // The click panel and its dock ("천체 정보"), shown while an object is chosen.
+    CObjectInfoPanel* InfoPanel() const { return infoPanel_; }
+    QDockWidget* InfoDock() const { return infoDock_; }
 
     // 32824 (F11): switches between the normal and the full-screen presentation.
     void ToggleFullScreen();
@@ -55,6 +59,8 @@ private:
     CShowBar* showBar_ = nullptr;
     QDockWidget* pointerDock_ = nullptr;
     QDockWidget* showDock_ = nullptr;
+    CObjectInfoPanel* infoPanel_ = nullptr;
+    QDockWidget* infoDock_ = nullptr;
     QRect savedRect_;             // the MDI window's rectangle before full screen
     bool savedMaximised_ = false;
     Qt::WindowStates savedMainState_;

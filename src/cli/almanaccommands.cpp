@@ -10,6 +10,7 @@
 #include "astro/time/juliandate.h"
 #include "astro/time/timescales.h"
 #include "cli/jsonwriter.h"
+#include "cli/findcommand.h"
 #include "cli/polestarcommand.h"
 #include "cli/phenomenacommand.h"
 #include "site/siteclock.h"
@@ -46,6 +47,10 @@ const char* const kUsage =
     "        --fov-deg DEG --pdf FILE [--zone HOURS] [--model M] [--site NAME]\n"
     "        [--printed YYYY-MM-DD]\n"
     "      the printed sky chart of that view (default layers) as a PDF file\n"
+    "  find NAME [--data DIR] [--utc YYYY-MM-DDTHH:MM:SS --lat DEG --lon DEG]\n"
+    "      the object a name stands for (any of its names; spaces, case and Greek spelling\n"
+    "      ignored, Korean initial consonants accepted): names, kind, J2000 place, magnitude;\n"
+    "      with --utc also the place in that sky. Exit status 1 when nothing matches\n"
     "\n"
     "Latitude north positive, longitude east positive, zone in hours ahead of UTC.\n"
     "--tz names an IANA time zone (Asia/Seoul, America/New_York): zone_hours is then the\n"
@@ -505,7 +510,7 @@ int RunAlmanac(const std::vector<std::string>& args, std::string& out, std::stri
     out.clear();
     err.clear();
     if (args.empty()) {
-        err = "kosmira-almanac: a command is needed (positions, events, month, lunar); see --help\n";
+        err = "kosmira-almanac: a command is needed (positions, events, month, lunar, find ...); see --help\n";
         return 2;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
@@ -526,6 +531,7 @@ int RunAlmanac(const std::vector<std::string>& args, std::string& out, std::stri
         {"phenomena", {"year", "lat", "lon", "zone", "height-m"}, RunPhenomenaCommand},
         {"chart", {"utc", "lat", "lon", "zone", "height-m", "model", "az-deg", "alt-deg", "fov-deg",
                    "pdf", "site", "printed"}, Chart},
+        {"find", {"data", "utc", "lat", "lon"}, nullptr},
     };
     for (const Command& c : commands) {
         if (args[0] != c.name)
@@ -536,11 +542,21 @@ int RunAlmanac(const std::vector<std::string>& args, std::string& out, std::stri
         }
         Options options;
         std::string error;
-        if (!ParseOptions(args, c.options, options, error)) {
+        // find takes the name first, then its options.
+        const bool named = c.run == nullptr;
+        if (named && args.size() < 2) {
+            err = "kosmira-almanac: find needs a name, e.g. find \"베텔게우스\"\n";
+            return 2;
+        }
+        std::vector<std::string> optionArgs = args;
+        if (named)
+            optionArgs.erase(optionArgs.begin() + 1);
+        if (!ParseOptions(optionArgs, c.options, options, error)) {
             err = "kosmira-almanac: " + error + "\n";
             return 2;
         }
-        const int status = c.run(options, out, err);
+        const int status = named ? RunFindCommand(args[1], options, out, err)
+                                 : c.run(options, out, err);
         if (!err.empty())
             err = "kosmira-almanac: " + err;
         return status;
@@ -552,6 +568,21 @@ int RunAlmanac(const std::vector<std::string>& args, std::string& out, std::stri
 bool ParseAlmanacUtc(const std::string& text, double& jdUT)
 {
     return ParseUtc(text, jdUT);
+}
+
+bool ParseAlmanacUtcLatLon(const std::map<std::string, std::string>& options, double& jdUT,
+                           double& latitude, double& longitude, std::string& error)
+{
+    const auto utc = options.find("utc");
+    if (utc == options.end() || !ParseUtc(utc->second, jdUT)) {
+        error = "--utc must be a date and time YYYY-MM-DDTHH:MM:SS from year 1000 to 3000\n";
+        return false;
+    }
+    if (!ParseAlmanacLatLon(options, latitude, longitude, error)) {
+        error += "\n";
+        return false;
+    }
+    return true;
 }
 
 bool ParseAlmanacLatLon(const std::map<std::string, std::string>& options, double& latitude,

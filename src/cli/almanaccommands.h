@@ -15,3 +15,7 @@ int RunAlmanac(const std::vector<std::string>& args, std::string& out, std::stri
 bool ParseAlmanacUtc(const std::string& text, double& jdUT);
 bool ParseAlmanacLatLon(const std::map<std::string, std::string>& options, double& latitude,
                         double& longitude, std::string& error);
+// Both at once: --utc (required) as a UT Julian date, then --lat and --lon; false with the
+// one-line message (ending in a line feed) in `error`.
+bool ParseAlmanacUtcLatLon(const std::map<std::string, std::string>& options, double& jdUT,
+                           double& latitude, double& longitude, std::string& error);

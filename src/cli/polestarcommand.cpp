@@ -43,18 +43,9 @@ std::string UtcText(double jd)
 int RunPoleStarCommand(const std::map<std::string, std::string>& options, std::string& out,
                        std::string& err)
 {
-    const auto utc = options.find("utc");
-    double jd = 0.0;
-    if (utc == options.end() || !ParseAlmanacUtc(utc->second, jd)) {
-        err = "--utc must be a date and time YYYY-MM-DDTHH:MM:SS from year 1000 to 3000\n";
+    double jd = 0.0, latitude = 0.0, longitude = 0.0;
+    if (!ParseAlmanacUtcLatLon(options, jd, latitude, longitude, err))
         return 2;
-    }
-    double latitude = 0.0, longitude = 0.0;
-    std::string error;
-    if (!ParseAlmanacLatLon(options, latitude, longitude, error)) {
-        err = error + "\n";
-        return 2;
-    }
     const PoleStarPlace p = ComputePoleStar(Instant::FromUT(jd), longitude, latitude);
     JsonWriter j;
     j.BeginObject();

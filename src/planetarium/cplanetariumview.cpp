@@ -5,8 +5,10 @@
 
 #include "planetarium/skygeometry.h"
 #include "planetarium/skyrenderer.h"
+#include "search/skypick.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QMouseEvent>
 #include <QResizeEvent>
 
@@ -134,6 +136,8 @@ void CPlanetariumView::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         setFocus(Qt::MouseFocusReason);
         lastDragPoint_ = DevicePoint(event->position());
+        pressPoint_ = lastDragPoint_;
+        movedSincePress_ = false;
         dragging_ = true;
         update();
     }
@@ -142,8 +146,15 @@ void CPlanetariumView::mousePressEvent(QMouseEvent* event)
 
 void CPlanetariumView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton && dragging_) {
         dragging_ = false;
+        // A click without a drag: the object under the pointer, or none.
+        if (!movedSincePress_ && scene_.index) {
+            const int object = ObjectAt(pressPoint_.x(), pressPoint_.y());
+            MarkObject(object);
+            emit ObjectSelected(object);
+        }
+    }
     COpenGLWnd::mouseReleaseEvent(event);
 }
 
@@ -151,6 +162,9 @@ void CPlanetariumView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF point = DevicePoint(event->position());
     if (dragging_) {
+        const QPointF travel = point - pressPoint_;
+        if (std::hypot(travel.x(), travel.y()) > kClickSlopPx)
+            movedSincePress_ = true;
         Drag(point);
     } else {
         SphericalCoord direction;
@@ -206,6 +220,13 @@ void CPlanetariumView::keyPressEvent(QKeyEvent* event)
         CameraTurned();
         return;
     }
+    case Qt::Key_Escape:
+        if (marked_ >= 0) {
+            MarkObject(-1);
+            emit ObjectSelected(-1);
+            return;
+        }
+        break;
     default:
         break;
     }
@@ -278,4 +299,84 @@ void CPlanetariumView::OnFindBody(Body body)
 bool CPlanetariumView::DrawsNightColours() const
 {
     return renderer_ != nullptr;
+}
+
+void CPlanetariumView::MarkObject(int object)
+{
+    const bool known = scene_.index && object >= 0 &&
+                       object < static_cast<int>(scene_.index->Objects().size());
+    marked_ = known ? object : -1;
+    update();
+}
+
+namespace {
+
+PickFrame FrameOf(const SkyRenderer& renderer, const LayerFlags& flags)
+{
+    PickFrame frame;
+    renderer.LastFrame(frame.modelView, frame.projection, frame.viewport);
+    frame.bodies = flags.solarSystem != 0;
+    frame.starNames = flags.starNames != 0;
+    frame.stars = flags.stars != 0;
+    frame.messier = flags.messier != 0;
+    frame.ngc = flags.ngc != 0;
+    return frame;
+}
+
+}  // namespace
+
+int CPlanetariumView::ObjectAt(double px, double py) const
+{
+    if (!scene_.index)
+        return -1;
+    return PickObject(*scene_.index, scene_.sky, FrameOf(*renderer_, *flags_), px, py,
+                      kPickRadiusPx);
+}
+
+bool CPlanetariumView::MarkedPixel(double& px, double& py) const
+{
+    if (marked_ < 0 || !scene_.index)
+        return false;
+    const SkyObject& o = scene_.index->Object(static_cast<std::size_t>(marked_));
+    const Vector3 at = o.kind == SkyObjectKind::Body ? BodyJ2000(scene_.sky, o.body).ToVector()
+                                                     : o.unit;
+    return ProjectToPixel(FrameOf(*renderer_, *flags_), at, px, py);
+}
+
+bool CPlanetariumView::FindObject(int object)
+{
+    if (!scene_.index || object < 0 ||
+        object >= static_cast<int>(scene_.index->Objects().size()))
+        return false;
+    const SphericalCoord place =
+        HorizontalPlace(*scene_.index, static_cast<std::size_t>(object), scene_.sky);
+    if (place.lat < 0.0) {
+        ShowFindMessage(this, QString::fromUtf8(kBelowHorizonMessage));
+        return false;
+    }
+    SetViewCentre(place);
+    MarkObject(object);
+    emit ObjectSelected(object);
+    return true;
+}
+
+void CPlanetariumView::paintEvent(QPaintEvent* event)
+{
+    COpenGLWnd::paintEvent(event);
+    double px = 0.0, py = 0.0;
+    if (!MarkedPixel(px, py))
+        return;
+    // The reticle: a ring with four ticks around the marked object, in logical pixels.
+    const double ratio = devicePixelRatioF();
+    const QPointF c(px / ratio, py / ratio);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(255, 120, 60), 1.5));
+    constexpr double kRing = 12.0;
+    constexpr double kTick = 6.0;
+    painter.drawEllipse(c, kRing, kRing);
+    painter.drawLine(QPointF(c.x() - kRing - kTick, c.y()), QPointF(c.x() - kRing + 2, c.y()));
+    painter.drawLine(QPointF(c.x() + kRing - 2, c.y()), QPointF(c.x() + kRing + kTick, c.y()));
+    painter.drawLine(QPointF(c.x(), c.y() - kRing - kTick), QPointF(c.x(), c.y() - kRing + 2));
+    painter.drawLine(QPointF(c.x(), c.y() + kRing - 2), QPointF(c.x(), c.y() + kRing + kTick));
 }

@@ -42,6 +42,11 @@ public:
     // when the window has no surface or the unprojection fails.
     bool ScreenToSky(double px, double py, SphericalCoord* direction);
 
+    // Largest pointer travel, device pixels, between press and release that still counts as
+    // a click (the sky has then turned by at most that much, as any drag turns it).
+    static constexpr double kClickSlopPx = 3.0;
+    static constexpr double kPickRadiusPx = 10.0;
+
     // Toolbar and character commands.
     void OnViewEast();    // 32807, "E": azimuth 90 degrees, altitude 0
     void OnViewNorth();   // 32810, "N": azimuth 0, altitude 0
@@ -56,11 +61,29 @@ public:
     // What draws the sky (its star texture and name image, for the tests' oracle).
     const SkyRenderer& Renderer() const { return *renderer_; }
 
+    // The object marked with a reticle (an index into the scene's SkyIndex), -1 for none.
+    // Marking does not turn the view.
+    void MarkObject(int object);
+    int MarkedObject() const { return marked_; }
+    // The object drawn nearest the device pixel (px, py) within 10 pixels (search/skypick.h),
+    // with the matrices of the last paint; -1 when none or when the scene has no index.
+    int ObjectAt(double px, double py) const;
+    // Device pixel of the marked object in the last paint; false when none is marked or it
+    // lies outside the view.
+    bool MarkedPixel(double& px, double& py) const;
+    // Turns the view onto a catalog object or body of the index and marks it, as the find
+    // commands do: refused with kBelowHorizonMessage when it is below the horizon. True
+    // when the view was turned.
+    bool FindObject(int object);
+
     const SkyScene& Scene() const { return scene_; }
 
 signals:
     // The sky direction under the pointer while it moves without a drag.
     void PointerMoved(const SphericalCoord& horizontal);
+    // An object was chosen (a click on it, or the object search): its index in the scene's
+    // SkyIndex. -1 when the mark was cleared (Esc, or a click on empty sky).
+    void ObjectSelected(int object);
 
 protected:
     void DrawScene() override;
@@ -71,6 +94,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void SetProjection();
@@ -84,6 +108,9 @@ private:
     double fieldOfView_ = kInitialFieldOfViewRad;
     bool dragging_ = false;
     QPointF lastDragPoint_;
+    QPointF pressPoint_;      // where the left button went down (device pixels)
+    bool movedSincePress_ = false;
+    int marked_ = -1;
     LayerFlags ownFlags_;
     const LayerFlags* flags_ = &ownFlags_;
     std::unique_ptr<SkyRenderer> renderer_;

@@ -85,6 +85,13 @@ void SkyRenderer::ApplyViewOrientation(const SphericalCoord& centre)
     MultMatrix(SkyGeometry::ViewRotation(centre));
 }
 
+void SkyRenderer::LastFrame(double modelView[16], double projection[16], int viewport[4]) const
+{
+    std::copy(catalogueModelView_, catalogueModelView_ + 16, modelView);
+    std::copy(projection_, projection_ + 16, projection);
+    std::copy(viewport_, viewport_ + 4, viewport);
+}
+
 std::string SkyRenderer::ImagePath(const char* relative) const
 {
     std::string dir = scene_.moduleDirectory;
@@ -280,6 +287,7 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     glPushMatrix();
     MultMatrix(catalogue);
     glGetDoublev(GL_MODELVIEW_MATRIX, modelView_);
+    std::copy(modelView_, modelView_ + 16, catalogueModelView_);
     if (flags.ngc)
         DrawNgc();
     if (flags.milkyWay)

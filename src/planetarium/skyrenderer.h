@@ -57,6 +57,10 @@ public:
         atlas_.SetScale(labelScale_);
     }
 
+    // The catalogue frame's model-view (J2000 equatorial to eye), the projection and the
+    // viewport of the last Draw, for the click lookup.
+    void LastFrame(double modelView[16], double projection[16], int viewport[4]) const;
+
     bool HasStarTexture() const { return starTexture_ != 0; }
     bool HasNameImage() const { return nameImage_ != nullptr; }
     GLuint StarTexture() const { return starTexture_; }
@@ -113,6 +117,7 @@ private:
     std::unique_ptr<DibImage> nameImage_;
     int viewport_[4] = {0, 0, 0, 0};
     double modelView_[16] = {};
+    double catalogueModelView_[16] = {};  // J2000 equatorial to eye, kept for LastFrame
     double projection_[16] = {};
 
     // Built once per context (the catalogs do not change after loading).

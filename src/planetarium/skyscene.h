@@ -8,6 +8,7 @@ class CatalogSet;
 class DeepStarIndex;
 struct CatalogLabels;
 class MessageSink;
+class SkyIndex;
 class QFont;
 struct ShownSky;
 
@@ -34,4 +35,7 @@ struct SkyScene {
     // MakeCatalogLabels); null: the renderer makes them from the names with the fonts above
     // and the label colours.
     const CatalogLabels* labels = nullptr;
+    // Every object by its names, for the object search and the click lookup; null turns
+    // both off. Built from the same catalog files (search/skyindex.h).
+    const SkyIndex* index = nullptr;
 };

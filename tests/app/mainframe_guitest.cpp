@@ -207,7 +207,8 @@ TEST_F(MainFrameTest, MenusFollowTheActiveChildKind)
                                                 QStringLiteral("창"), QStringLiteral("도움말")}));
     EXPECT_EQ(frame->MenuCommandIds(),
               (QList<int>{FilePrint, FilePrintPreview, FileSavePdf, NewPlanetarium, FileClose,
-                          AppExit, SetTime, SetLocation, PreciseModel, FindConstellation, FindSun, FindMoon, FindMercury, FindVenus, FindMars,
+                          AppExit, SetTime, SetLocation, PreciseModel, FindObject, FindConstellation,
+                          FindSun, FindMoon, FindMercury, FindVenus, FindMars,
                           FindJupiter, FindSaturn, FindUranus, FindNeptune, FindPluto,
                           InfoConstellation, InfoSun, InfoMoon, InfoMercury, InfoVenus, InfoEarth,
                           InfoMars, InfoJupiter, InfoSaturn, InfoUranus, InfoNeptune, InfoPluto,

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -36,4 +38,23 @@ inline void ExpectBadCalls(const std::vector<std::vector<std::string>>& cases)
         ASSERT_FALSE(r.err.empty()) << call;
         EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << call << r.err;
     }
+}
+
+// The number after "key": in a one-line JSON object; NaN when the key is absent.
+inline double NumberAfter(const std::string& json, const std::string& key)
+{
+    const std::size_t at = json.find("\"" + key + "\":");
+    if (at == std::string::npos)
+        return NAN;
+    return std::strtod(json.c_str() + at + key.size() + 3, nullptr);
+}
+
+// The string after "key": in a one-line JSON object; empty when the key is absent.
+inline std::string StringAfter(const std::string& json, const std::string& key)
+{
+    const std::size_t at = json.find("\"" + key + "\":\"");
+    if (at == std::string::npos)
+        return {};
+    const std::size_t from = at + key.size() + 4;
+    return json.substr(from, json.find('"', from) - from);
 }

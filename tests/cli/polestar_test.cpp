@@ -12,23 +12,6 @@ namespace {
 
 using Result = AlmanacResult;
 
-// The number after "key": in a one-line JSON object.
-double NumberAfter(const std::string& json, const std::string& key)
-{
-    const std::size_t at = json.find("\"" + key + "\":");
-    if (at == std::string::npos)
-        return NAN;
-    return std::strtod(json.c_str() + at + key.size() + 3, nullptr);
-}
-
-std::string StringAfter(const std::string& json, const std::string& key)
-{
-    const std::size_t at = json.find("\"" + key + "\":\"");
-    if (at == std::string::npos)
-        return {};
-    const std::size_t from = at + key.size() + 4;
-    return json.substr(from, json.find('"', from) - from);
-}
 
 TEST(PoleStarCommand, PrintsExactlyThePublicKeys)
 {

@@ -475,6 +475,55 @@ def check_images(root):
         assert lit >= 12, f"{name}.bmp: only {lit} lit pixels"
 
 
+# ---------------------------------------------------------------- designations
+
+GREEK = "αβγδεζηθικλμνξοπρστυφχψω"
+
+
+def check_designations(root):
+    lines = [l.decode("utf-8") for l in read_catalog(root, "designation.dat")]
+    fields_of = {"C": 4, "S": 7, "M": 6, "N": 4}
+    rows = {k: [] for k in fields_of}
+    for n, line in enumerate(lines, start=1):
+        f = line.split("\t")
+        assert f[0] in fields_of, f"designation.dat line {n}: kind {f[0]!r}"
+        assert len(f) == fields_of[f[0]], f"designation.dat line {n}: {len(f)} fields"
+        assert all(len(x.encode("utf-8")) <= 127 for x in f), f"designation.dat line {n}: field too long"
+        rows[f[0]].append(f)
+    connames = [l.decode("utf-8").split("\t")[0] for l in read_catalog(root, "conname.dat")]
+    assert [r[1] for r in rows["C"]] == connames, "designation.dat: C lines differ from conname.dat"
+    assert all(r[2] and r[3] for r in rows["C"]), "designation.dat: a constellation without Latin name"
+    starnames = [l.decode("utf-8")[13:] for l in read_catalog(root, "starname.dat")]
+    assert [r[2] for r in rows["S"]] == starnames, "designation.dat: S lines differ from starname.dat"
+    hips = [int(r[1]) for r in rows["S"]]
+    assert len(set(hips)) == len(hips), "designation.dat: a HIP number twice"
+    abbreviations = set(connames) | {"Ser"}
+    for r in rows["S"]:
+        assert r[3], f"designation.dat: {r[2]} has no proper name"
+        float(r[6])
+        if r[4]:
+            letter, con = r[4].split(" ")
+            assert letter[0] in GREEK and letter[1:] in ("", "1", "2", "3"), f"Bayer {r[4]}"
+            assert con in abbreviations, f"Bayer {r[4]}"
+        if r[5]:
+            number, con = r[5].split(" ")
+            assert number.isdigit() and con in abbreviations, f"Flamsteed {r[5]}"
+    bayer = sum(1 for r in rows["S"] if r[4])
+    assert bayer >= len(rows["S"]) - 5, f"designation.dat: only {bayer} Bayer letters"
+    assert [int(r[1]) for r in rows["M"]] == list(range(1, 111)), "designation.dat: M1..M110"
+    for r in rows["M"]:
+        float(r[5])
+        assert not r[2] or all("\uac00" <= ch <= "\ud7a3" or ch in " 0123456789" for ch in r[2]), r[2]
+    korean = {int(r[1]): r[2] for r in rows["M"] if r[2]}
+    assert korean.get(42) == "오리온 대성운" and korean.get(31) == "안드로메다 은하", "M31, M42"
+    ngc = [l.decode("utf-8")[31:] for l in read_catalog(root, "ngc.dat")]
+    assert [r[2] for r in rows["N"]] == ngc, "designation.dat: N lines differ from ngc.dat"
+    for r in rows["N"]:
+        assert r[2] == f"NGC {r[1]}" or not r[2].startswith("NGC"), f"NGC {r[1]}: {r[2]}"
+    numbers = [int(r[1]) for r in rows["N"]]
+    assert len(set(numbers)) == len(numbers), "designation.dat: an NGC number twice"
+
+
 def run(root):
     root = pathlib.Path(root)
     check_stars(root)
@@ -484,3 +533,4 @@ def run(root):
     check_deepsky(root)
     check_images(root)
     check_milkyway(root)
+    check_designations(root)

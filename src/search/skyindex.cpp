@@ -1,0 +1,385 @@
+#include "search/skyindex.h"
+
+#include "astro/math/angles.h"
+#include "catalog/catalogchecks.h"
+#include "catalog/catalogfile.h"
+#include "catalog/catalogparser.h"
+#include "catalog/loadcatalogs.h"
+#include "format/skytext.h"
+#include "search/searchtext.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr double kSameStarRad = 30.0 * kArcsecToRad;  // starname.dat is rounded to 1 s
+constexpr double kSameHipStarRad = 2.0 * kArcsecToRad;
+
+int KindOrder(SkyObjectKind kind)
+{
+    return static_cast<int>(kind);
+}
+
+void AddName(SkyObject& o, const std::string& name)
+{
+    if (!name.empty() && std::find(o.names.begin(), o.names.end(), name) == o.names.end())
+        o.names.push_back(name);
+}
+
+SkyObject PointObject(SkyObjectKind kind, const SphericalCoord& position)
+{
+    SkyObject o;
+    o.kind = kind;
+    o.position = position;
+    o.unit = position.ToVector();
+    return o;
+}
+
+// "NGC 5194/5" -> 5194; 0 for any other catalogue.
+int NgcNumberOf(const std::string& designation)
+{
+    if (designation.compare(0, 4, "NGC ") != 0)
+        return 0;
+    int n = 0;
+    for (std::size_t i = 4; i < designation.size() && i < 9; ++i) {
+        const char c = designation[i];
+        if (c < '0' || c > '9')
+            break;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+// The abbreviation's genitive, e.g. "Ori" -> "Orionis", from the constellation lines.
+std::string GenitiveOf(const Designations& d, const std::string& designation)
+{
+    const std::size_t space = designation.rfind(' ');
+    if (space == std::string::npos)
+        return {};
+    const std::string abbreviation = designation.substr(space + 1);
+    for (const ConstellationDesignation& c : d.constellations)
+        if (c.abbreviation == abbreviation)
+            return designation.substr(0, space + 1) + c.genitive;
+    return {};
+}
+
+// Reads one catalog file; false (with the message) when it cannot be read.
+template <typename F>
+bool ReadEach(const std::string& moduleDir, const char* relative, const char* unreadable,
+              std::vector<std::string>& messages, F&& line)
+{
+    CatalogFile file;
+    if (!file.ReadLines(JoinModulePath(moduleDir, relative))) {
+        messages.push_back(unreadable);
+        return false;
+    }
+    for (std::size_t i = 0; i < file.LineCount(); ++i)
+        line(file.Line(i));
+    return true;
+}
+
+}  // namespace
+
+const char* BodyNameEnglish(Body body)
+{
+    static const char* const kNames[kBodyCount] = {"Sun",    "Moon",   "Mercury", "Venus",
+                                                   "Mars",   "Jupiter", "Saturn", "Uranus",
+                                                   "Neptune", "Pluto"};
+    return kNames[BodyIndex(body)];
+}
+
+bool ReadSkySources(const std::string& moduleDir, SkySources& s, std::vector<std::string>& messages)
+{
+    bool any = false;
+    any |= ReadEach(moduleDir, "data/star.dat", kStarDataUnreadable, messages, [&](const char* l) {
+        const auto star = ParseStarLine(l);
+        if (star && IsUsableStar(*star))
+            s.stars.push_back({star->position, double(star->magnitude)});
+    });
+    any |= ReadEach(moduleDir, "data/starname.dat", kStarNameDataUnreadable, messages,
+                    [&](const char* l) {
+                        StarNameFields f = ReadStarNameLine(l);
+                        if (IsSkyPosition(f.position))
+                            s.starNames.push_back({std::move(f.name), f.position});
+                    });
+    any |= ReadEach(moduleDir, "data/conname.dat", kConstellationNameDataUnreadable, messages,
+                    [&](const char* l) {
+                        const auto c = ParseConstellationNameLine(l);
+                        if (c)
+                            s.constellations.push_back({c->name, c->position});
+                    });
+    // m.dat has the columns of ngc.dat; its name field is for people only.
+    any |= ReadEach(moduleDir, "data/m.dat", kMessierDataUnreadable, messages, [&](const char* l) {
+        const auto o = ParseNgcLine(l);
+        if (o && IsSkyPosition(o->position))
+            s.messier.push_back({std::string(), o->position, o->type});
+    });
+    any |= ReadEach(moduleDir, "data/ngc.dat", kNgcDataUnreadable, messages, [&](const char* l) {
+        const auto o = ParseNgcLine(l);
+        if (o && IsSkyPosition(o->position))
+            s.ngc.push_back({o->name, o->position, o->type});
+    });
+    ReadEach(moduleDir, "data/conident.dat", kConstellationRegionDataUnreadable, messages,
+             [&](const char* l) {
+                 auto z = ParseZoneLine(l);
+                 if (z && IsUsableZone(*z))
+                     s.zones.push_back(std::move(z));
+             });
+    if (!ReadDesignations(JoinModulePath(moduleDir, kDesignationFile), s.designations))
+        messages.push_back(kDesignationDataUnreadable);
+    return any;
+}
+
+void SkyIndex::Build(const SkySources& s)
+{
+    objects_.clear();
+    keys_.clear();
+    stars_.clear();
+    deepSky_.clear();
+    messierByNumber_.assign(111, -1);
+    ngcByNumber_.clear();
+    const Designations& d = s.designations;
+
+    for (Body b : kAllBodies) {
+        SkyObject o;
+        o.kind = SkyObjectKind::Body;
+        o.body = b;
+        o.names = {BodyNameKorean(b), BodyNameEnglish(b)};
+        objects_.push_back(std::move(o));
+    }
+
+    for (std::size_t i = 0; i < s.constellations.size(); ++i) {
+        SkyObject o = PointObject(SkyObjectKind::Constellation, s.constellations[i].position);
+        AddName(o, s.constellations[i].name);
+        if (i < d.constellations.size()) {
+            AddName(o, d.constellations[i].latin);
+            AddName(o, d.constellations[i].abbreviation);
+            AddName(o, d.constellations[i].genitive);
+        }
+        objects_.push_back(std::move(o));
+    }
+
+    // Every star of star.dat; named stars take the names of the star they sit on.
+    const std::size_t firstStar = objects_.size();
+    for (std::size_t i = 0; i < s.stars.size(); ++i) {
+        SkyObject o = PointObject(SkyObjectKind::Star, s.stars[i].position);
+        o.magnitude = s.stars[i].magnitude;
+        o.starIndex = static_cast<int>(i);
+        stars_.push_back(static_cast<std::uint32_t>(objects_.size()));
+        objects_.push_back(std::move(o));
+    }
+    const double sameStarCos = std::cos(kSameStarRad);
+    for (const SkySources::Named& n : s.starNames) {
+        const Vector3 u = n.position.ToVector();
+        int best = -1;
+        double bestCos = sameStarCos;
+        for (std::size_t i = firstStar; i < firstStar + s.stars.size(); ++i) {
+            const Vector3& v = objects_[i].unit;
+            const double c = u.x * v.x + u.y * v.y + u.z * v.z;
+            if (c > bestCos && objects_[i].names.empty()) {
+                bestCos = c;
+                best = static_cast<int>(i);
+            }
+        }
+        if (best < 0) {
+            best = static_cast<int>(objects_.size());
+            stars_.push_back(static_cast<std::uint32_t>(best));
+            objects_.push_back(PointObject(SkyObjectKind::Star, n.position));
+        }
+        SkyObject& o = objects_[static_cast<std::size_t>(best)];
+        AddName(o, n.name);
+        for (const StarDesignation& sd : d.stars) {
+            if (sd.korean != n.name)
+                continue;
+            AddName(o, sd.proper);
+            AddName(o, sd.bayer);
+            AddName(o, sd.flamsteed);
+            AddName(o, GenitiveOf(d, sd.bayer));
+            o.hip = sd.hip;
+            AddName(o, "HIP " + std::to_string(sd.hip));
+            if (!std::isnan(sd.magnitude))
+                o.magnitude = sd.magnitude;  // as published, not rounded to a float
+            break;
+        }
+    }
+
+    for (std::size_t i = 0; i < s.messier.size() && i < 110; ++i) {
+        SkyObject o = PointObject(SkyObjectKind::Messier, s.messier[i].position);
+        o.number = static_cast<int>(i) + 1;
+        o.deepSkyType = s.messier[i].type;
+        const std::string label = "M" + std::to_string(o.number);
+        const MessierDesignation* md = nullptr;
+        for (const MessierDesignation& m : d.messier)
+            md = m.number == o.number ? &m : md;
+        if (md) {
+            AddName(o, md->korean);
+            AddName(o, label);
+            AddName(o, md->english);
+            AddName(o, md->ngc);
+            o.magnitude = md->magnitude;
+        } else {
+            AddName(o, label);
+        }
+        messierByNumber_[static_cast<std::size_t>(o.number)] = static_cast<int>(objects_.size());
+        deepSky_.push_back(static_cast<std::uint32_t>(objects_.size()));
+        objects_.push_back(std::move(o));
+    }
+
+    for (const SkySources::DeepSky& n : s.ngc) {
+        SkyObject o = PointObject(SkyObjectKind::Ngc, n.position);
+        o.deepSkyType = n.type;
+        AddName(o, n.name);
+        o.number = NgcNumberOf(n.name);
+        for (const NgcDesignation& nd : d.ngc) {
+            if (nd.name != n.name)
+                continue;
+            o.number = nd.number;
+            AddName(o, "NGC " + std::to_string(nd.number));
+            AddName(o, nd.english);
+        }
+        const int self = static_cast<int>(objects_.size());
+        // The same object as a Messier one: its names join the Messier object.
+        for (const MessierDesignation& m : d.messier) {
+            const int messier = m.number >= 1 && m.number <= 110
+                                    ? messierByNumber_[static_cast<std::size_t>(m.number)]
+                                    : -1;
+            if (o.number == 0 || NgcNumberOf(m.ngc) != o.number || messier < 0)
+                continue;
+            for (const std::string& name : o.names)
+                AddName(objects_[static_cast<std::size_t>(messier)], name);
+            o.sameAs = messier;
+        }
+        if (o.number > 0)
+            ngcByNumber_.emplace_back(o.number, o.sameAs >= 0 ? o.sameAs : self);
+        if (o.sameAs < 0)
+            deepSky_.push_back(static_cast<std::uint32_t>(self));
+        objects_.push_back(std::move(o));
+    }
+    std::sort(ngcByNumber_.begin(), ngcByNumber_.end());
+
+    for (std::size_t i = 0; i < objects_.size(); ++i)
+        AddKeys(i);
+}
+
+void SkyIndex::AddKeys(std::size_t object)
+{
+    const SkyObject& o = objects_[object];
+    if (o.sameAs >= 0)
+        return;
+    for (std::size_t n = 0; n < o.names.size(); ++n)
+        for (std::u32string& k : SearchText::NameKeys(o.names[n]))
+            if (!k.empty())
+                keys_.push_back({std::move(k), static_cast<std::uint32_t>(object),
+                                 static_cast<std::uint32_t>(n)});
+}
+
+std::size_t SkyIndex::AddStars(const std::vector<HipStar>& stars)
+{
+    const double sameCos = std::cos(kSameHipStarRad);
+    std::size_t added = 0;
+    for (const HipStar& h : stars) {
+        if (h.hip <= 0)
+            continue;
+        const Vector3 u = h.position.ToVector();
+        int match = -1;
+        for (std::uint32_t i : stars_) {
+            const SkyObject& o = objects_[i];
+            if (o.hip == h.hip) {
+                match = static_cast<int>(i);
+                break;
+            }
+            if (o.hip == 0 && u.x * o.unit.x + u.y * o.unit.y + u.z * o.unit.z > sameCos)
+                match = static_cast<int>(i);
+        }
+        const std::string name = "HIP " + std::to_string(h.hip);
+        if (match < 0) {
+            SkyObject o = PointObject(SkyObjectKind::Star, h.position);
+            o.magnitude = h.magnitude;
+            match = static_cast<int>(objects_.size());
+            stars_.push_back(static_cast<std::uint32_t>(match));
+            objects_.push_back(std::move(o));
+            ++added;
+        }
+        SkyObject& o = objects_[static_cast<std::size_t>(match)];
+        o.hip = h.hip;
+        if (std::find(o.names.begin(), o.names.end(), name) == o.names.end()) {
+            o.names.push_back(name);
+            for (std::u32string& k : SearchText::NameKeys(name))
+                keys_.push_back({std::move(k), static_cast<std::uint32_t>(match),
+                                 static_cast<std::uint32_t>(o.names.size() - 1)});
+        }
+    }
+    return added;
+}
+
+int SkyIndex::MessierObject(int number) const
+{
+    if (number < 1 || number >= static_cast<int>(messierByNumber_.size()))
+        return -1;
+    return messierByNumber_[static_cast<std::size_t>(number)];
+}
+
+int SkyIndex::NgcObject(int number) const
+{
+    const auto it = std::lower_bound(ngcByNumber_.begin(), ngcByNumber_.end(),
+                                     std::make_pair(number, -1));
+    return it != ngcByNumber_.end() && it->first == number ? it->second : -1;
+}
+
+std::vector<SearchHit> SkyIndex::Find(const std::string& query, std::size_t limit) const
+{
+    const std::u32string q = SearchText::Key(query);
+    std::vector<SearchHit> hits;
+    if (q.empty())
+        return hits;
+    // Best hit per object, found in one pass over the keys.
+    std::vector<int> bestOf;
+    for (const Key& k : keys_) {
+        const std::u32string& key = k.key;
+        if (key.size() < q.size())
+            continue;
+        int rank = -1;
+        for (std::size_t at = 0; at + q.size() <= key.size(); ++at) {
+            std::size_t i = 0;
+            while (i < q.size() && SearchText::Matches(q[i], key[at + i]))
+                ++i;
+            if (i == q.size()) {
+                rank = at > 0 ? 2 : key.size() == q.size() ? 0 : 1;
+                break;
+            }
+        }
+        if (rank < 0)
+            continue;
+        if (bestOf.empty())
+            bestOf.assign(objects_.size(), -1);
+        int& slot = bestOf[k.object];
+        if (slot < 0) {
+            slot = static_cast<int>(hits.size());
+            hits.push_back({k.object, k.name, rank});
+        } else if (rank < hits[static_cast<std::size_t>(slot)].rank) {
+            hits[static_cast<std::size_t>(slot)] = {k.object, k.name, rank};
+        }
+    }
+    auto order = [this](const SearchHit& a, const SearchHit& b) {
+        if (a.rank != b.rank)
+            return a.rank < b.rank;
+        const SkyObject& x = objects_[a.object];
+        const SkyObject& y = objects_[b.object];
+        if (x.kind != y.kind)
+            return KindOrder(x.kind) < KindOrder(y.kind);
+        const double mx = std::isnan(x.magnitude) ? 99.0 : x.magnitude;
+        const double my = std::isnan(y.magnitude) ? 99.0 : y.magnitude;
+        if (mx != my)
+            return mx < my;
+        return a.object < b.object;
+    };
+    if (hits.size() > limit) {
+        std::partial_sort(hits.begin(), hits.begin() + static_cast<std::ptrdiff_t>(limit),
+                          hits.end(), order);
+        hits.resize(limit);
+    } else {
+        std::sort(hits.begin(), hits.end(), order);
+    }
+    return hits;
+}

@@ -1,0 +1,96 @@
+// kosmira-almanac find: the public keys, the first match, exit status 1 for no match.
+#include "almanacrun.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kData = KOSMIRA_SOURCE_DIR;
+
+
+TEST(FindCommand, NamesKindPlaceAndMagnitude)
+{
+    const struct {
+        const char* query;
+        const char* name;
+        const char* kind;
+        double raDeg, decDeg, magnitude;  // J2000 (Hipparcos; SEDS for M42), V
+        const char* constellation;
+    } cases[] = {
+        {"베텔게우스", "베텔게우스", "star", 88.7929, 7.4071, 0.45, "오리온자리"},
+        {"alpha ori", "베텔게우스", "star", 88.7929, 7.4071, 0.45, "오리온자리"},
+        {"ㅂㅌㄱㅇㅅ", "베텔게우스", "star", 88.7929, 7.4071, 0.45, "오리온자리"},
+        {"Sirius", "시리우스", "star", 101.2872, -16.7161, -1.44, "큰개자리"},
+        {"M 42", "오리온 대성운", "messier", 83.85, -5.45, 4.0, "오리온자리"},
+    };
+    constexpr double kPlaceToleranceDeg = 0.01;
+    for (const auto& c : cases) {
+        const AlmanacResult r = Almanac({"find", c.query, "--data", kData});
+        ASSERT_EQ(r.status, 0) << c.query << r.err;
+        EXPECT_TRUE(r.err.empty());
+        EXPECT_EQ(r.out.back(), '\n');
+        EXPECT_EQ(StringAfter(r.out, "name"), c.name) << c.query;
+        EXPECT_EQ(StringAfter(r.out, "kind"), c.kind) << c.query;
+        EXPECT_NEAR(NumberAfter(r.out, "ra_deg"), c.raDeg, kPlaceToleranceDeg) << c.query;
+        EXPECT_NEAR(NumberAfter(r.out, "dec_deg"), c.decDeg, kPlaceToleranceDeg) << c.query;
+        EXPECT_NEAR(NumberAfter(r.out, "magnitude"), c.magnitude, 0.05) << c.query;
+        EXPECT_EQ(StringAfter(r.out, "constellation"), c.constellation) << c.query;
+    }
+    const AlmanacResult b = Almanac({"find", "Betelgeuse", "--data", kData});
+    for (const char* key : {"\"query\":", "\"name\":", "\"matched\":", "\"names\":[", "\"kind\":",
+                            "\"ra_deg\":", "\"dec_deg\":", "\"magnitude\":", "\"constellation\":",
+                            "\"hip\":27989", "\"others\":["})
+        EXPECT_NE(b.out.find(key), std::string::npos) << key << b.out;
+    EXPECT_NE(b.out.find("\"α Ori\""), std::string::npos);
+    EXPECT_NE(b.out.find("\"58 Ori\""), std::string::npos);
+}
+
+TEST(FindCommand, BodiesNeedAnInstantForTheirPlace)
+{
+    const AlmanacResult untimed = Almanac({"find", "Jupiter", "--data", kData});
+    ASSERT_EQ(untimed.status, 0) << untimed.err;
+    EXPECT_EQ(StringAfter(untimed.out, "name"), "목성");
+    EXPECT_EQ(StringAfter(untimed.out, "kind"), "planet");
+    EXPECT_NE(untimed.out.find("\"ra_deg\":null"), std::string::npos);
+    const AlmanacResult timed = Almanac({"find", "목성", "--data", kData, "--utc",
+                                         "2026-12-08T12:00:00", "--lat", "37.5665", "--lon",
+                                         "126.978"});
+    ASSERT_EQ(timed.status, 0) << timed.err;
+    // The positions command of the same instant gives Jupiter's apparent place of date; the
+    // J2000 place differs by 27 years of precession, under half a degree.
+    const AlmanacResult positions = Almanac({"positions", "--utc", "2026-12-08T12:00:00", "--lat",
+                                             "37.5665", "--lon", "126.978"});
+    ASSERT_EQ(positions.status, 0);
+    const std::string jupiter = positions.out.substr(positions.out.find("\"jupiter\""));
+    EXPECT_NEAR(NumberAfter(timed.out, "ra_deg"), NumberAfter(jupiter, "ra_deg"), 0.5);
+    EXPECT_NEAR(NumberAfter(timed.out, "dec_deg"), NumberAfter(jupiter, "dec_deg"), 0.5);
+    EXPECT_FALSE(std::isnan(NumberAfter(timed.out, "altitude_deg")));
+}
+
+TEST(FindCommand, NothingMatchesIsExitStatusOne)
+{
+    const AlmanacResult r = Almanac({"find", "없는천체", "--data", kData});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find("없는천체"), std::string::npos);
+}
+
+TEST(FindCommand, BadCalls)
+{
+    ExpectBadCalls({
+        {"find"},
+        {"find", ""},
+        {"find", "M42", "--data"},
+        {"find", "M42", "--bogus", "1"},
+        {"find", "M42", "--data", "/nonexistent"},
+        {"find", "M42", "--data", kData, "--lat", "37"},
+        {"find", "M42", "--data", kData, "--utc", "yesterday"},
+    });
+}
+
+}  // namespace

@@ -1,0 +1,33 @@
+#pragma once
+
+// The index of the shipped catalog files, built once for all the tests of a program.
+#include "search/skyindex.h"
+
+#include <string>
+#include <vector>
+
+inline const SkySources& ShippedSources()
+{
+    static const SkySources sources = [] {
+        SkySources s;
+        std::vector<std::string> messages;
+        ReadSkySources(KOSMIRA_SOURCE_DIR, s, messages);
+        return s;
+    }();
+    return sources;
+}
+
+inline const SkyIndex& ShippedIndex()
+{
+    static const SkyIndex index(ShippedSources());
+    return index;
+}
+
+// The shown name of the first hit, "" when nothing matches.
+inline std::string FirstName(const std::string& query)
+{
+    const auto hits = ShippedIndex().Find(query, 5);
+    if (hits.empty())
+        return {};
+    return ShippedIndex().Object(hits.front().object).names.front();
+}

@@ -1,0 +1,278 @@
+// The object search over the shipped catalogs: ranking and matching rules, every shipped name
+// found by itself, and the entry for a further star list.
+#include "shippedindex.h"
+
+#include "catalog/catalogfile.h"
+#include "search/searchtext.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <string>
+
+namespace {
+
+TEST(SkyIndex, QueriesAndTheirFirstResults)
+{
+    const struct {
+        const char* query;
+        const char* first;
+    } cases[] = {
+        // Korean, Latin and English names, IAU abbreviations
+        {"베텔게우스", "베텔게우스"},
+        {"Betelgeuse", "베텔게우스"},
+        {"betelgeuse", "베텔게우스"},
+        {"BETEL GEUSE", "베텔게우스"},
+        {"Orion", "오리온자리"},  // the constellation before "Orion Nebula"
+        {"Ori", "오리온자리"},
+        {"오리온", "오리온자리"},
+        {"Cygnus", "백조자리"},
+        {"UMa", "큰곰자리"},
+        {"시리우스", "시리우스"},
+        {"Sirius", "시리우스"},
+        {"Polaris", "북극성"},
+        {"북극성", "북극성"},
+        // Bayer and Flamsteed designations in every spelling
+        {"α Ori", "베텔게우스"},
+        {"alf Ori", "베텔게우스"},
+        {"alpha Ori", "베텔게우스"},
+        {"Alpha Orionis", "베텔게우스"},
+        {"58 Ori", "베텔게우스"},
+        {"β Ori", "리겔"},
+        {"bet ori", "리겔"},
+        {"alpha cen", "리길 켄타우루스"},
+        {"α1 Cen", "리길 켄타우루스"},
+        {"alf CMa", "시리우스"},
+        {"HIP 27989", "베텔게우스"},
+        // Messier: with and without the space, Korean and English names
+        {"M42", "오리온 대성운"},
+        {"M 42", "오리온 대성운"},
+        {"m42", "오리온 대성운"},
+        {"M4", "M4"},  // the whole name before M40 .. M49
+        {"M31", "안드로메다 은하"},
+        {"안드로메다 은하", "안드로메다 은하"},
+        {"Andromeda Galaxy", "안드로메다 은하"},
+        {"플레이아데스", "플레이아데스 성단"},
+        {"Pleiades", "플레이아데스 성단"},
+        {"NGC 1976", "오리온 대성운"},  // the NGC object that is M42
+        {"NGC 224", "안드로메다 은하"},
+        // NGC objects
+        {"NGC 7000", "북아메리카 성운"},
+        {"ngc7000", "북아메리카 성운"},
+        {"북아메리카 성운", "북아메리카 성운"},
+        {"NGC 869", "페르세우스자리 h"},
+        {"NGC 55", "NGC 55"},
+        // the Sun, the Moon and the planets in Korean and English
+        {"태양", "태양"},
+        {"Sun", "태양"},
+        {"달", "달"},
+        {"moon", "달"},
+        {"목성", "목성"},
+        {"Jupiter", "목성"},
+        {"Saturn", "토성"},
+        {"명왕성", "명왕성"},
+        // Korean initial consonants, alone and mixed with syllables
+        {"ㅂㅌㄱㅇㅅ", "베텔게우스"},
+        {"베텔ㄱ", "베텔게우스"},
+        {"ㅅㄹㅇㅅ", "시리우스"},
+        {"ㅂㄱㅅ", "북극성"},
+        // beginnings and insides
+        {"Betel", "베텔게우스"},
+        {"텔게우", "베텔게우스"},
+        {"geuse", "베텔게우스"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FirstName(c.query), c.first) << c.query;
+}
+
+TEST(SkyIndex, RanksWholeNamesBeforeBeginningsBeforeInsides)
+{
+    // "M1": M1 itself, then M10 .. M19 and M100 .. M110 (beginnings), and no inside match
+    // comes before them.
+    const auto hits = ShippedIndex().Find("M1", 50);
+    ASSERT_GE(hits.size(), 12u);
+    EXPECT_EQ(hits[0].rank, 0);
+    EXPECT_EQ(ShippedIndex().Object(hits[0].object).number, 1);
+    for (std::size_t i = 1; i < hits.size(); ++i)
+        EXPECT_LE(hits[i - 1].rank, hits[i].rank) << i;
+    // One hit per object.
+    std::set<std::size_t> objects;
+    for (const auto& h : hits)
+        EXPECT_TRUE(objects.insert(h.object).second);
+}
+
+TEST(SkyIndex, NothingMatchesGivesNoHit)
+{
+    EXPECT_TRUE(ShippedIndex().Find("없는천체이름").empty());
+    EXPECT_TRUE(ShippedIndex().Find("").empty());
+    EXPECT_TRUE(ShippedIndex().Find("   ").empty());
+    EXPECT_EQ(ShippedIndex().Find("M", 7).size(), 7u);  // the limit holds
+}
+
+// Every name the shipped files give an object finds that object by itself, as the first hit
+// or, where several objects share the name (one NGC object under two numbers), among the
+// hits of rank 0.
+TEST(SkyIndex, EveryShippedNameFindsItsObject)
+{
+    const SkyIndex& index = ShippedIndex();
+    std::size_t names = 0;
+    for (std::size_t i = 0; i < index.Objects().size(); ++i) {
+        const SkyObject& o = index.Object(i);
+        if (o.sameAs >= 0)
+            continue;
+        for (const std::string& name : o.names) {
+            ++names;
+            const auto hits = index.Find(name, 400);
+            bool found = false;
+            for (const auto& h : hits)
+                found = found || (h.rank == 0 && h.object == i);
+            EXPECT_TRUE(found) << name;
+            ASSERT_FALSE(hits.empty()) << name;
+            EXPECT_EQ(hits.front().rank, 0) << name;
+        }
+    }
+    EXPECT_GT(names, 2500u);
+}
+
+// The names of the files themselves, read here line by line, each find its object.
+TEST(SkyIndex, EveryLineOfTheNameFilesIsFindable)
+{
+    const SkyIndex& index = ShippedIndex();
+    auto findable = [&](const std::string& name) {
+        const auto hits = index.Find(name, 5);
+        return !hits.empty() && hits.front().rank == 0;
+    };
+    std::size_t checked = 0;
+    CatalogFile file;
+    ASSERT_TRUE(file.ReadLines(std::string(KOSMIRA_SOURCE_DIR) + "/data/starname.dat"));
+    for (std::size_t i = 0; i < file.LineCount(); ++i, ++checked)
+        EXPECT_TRUE(findable(std::string(file.Line(i)).substr(13))) << file.Line(i);
+    ASSERT_TRUE(file.ReadLines(std::string(KOSMIRA_SOURCE_DIR) + "/data/ngc.dat"));
+    for (std::size_t i = 0; i < file.LineCount(); ++i, ++checked)
+        EXPECT_TRUE(findable(std::string(file.Line(i)).substr(31))) << file.Line(i);
+    ASSERT_TRUE(file.ReadLines(std::string(KOSMIRA_SOURCE_DIR) + "/data/conname.dat"));
+    for (std::size_t i = 0; i < file.LineCount(); ++i, ++checked) {
+        const std::string line = file.Line(i);
+        const std::size_t tab = line.find('\t');
+        EXPECT_TRUE(findable(line.substr(0, tab))) << line;
+        EXPECT_TRUE(findable(line.substr(tab + 1, line.find('\t', tab + 1) - tab - 1))) << line;
+    }
+    for (int m = 1; m <= 110; ++m, ++checked) {
+        EXPECT_TRUE(findable("M" + std::to_string(m))) << m;
+        EXPECT_TRUE(findable("M " + std::to_string(m))) << m;
+    }
+    ASSERT_TRUE(file.ReadLines(std::string(KOSMIRA_SOURCE_DIR) + "/data/designation.dat"));
+    for (std::size_t i = 0; i < file.LineCount(); ++i) {
+        std::string line = file.Line(i);
+        std::size_t start = line.find('\t', line.find('\t') + 1) + 1;  // after kind and key
+        const bool star = line[0] == 'S';
+        for (std::size_t field = 2; start != 0; ++field) {
+            const std::size_t tab = line.find('\t', start);
+            const std::string name = line.substr(start, tab == std::string::npos ? tab : tab - start);
+            start = tab == std::string::npos ? 0 : tab + 1;
+            if (name.empty() || (star && field == 6) || (line[0] == 'M' && field == 5))
+                continue;  // magnitudes
+            EXPECT_TRUE(findable(name)) << line << " / " << name;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 2000u);
+}
+
+TEST(SkyIndex, MessierAndTheSameNgcObjectAreOneObject)
+{
+    const SkyIndex& index = ShippedIndex();
+    const int m42 = index.MessierObject(42);
+    ASSERT_GE(m42, 0);
+    EXPECT_EQ(index.NgcObject(1976), m42);
+    EXPECT_EQ(index.NgcObject(7000) >= 0, true);
+    EXPECT_EQ(index.Object(static_cast<std::size_t>(index.NgcObject(7000))).kind, SkyObjectKind::Ngc);
+    // M42 is a nebula: d3-celestial's "sfr" maps to the nebula code.
+    EXPECT_EQ(index.Object(static_cast<std::size_t>(m42)).deepSkyType, NgcType::DiffuseNebula);
+    EXPECT_EQ(index.Object(static_cast<std::size_t>(index.MessierObject(13))).deepSkyType,
+              NgcType::GlobularCluster);
+}
+
+TEST(SkyIndex, NamedStarsSitOnTheirStarsWithMagnitudes)
+{
+    const SkyIndex& index = ShippedIndex();
+    // Published V magnitudes (Hipparcos): Sirius -1.44, Betelgeuse 0.45 (variable), Vega 0.03.
+    const struct {
+        const char* name;
+        double magnitude;
+        int hip;
+    } cases[] = {{"시리우스", -1.44, 32349}, {"베텔게우스", 0.45, 27989}, {"베가", 0.03, 91262}};
+    for (const auto& c : cases) {
+        const auto hits = index.Find(c.name, 1);
+        ASSERT_EQ(hits.size(), 1u);
+        const SkyObject& o = index.Object(hits[0].object);
+        EXPECT_EQ(o.kind, SkyObjectKind::Star);
+        EXPECT_GE(o.starIndex, 0) << c.name;
+        EXPECT_NEAR(o.magnitude, c.magnitude, 0.05) << c.name;
+        EXPECT_EQ(o.hip, c.hip);
+    }
+}
+
+// A further star list (the deep Hipparcos catalogue) joins through AddStars: a known HIP
+// number names the star that has it, a star on a star.dat position names that star, any
+// other becomes a new star.
+TEST(SkyIndex, FurtherStarsAreSearchableByTheirHipNumber)
+{
+    SkyIndex index(ShippedSources());
+    const std::size_t before = index.Objects().size();
+    const auto polaris = index.Find("Polaris", 1);
+    ASSERT_EQ(polaris.size(), 1u);
+    const SkyObject star0 = index.Object(index.StarObjects()[0]);
+    const std::vector<HipStar> extra = {
+        {11767, SphericalCoord(0.662, 1.5580), 1.97},  // Polaris, already known by number
+        {999001, star0.position, star0.magnitude},      // on a star.dat position
+        {999002, SphericalCoord(1.0, -0.5), 9.5},        // a new, faint star
+    };
+    EXPECT_EQ(index.AddStars(extra), 1u);
+    EXPECT_EQ(index.Objects().size(), before + 1);
+    EXPECT_EQ(index.Find("HIP 11767", 1)[0].object, polaris[0].object);
+    EXPECT_EQ(index.Find("HIP 999001", 1)[0].object, index.StarObjects()[0]);
+    const auto fresh = index.Find("HIP 999002", 1);
+    ASSERT_EQ(fresh.size(), 1u);
+    EXPECT_EQ(index.Object(fresh[0].object).magnitude, 9.5);
+    EXPECT_EQ(fresh[0].rank, 0);
+}
+
+TEST(Designations, BadLinesAreRefused)
+{
+    Designations d;
+    const char* const bad[] = {
+        "",
+        "X\tfoo",
+        "S\tabc\t시리우스\tSirius\tα CMa\t9 CMa\t-1.44",   // HIP not a number
+        "S\t32349\t시리우스\tSirius\tα CMa\t9 CMa",        // a field short
+        "S\t32349\t시리우스\tSirius\tα CMa\t9 CMa\tnan",   // magnitude not finite
+        "M\t111\t\t\t\t5.0",                              // no M111
+        "M\t0\t\t\t\t5.0",
+        "N\t7000\t\tNorth America",                       // no name
+        "C\t\tOrion\tOrionis",
+    };
+    for (const char* line : bad)
+        EXPECT_FALSE(ParseDesignationLine(line, d)) << line;
+    EXPECT_TRUE(d.stars.empty() && d.messier.empty() && d.ngc.empty() && d.constellations.empty());
+    EXPECT_TRUE(ParseDesignationLine("S\t32349\t시리우스\tSirius\tα CMa\t9 CMa\t-1.44\r", d));
+    ASSERT_EQ(d.stars.size(), 1u);
+    EXPECT_EQ(d.stars[0].flamsteed, "9 CMa");
+    EXPECT_TRUE(ParseDesignationLine("M\t45\t플레이아데스 성단\tPleiades\t\t", d));
+    EXPECT_TRUE(std::isnan(d.messier[0].magnitude));
+}
+
+TEST(Designations, TheShippedFileReadsWhole)
+{
+    Designations d;
+    ASSERT_TRUE(ReadDesignations(std::string(KOSMIRA_SOURCE_DIR) + "/" + kDesignationFile, d));
+    EXPECT_EQ(d.skippedLines, 0u);
+    EXPECT_EQ(d.constellations.size(), 88u);
+    EXPECT_EQ(d.stars.size(), 188u);
+    EXPECT_EQ(d.messier.size(), 110u);
+    EXPECT_EQ(d.ngc.size(), 776u);
+    EXPECT_FALSE(ReadDesignations("/nonexistent/designation.dat", d));
+}
+
+}  // namespace
