@@ -309,7 +309,7 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     glBlendFunc(GL_SRC_ALPHA, GL_DST_ALPHA);
     // Pictures drawn pixel by pixel (immediate mode) keep their on-screen size too.
     glPixelZoom(GLfloat(labelScale_), GLfloat(labelScale_));
-    nightColours = NightVision::On() && !immediate_;
+    nightColours = night_ && !immediate_;
     atlas_.SetNight(nightColours);
     const Colour background =
         nightColours ? NightColour(scene_.colours.skyBackground) : scene_.colours.skyBackground;

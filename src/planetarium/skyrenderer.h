@@ -57,6 +57,8 @@ public:
     // Draws night vision's reds itself (display colours, stars, labels); immediate mode,
     // kept for comparison, leaves the frame to be mapped whole.
     bool MapsNightColours() const { return !immediate_; }
+    // Night vision for the frames drawn from now on (the view sets it for screen frames only).
+    void SetNightVision(bool night) { night_ = night; }
 
     bool HasStarTexture() const { return starTexture_ != 0; }
     bool HasNameImage() const { return nameImage_ != nullptr; }
@@ -104,6 +106,7 @@ private:
 
     const SkyScene scene_;  // a copy of the references
     bool immediate_ = false;
+    bool night_ = false;
     std::vector<std::uint8_t> nightStarColours_;  // starColours_ mapped, made when first needed
     const std::vector<std::uint8_t>& NightStarColours();
     double labelScale_ = 1.0;

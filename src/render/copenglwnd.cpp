@@ -176,6 +176,7 @@ QImage COpenGLWnd::RenderImage()
 {
     if (failed_ || !MakeCurrent())
         return QImage();
+    forScreen_ = false;
     RenderFrame();
     return image_;
 }
@@ -187,7 +188,9 @@ void COpenGLWnd::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), Qt::black);
         return;
     }
+    forScreen_ = true;
     RenderFrame();
+    forScreen_ = false;
     // Night vision maps the frame on screen only; RenderImage keeps the day colours.
     if (NightVision::On() && !DrawsNightColours())
         NightVision::Map(image_);
