@@ -1,4 +1,5 @@
 #include "planetarium/cplanetariumview.h"
+#include "image/nightvision.h"
 #include "astro/math/angles.h"
 
 #include "planetarium/findbody.h"
@@ -99,6 +100,7 @@ void CPlanetariumView::resizeEvent(QResizeEvent* event)
 void CPlanetariumView::DrawScene()
 {
     renderer_->SetLabelScale(devicePixelRatioF());
+    renderer_->SetNightVision(NightVision::On() && DrawingForScreen());
     renderer_->Draw(viewCentre_, *flags_, SurfaceSize());
 }
 

@@ -263,7 +263,7 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_DST_ALPHA);
-    nightColours = NightVision::On();
+    nightColours = night_;
     atlas_.SetNight(nightColours);
     const Colour background =
         nightColours ? NightColour(scene_.colours.skyBackground) : scene_.colours.skyBackground;

@@ -60,6 +60,8 @@ public:
     // The catalogue frame's model-view (J2000 equatorial to eye), the projection and the
     // viewport of the last Draw, for the click lookup.
     void LastFrame(double modelView[16], double projection[16], int viewport[4]) const;
+    // Night vision for the frames drawn from now on (the view sets it for screen frames only).
+    void SetNightVision(bool night) { night_ = night; }
 
     bool HasStarTexture() const { return starTexture_ != 0; }
     bool HasNameImage() const { return nameImage_ != nullptr; }
@@ -110,6 +112,7 @@ private:
     const CatalogLabels& Labels();
 
     const SkyScene scene_;  // a copy of the references
+    bool night_ = false;
     std::vector<std::uint8_t> nightStarColours_;  // stars_.colours mapped, made when first needed
     const std::vector<std::uint8_t>& NightStarColours();
     double labelScale_ = 1.0;

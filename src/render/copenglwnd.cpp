@@ -182,7 +182,9 @@ QImage COpenGLWnd::RenderImage()
 {
     if (failed_ || !MakeCurrent())
         return QImage();
+    forScreen_ = false;
     RenderFrame();
+    frameShown_ = false;  // the next paint draws a screen frame again
     return image_;
 }
 
@@ -198,7 +200,9 @@ void COpenGLWnd::paintEvent(QPaintEvent* event)
     // shifted) shows the last frame again, when there is one of the current size.
     const bool whole = event->region().rectCount() == 1 && event->rect() == rect();
     if (whole || !frameShown_ || image_.size() != framebuffer_->size()) {
+        forScreen_ = true;
         RenderFrame();
+        forScreen_ = false;
         // Night vision maps the frame on screen only; RenderImage keeps the day colours.
         if (NightVision::On() && !DrawsNightColours())
             NightVision::Map(image_);

@@ -47,6 +47,9 @@ protected:
     // True when DrawScene draws night vision's reds itself; otherwise the finished frame is
     // mapped pixel by pixel before it is shown.
     virtual bool DrawsNightColours() const { return false; }
+    // True while the frame being drawn is for the screen (a paint), false for RenderImage
+    // (printing, saving): only the screen gets night vision.
+    bool DrawingForScreen() const { return forScreen_; }
     // One-time set-up that needs a current context (textures, images); called exactly once,
     // right after the context was created and made current for the first time.
     virtual void OnContextCreated() {}
@@ -71,5 +74,6 @@ private:
     bool packInvert_ = false;  // the driver can read rows top row first
     bool frameShown_ = false;  // image_ holds a frame of the current surface
     bool failed_ = false;
+    bool forScreen_ = false;
     int contextCreatedCount_ = 0;
 };
