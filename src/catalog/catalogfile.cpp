@@ -56,7 +56,7 @@ bool CatalogFile::ReadLines(const std::string& path)
     if (path.size() + std::strlen(".gz") + 1 > kMaxPathBytes)
         return false;
     GzFileStream stream;
-    if (!stream.Open(path + ".gz", DataStream::kRead))
+    if (!stream.Open(path + ".gz"))
         return false;
     stream.maxLength = static_cast<std::uint64_t>(kMaxFileBytes);
     if (!stream.ReadAll(buffer_, length_)) {

@@ -12,7 +12,7 @@
 class CatalogFile {
 public:
     CatalogFile() = default;
-    virtual ~CatalogFile();
+    ~CatalogFile();
     CatalogFile(const CatalogFile&) = delete;
     CatalogFile& operator=(const CatalogFile&) = delete;
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 #include <new>
 #include <vector>
@@ -13,31 +12,21 @@ GzFileStream::~GzFileStream()
         Close();
 }
 
-bool GzFileStream::Open(const std::string& path, std::int32_t openMode)
+bool GzFileStream::Open(const std::string& path)
 {
     if (IsOpen())
         return false;
-    if (openMode == kWrite) {
-        file = gzopen(path.c_str(), "wb");
-        SetMode(file ? kWrite : kNotOpen);
-        if (file)
-            ApplyParams();
-        return file != nullptr;
-    }
-    if (openMode == kRead) {
-        if (std::FILE* plain = std::fopen(path.c_str(), "rb")) {
-            long size = -1;
-            if (std::fseek(plain, 0, SEEK_END) == 0)
-                size = std::ftell(plain);
-            std::fclose(plain);
-            // A chunk of the compressed size must be countable in 32 bits.
-            if (size >= 0 && size <= std::numeric_limits<std::int32_t>::max()) {
-                compressedSize = static_cast<std::int32_t>(size);
-                file = gzopen(path.c_str(), "rb");
-            }
+    if (std::FILE* plain = std::fopen(path.c_str(), "rb")) {
+        long size = -1;
+        if (std::fseek(plain, 0, SEEK_END) == 0)
+            size = std::ftell(plain);
+        std::fclose(plain);
+        // A chunk of the compressed size must be countable in 32 bits.
+        if (size >= 0 && size <= std::numeric_limits<std::int32_t>::max()) {
+            compressedSize = static_cast<std::int32_t>(size);
+            file = gzopen(path.c_str(), "rb");
         }
     }
-    SetMode(file ? openMode : kNotOpen);
     return file != nullptr;
 }
 
@@ -50,29 +39,9 @@ bool GzFileStream::Close()
     return result == Z_OK;
 }
 
-bool GzFileStream::IsOpen()
-{
-    return file != nullptr;
-}
-
-bool GzFileStream::Write(const void* bytes, std::int32_t count)
-{
-    if (!IsOpen() || mode != kWrite || count < 0)
-        return false;
-    return gzwrite(file, bytes, static_cast<unsigned>(count)) == count;
-}
-
-bool GzFileStream::WriteString(const char* text)
-{
-    const std::size_t n = std::strlen(text);
-    if (n > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
-        return false;
-    return Write(text, static_cast<std::int32_t>(n));
-}
-
 std::int32_t GzFileStream::Read(void* destination, std::int32_t count)
 {
-    if (!IsOpen() || mode != kRead || count < 0)
+    if (!IsOpen() || count < 0)
         return 0;
     return gzread(file, destination, static_cast<unsigned>(count));
 }
@@ -80,7 +49,7 @@ std::int32_t GzFileStream::Read(void* destination, std::int32_t count)
 bool GzFileStream::ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& length)
 {
     length = 0;
-    if (!IsOpen() || mode != kRead || compressedSize == 0)
+    if (!IsOpen() || compressedSize == 0)
         return false;
 
     // First pass: count the decompressed bytes through a small scratch buffer, giving up
@@ -122,11 +91,4 @@ bool GzFileStream::ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& lengt
     length = static_cast<std::uint32_t>(total);
     buffer = std::move(joined);
     return true;
-}
-
-std::int32_t GzFileStream::ApplyParams()
-{
-    if (!IsOpen() || mode != kWrite)
-        return Z_STREAM_ERROR;
-    return gzsetparams(file, level, strategy);
 }
