@@ -15,11 +15,6 @@ constexpr long kMaxFileBytes = 64L << 20;
 
 }  // namespace
 
-CatalogFile::~CatalogFile()
-{
-    Release();
-}
-
 void CatalogFile::Release()
 {
     buffer_.reset();

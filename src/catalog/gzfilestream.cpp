@@ -6,12 +6,6 @@
 #include <new>
 #include <vector>
 
-GzFileStream::~GzFileStream()
-{
-    if (IsOpen())
-        Close();
-}
-
 bool GzFileStream::Open(const std::string& path)
 {
     if (IsOpen())
@@ -24,26 +18,24 @@ bool GzFileStream::Open(const std::string& path)
         // A chunk of the compressed size must be countable in 32 bits.
         if (size >= 0 && size <= std::numeric_limits<std::int32_t>::max()) {
             compressedSize = static_cast<std::int32_t>(size);
-            file = gzopen(path.c_str(), "rb");
+            file_.reset(gzopen(path.c_str(), "rb"));
         }
     }
-    return file != nullptr;
+    return IsOpen();
 }
 
 bool GzFileStream::Close()
 {
     if (!IsOpen())
         return false;
-    const int result = gzclose(file);
-    file = nullptr;
-    return result == Z_OK;
+    return gzclose(file_.release()) == Z_OK;
 }
 
 std::int32_t GzFileStream::Read(void* destination, std::int32_t count)
 {
     if (!IsOpen() || count < 0)
         return 0;
-    return gzread(file, destination, static_cast<unsigned>(count));
+    return gzread(file_.get(), destination, static_cast<unsigned>(count));
 }
 
 bool GzFileStream::ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& length)
@@ -55,13 +47,13 @@ bool GzFileStream::ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& lengt
     // First pass: count the decompressed bytes through a small scratch buffer, giving up
     // past the cap; second pass: decompress again into one buffer of exactly that size.
     // Working memory is thus the output plus the scratch buffer.
-    const z_off_t start = gztell(file);  // what was read before stays read
+    const z_off_t start = gztell(file_.get());  // what was read before stays read
     if (start < 0)
         return false;
     std::vector<char> scratch(kScratchBytes);
     std::uint64_t total = 0;
     for (;;) {
-        const int n = gzread(file, scratch.data(), static_cast<unsigned>(scratch.size()));
+        const int n = gzread(file_.get(), scratch.data(), static_cast<unsigned>(scratch.size()));
         if (n < 0)
             return false;
         if (n == 0)
@@ -72,8 +64,8 @@ bool GzFileStream::ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& lengt
     }
     // zlib reports a stream cut short as a plain end of data and keeps the error aside.
     int error = Z_OK;
-    gzerror(file, &error);
-    if (error != Z_OK || total == 0 || gzseek(file, start, SEEK_SET) != start)
+    gzerror(file_.get(), &error);
+    if (error != Z_OK || total == 0 || gzseek(file_.get(), start, SEEK_SET) != start)
         return false;
 
     std::unique_ptr<char[]> joined(new (std::nothrow) char[total + 1]);
@@ -82,7 +74,7 @@ bool GzFileStream::ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& lengt
     std::uint64_t done = 0;
     while (done < total) {
         const std::uint64_t want = std::min<std::uint64_t>(total - done, kScratchBytes * 16);
-        const int n = gzread(file, joined.get() + done, static_cast<unsigned>(want));
+        const int n = gzread(file_.get(), joined.get() + done, static_cast<unsigned>(want));
         if (n <= 0)
             return false;
         done += static_cast<std::uint64_t>(n);
