@@ -25,20 +25,25 @@ function(kosmira_library sub)
   target_link_libraries(kosmira_${sub} PUBLIC ${K_DEPS} ${K_PUBLIC_LIBS})
 endfunction()
 
-# kosmira_test(<name> LABEL unit|gui|gl [OWN_MAIN] SOURCES <files...> LIBS <targets...>)
-# OWN_MAIN: the sources bring their own main() (gui and gl tests create the QApplication).
+# kosmira_test(<name> LABEL unit|gui|gl [OWN_MAIN | QT_MAIN] SOURCES <files...> LIBS <targets...>)
+# OWN_MAIN: the sources bring their own main(). QT_MAIN: the shared main of the gui and gl
+# tests (tests/support/qt_main.cpp: a QApplication in a throw-away home).
 # One GoogleTest executable; each test case becomes a CTest test labelled LABEL, discovered
 # at test time so that gui and gl executables only need a display when ctest runs.
 find_package(GTest QUIET)
 function(kosmira_test name)
-  cmake_parse_arguments(K "OWN_MAIN" "LABEL" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(K "OWN_MAIN;QT_MAIN" "LABEL" "SOURCES;LIBS" ${ARGN})
   if(NOT GTest_FOUND)
     message(WARNING "GoogleTest not found: ${name} is not built")
     return()
   endif()
+  if(K_QT_MAIN)
+    list(APPEND K_SOURCES ${PROJECT_SOURCE_DIR}/tests/support/qt_main.cpp)
+    list(APPEND K_LIBS kosmira_testsupport)
+  endif()
   add_executable(${name} ${K_SOURCES})
   target_link_libraries(${name} PRIVATE ${K_LIBS} GTest::gtest GTest::gmock)
-  if(NOT K_OWN_MAIN)
+  if(NOT K_OWN_MAIN AND NOT K_QT_MAIN)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
   target_compile_definitions(${name} PRIVATE

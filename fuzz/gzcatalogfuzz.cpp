@@ -6,25 +6,26 @@
 #include "fuzz/cataloglinesfuzz.h"
 #include "image/textbitmap.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 // Rendering a label costs far more than parsing; a few per input cover the label path.
 constexpr std::size_t kLabelledLines = 4;
 
+// One folder for the whole run, in the system's temporary directory, removed at exit.
 const std::string& TemporaryFolder()
 {
+    static const QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/kosmira-fuzz-gz-XXXXXX"));
     static const std::string folder = [] {
-        char pattern[] = "/tmp/kosmira-fuzz-gz-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        if (!made)
+        if (!dir.isValid())
             std::abort();
-        return std::string(made);
+        return dir.path().toStdString();
     }();
     return folder;
 }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <spawn.h>
 #include <string>
 #include <sys/stat.h>
@@ -25,8 +26,10 @@ std::string TempHome()
 {
     static std::string home;
     if (home.empty()) {
-        char pattern[] = "/tmp/kosmira-bench-XXXXXX";
-        if (const char* made = mkdtemp(pattern))
+        // The system's temporary directory (TMPDIR when set).
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "kosmira-bench-XXXXXX").string();
+        if (const char* made = mkdtemp(pattern.data()))
             home = made;
         mkdir((home + "/Desktop").c_str(), 0700);
         mkdir((home + "/runtime").c_str(), 0700);

@@ -279,19 +279,18 @@ void CLocationDlg::ShowZoneName()
 
 void CLocationDlg::SetSiteFields(double longitude, double latitude, double zone)
 {
-    const double lonDeg = longitude * kDegreesPerRadian;
-    eastWest->setCurrentIndex(lonDeg > 0 ? 0 : 1);
-    const Dms lon = SplitDegrees(std::fabs(lonDeg));
-    lonDegrees = lon.degrees;
-    lonMinutes = lon.minutes;
-    lonSeconds = lon.seconds;
-
-    const double latDeg = latitude * kDegreesPerRadian;
-    northSouth->setCurrentIndex(latDeg > 0 ? 0 : 1);
-    const Dms lat = SplitDegrees(std::fabs(latDeg));
-    latDegrees = lat.degrees;
-    latMinutes = lat.minutes;
-    latSeconds = lat.seconds;
+    // The hemisphere box (east or north first) and degrees, minutes, seconds of one angle.
+    auto setAngle = [](double radians, QComboBox* hemisphere, uint32_t& degrees,
+                       uint32_t& minutes, uint32_t& seconds) {
+        const double angle = radians * kDegreesPerRadian;
+        hemisphere->setCurrentIndex(angle > 0 ? 0 : 1);
+        const Dms dms = SplitDegrees(std::fabs(angle));
+        degrees = dms.degrees;
+        minutes = dms.minutes;
+        seconds = dms.seconds;
+    };
+    setAngle(longitude, eastWest, lonDegrees, lonMinutes, lonSeconds);
+    setAngle(latitude, northSouth, latDegrees, latMinutes, latSeconds);
 
     zoneHours = static_cast<float>(std::fabs(zone));
     aheadBehind->setCurrentIndex(zone > 0 ? 0 : 1);

@@ -10,7 +10,6 @@ public:
     BoundarySegment() = default;
     // Built from the previous corner and the current one, normalised as above.
     BoundarySegment(const SphericalCoord& previous, const SphericalCoord& current);
-    virtual ~BoundarySegment() = default;
 
     SphericalCoord start;  // RA, Dec, radians
     SphericalCoord end;

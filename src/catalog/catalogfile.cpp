@@ -15,11 +15,6 @@ constexpr long kMaxFileBytes = 64L << 20;
 
 }  // namespace
 
-CatalogFile::~CatalogFile()
-{
-    Release();
-}
-
 void CatalogFile::Release()
 {
     buffer_.reset();
@@ -56,7 +51,7 @@ bool CatalogFile::ReadLines(const std::string& path)
     if (path.size() + std::strlen(".gz") + 1 > kMaxPathBytes)
         return false;
     GzFileStream stream;
-    if (!stream.Open(path + ".gz", DataStream::kRead))
+    if (!stream.Open(path + ".gz"))
         return false;
     stream.maxLength = static_cast<std::uint64_t>(kMaxFileBytes);
     if (!stream.ReadAll(buffer_, length_)) {

@@ -11,11 +11,6 @@
 // line is a NUL-terminated, writable string inside the buffer.
 class CatalogFile {
 public:
-    CatalogFile() = default;
-    virtual ~CatalogFile();
-    CatalogFile(const CatalogFile&) = delete;
-    CatalogFile& operator=(const CatalogFile&) = delete;
-
     // Loads the file; true when the plain file or its ".gz" form was read. Paths whose
     // ".gz" form would not fit in 260 bytes are refused when the plain file is missing, and
     // so is content above 64 MiB (plain or decompressed).

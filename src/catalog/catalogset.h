@@ -22,7 +22,6 @@ using CatalogList = std::vector<std::unique_ptr<T>>;
 class CatalogSet {
 public:
     CatalogSet() = default;
-    virtual ~CatalogSet() = default;
     CatalogSet(const CatalogSet&) = delete;
     CatalogSet& operator=(const CatalogSet&) = delete;
     CatalogSet(CatalogSet&&) = default;

@@ -7,7 +7,6 @@ class ConstellationLine {
 public:
     ConstellationLine() = default;
     ConstellationLine(const SphericalCoord& from, const SphericalCoord& to) : start(from), end(to) {}
-    virtual ~ConstellationLine() = default;
 
     SphericalCoord start;  // RA, Dec, radians
     SphericalCoord end;

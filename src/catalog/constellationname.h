@@ -12,7 +12,6 @@ public:
     ConstellationName() = default;
     ConstellationName(std::string constellationName, const SphericalCoord& pos)
         : name(std::move(constellationName)), position(pos) {}
-    virtual ~ConstellationName() = default;
 
     std::string name;         // as read
     SphericalCoord position;  // RA, Dec of the label, radians

@@ -10,7 +10,6 @@ public:
     ConstellationZone() = default;
     ConstellationZone(double raHighRad, double raLowRad, double decLowRad, std::string zoneName)
         : raHigh(raHighRad), raLow(raLowRad), decLow(decLowRad), name(std::move(zoneName)) {}
-    virtual ~ConstellationZone() = default;
 
     double raHigh = 0.0;  // radians, exclusive
     double raLow = 0.0;   // radians, inclusive

@@ -2,97 +2,58 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 #include <new>
 #include <vector>
 
-GzFileStream::~GzFileStream()
-{
-    if (IsOpen())
-        Close();
-}
-
-bool GzFileStream::Open(const std::string& path, std::int32_t openMode)
+bool GzFileStream::Open(const std::string& path)
 {
     if (IsOpen())
         return false;
-    if (openMode == kWrite) {
-        file = gzopen(path.c_str(), "wb");
-        SetMode(file ? kWrite : kNotOpen);
-        if (file)
-            ApplyParams();
-        return file != nullptr;
-    }
-    if (openMode == kRead) {
-        if (std::FILE* plain = std::fopen(path.c_str(), "rb")) {
-            long size = -1;
-            if (std::fseek(plain, 0, SEEK_END) == 0)
-                size = std::ftell(plain);
-            std::fclose(plain);
-            // A chunk of the compressed size must be countable in 32 bits.
-            if (size >= 0 && size <= std::numeric_limits<std::int32_t>::max()) {
-                compressedSize = static_cast<std::int32_t>(size);
-                file = gzopen(path.c_str(), "rb");
-            }
+    if (std::FILE* plain = std::fopen(path.c_str(), "rb")) {
+        long size = -1;
+        if (std::fseek(plain, 0, SEEK_END) == 0)
+            size = std::ftell(plain);
+        std::fclose(plain);
+        // A chunk of the compressed size must be countable in 32 bits.
+        if (size >= 0 && size <= std::numeric_limits<std::int32_t>::max()) {
+            compressedSize = static_cast<std::int32_t>(size);
+            file_.reset(gzopen(path.c_str(), "rb"));
         }
     }
-    SetMode(file ? openMode : kNotOpen);
-    return file != nullptr;
+    return IsOpen();
 }
 
 bool GzFileStream::Close()
 {
     if (!IsOpen())
         return false;
-    const int result = gzclose(file);
-    file = nullptr;
-    return result == Z_OK;
-}
-
-bool GzFileStream::IsOpen()
-{
-    return file != nullptr;
-}
-
-bool GzFileStream::Write(const void* bytes, std::int32_t count)
-{
-    if (!IsOpen() || mode != kWrite || count < 0)
-        return false;
-    return gzwrite(file, bytes, static_cast<unsigned>(count)) == count;
-}
-
-bool GzFileStream::WriteString(const char* text)
-{
-    const std::size_t n = std::strlen(text);
-    if (n > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
-        return false;
-    return Write(text, static_cast<std::int32_t>(n));
+    return gzclose(file_.release()) == Z_OK;
 }
 
 std::int32_t GzFileStream::Read(void* destination, std::int32_t count)
 {
-    if (!IsOpen() || mode != kRead || count < 0)
+    if (!IsOpen() || count < 0)
         return 0;
-    return gzread(file, destination, static_cast<unsigned>(count));
+    return gzread(file_.get(), destination, static_cast<unsigned>(count));
 }
 
 bool GzFileStream::ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& length)
 {
     length = 0;
-    if (!IsOpen() || mode != kRead || compressedSize == 0)
+    if (!IsOpen() || compressedSize == 0)
         return false;
 
     // First pass: count the decompressed bytes through a small scratch buffer, giving up
     // past the cap; second pass: decompress again into one buffer of exactly that size.
     // Working memory is thus the output plus the scratch buffer.
-    const z_off_t start = gztell(file);  // what was read before stays read
+    const z_off_t start = gztell(file_.get());  // what was read before stays read
     if (start < 0)
         return false;
     std::vector<char> scratch(kScratchBytes);
     std::uint64_t total = 0;
     for (;;) {
-        const int n = gzread(file, scratch.data(), static_cast<unsigned>(scratch.size()));
+        const int n = gzread(file_.get(), scratch.data(), static_cast<unsigned>(scratch.size()));
         if (n < 0)
             return false;
         if (n == 0)
@@ -103,8 +64,8 @@ bool GzFileStream::ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& lengt
     }
     // zlib reports a stream cut short as a plain end of data and keeps the error aside.
     int error = Z_OK;
-    gzerror(file, &error);
-    if (error != Z_OK || total == 0 || gzseek(file, start, SEEK_SET) != start)
+    gzerror(file_.get(), &error);
+    if (error != Z_OK || total == 0 || gzseek(file_.get(), start, SEEK_SET) != start)
         return false;
 
     std::unique_ptr<char[]> joined(new (std::nothrow) char[total + 1]);
@@ -113,7 +74,7 @@ bool GzFileStream::ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& lengt
     std::uint64_t done = 0;
     while (done < total) {
         const std::uint64_t want = std::min<std::uint64_t>(total - done, kScratchBytes * 16);
-        const int n = gzread(file, joined.get() + done, static_cast<unsigned>(want));
+        const int n = gzread(file_.get(), joined.get() + done, static_cast<unsigned>(want));
         if (n <= 0)
             return false;
         done += static_cast<std::uint64_t>(n);
@@ -122,11 +83,4 @@ bool GzFileStream::ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& lengt
     length = static_cast<std::uint32_t>(total);
     buffer = std::move(joined);
     return true;
-}
-
-std::int32_t GzFileStream::ApplyParams()
-{
-    if (!IsOpen() || mode != kWrite)
-        return Z_STREAM_ERROR;
-    return gzsetparams(file, level, strategy);
 }

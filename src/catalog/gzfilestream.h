@@ -1,39 +1,39 @@
 #pragma once
 
-#include "catalog/datastream.h"
-
+#include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <zlib.h>
 
-// A file read or written through zlib's gz interface.
-class GzFileStream : public DataStream {
+// A gzip file read through zlib's gz interface (the catalogs are only ever read); closed
+// when it goes.
+class GzFileStream {
 public:
-    GzFileStream() = default;
-    ~GzFileStream() override;
-    GzFileStream(const GzFileStream&) = delete;
-    GzFileStream& operator=(const GzFileStream&) = delete;
-
-    // Mode 1 opens for writing ("wb", then ApplyParams); mode 2 opens an existing file for
-    // reading after taking its size on disk. Fails when already open.
-    bool Open(const std::string& path, std::int32_t openMode);
-
-    bool Close() override;
-    bool IsOpen() override;
-    bool Write(const void* bytes, std::int32_t count) override;
-    bool WriteString(const char* text) override;
-    std::int32_t Read(void* destination, std::int32_t count) override;
+    // Opens an existing file for reading after taking its size on disk. Fails when already
+    // open or when the file cannot be opened.
+    bool Open(const std::string& path);
+    bool Close();
+    bool IsOpen() const { return file_ != nullptr; }
+    // Up to count decompressed bytes; 0 when not open or count is negative.
+    std::int32_t Read(void* destination, std::int32_t count);
     // Reads to the end into one buffer of exactly the decompressed size (the stream is
-    // decompressed twice: once to count, once to fill). Fails on a read error, on a
-    // compressed stream that is cut short, when nothing was decompressed and when the
-    // content would exceed maxLength bytes.
-    bool ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& length) override;
-    std::int32_t ApplyParams() override;
+    // decompressed twice: once to count, once to fill). The buffer holds one NUL byte past
+    // `length` so text can be terminated in place. Fails on a read error, on a compressed
+    // stream that is cut short, when nothing was decompressed and when the content would
+    // exceed maxLength bytes.
+    bool ReadAll(std::unique_ptr<char[]>& buffer, std::uint32_t& length);
 
     // The largest plausible catalog is a few megabytes.
     static constexpr std::uint64_t kDefaultMaxLength = 64ull << 20;
     static constexpr std::size_t kScratchBytes = 64u << 10;
 
-    gzFile file = nullptr;
     std::uint64_t maxLength = kDefaultMaxLength;  // ReadAll refuses longer content
-    std::int32_t compressedSize = 0;  // bytes on disk, taken when opened for reading
+    std::int32_t compressedSize = 0;  // bytes on disk, taken when opened
+
+private:
+    struct Closer {
+        void operator()(gzFile f) const { gzclose(f); }
+    };
+    std::unique_ptr<gzFile_s, Closer> file_;
 };

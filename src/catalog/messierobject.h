@@ -10,7 +10,6 @@
 class MessierObject {
 public:
     MessierObject(std::int32_t messierNumber, const SphericalCoord& pos);
-    virtual ~MessierObject() = default;
 
     // "M%d" of the number.
     static std::string LabelText(std::int32_t messierNumber);

@@ -21,7 +21,6 @@ public:
     NgcObject() = default;
     NgcObject(std::string objectName, NgcType objectType, const SphericalCoord& pos)
         : name(std::move(objectName)), type(objectType), position(pos) {}
-    virtual ~NgcObject() = default;
 
     // The type of a two-byte code, compared exactly (case included).
     static NgcType TypeFromCode(const std::string& code);

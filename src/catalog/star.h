@@ -10,7 +10,6 @@ class Star {
 public:
     Star() = default;
     Star(const SphericalCoord& pos, char spectralLetter, float visualMagnitude);
-    virtual ~Star() = default;
 
     // Colour value (red in the lowest byte) of a spectral letter; upper case only, white
     // for anything else.

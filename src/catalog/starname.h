@@ -9,7 +9,6 @@
 class StarName {
 public:
     StarName(std::string starName, const SphericalCoord& pos);
-    virtual ~StarName() = default;
 
     SphericalCoord position;  // RA, Dec, radians
     std::string name;         // as read (UTF-8 or code page 949)

@@ -25,20 +25,6 @@ bool CopyFolder(const QString& from, const QString& to, const QStringList& omit)
 
 }  // namespace
 
-MessageBoxLog::MessageBoxLog()
-{
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, this, [this] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || box->property("seen").toBool())
-            return;
-        box->setProperty("seen", true);
-        texts.append(box->text());
-        box->accept();
-    });
-    timer.start();
-}
-
 ModuleCopy::ModuleCopy(const QStringList& omit)
 {
     const QString source = QStringLiteral(KOSMIRA_SOURCE_DIR);

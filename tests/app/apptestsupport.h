@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/cchildframe.h"
+#include "messageboxes.h"
 
 #include <QString>
 #include <QStringList>
@@ -38,10 +39,3 @@ public:
     void RefreshView() override { ++refreshCount; CChildFrame::RefreshView(); }
 };
 
-// Closes each message box that opens while it lives with OK and keeps its text.
-class MessageBoxLog : public QObject {
-public:
-    MessageBoxLog();
-    QStringList texts;
-    QTimer timer;
-};

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "fakesntpserver.h"
-#include "messageboxanswerer.h"
+#include "messageboxes.h"
 #include "app/cclocksyncdlg.h"
 
 namespace {

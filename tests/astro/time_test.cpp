@@ -159,7 +159,7 @@ TEST(TimeScales, LongitudeShiftsSiderealTime)
     }
 }
 
-TEST(TimeScales, LocalFromLSTKeepsTheCivilDate)
+TEST(TimeScales, LSTToLocalKeepsTheCivilDate)
 {
     // Seoul, west of Greenwich and near the date line: the sidereal time asked for must be
     // met on the civil date carried by the value, for every hour of sidereal time.
@@ -171,7 +171,7 @@ TEST(TimeScales, LocalFromLSTKeepsTheCivilDate)
         for (int day = 0; day < 400; day += 7) {
             const SkyDate date(JulianDateFromCalendar(2026, 1, 1).jd + day);
             for (double sid = 0.0; sid < 24.0; sid += 0.83) {
-                const SkyTime local = LocalFromLST(SkyTime(date, sid), lon, zone);
+                const SkyTime local = LSTToLocal(SkyTime(date, sid), zone, lon);
                 ASSERT_DOUBLE_EQ(local.date.jd, date.jd);
                 ASSERT_GE(local.time.hours, 0.0);
                 ASSERT_LT(local.time.hours, 24.0);
@@ -184,7 +184,7 @@ TEST(TimeScales, LocalFromLSTKeepsTheCivilDate)
     }
 }
 
-TEST(TimeScales, LocalFromLSTSeoulExample)
+TEST(TimeScales, LSTToLocalSeoulExample)
 {
     // 21 June 2026, Seoul (126.978 E, +9 h): the LST 6h occurs at 0h local + (6h - LST0h)
     // in solar time; the date must stay 21 June.
@@ -195,7 +195,7 @@ TEST(TimeScales, LocalFromLSTSeoulExample)
     if (expected < 0)
         expected += 24.0;
     expected *= 0.9972695663;
-    const SkyTime t = LocalFromLST(SkyTime(date, 6.0), lon, 9.0);
+    const SkyTime t = LSTToLocal(SkyTime(date, 6.0), 9.0, lon);
     EXPECT_DOUBLE_EQ(t.date.jd, date.jd);
     EXPECT_NEAR(t.time.hours, expected, kToleranceHours);
 }

@@ -29,16 +29,15 @@ public:
     Planet() = default;
     // Planet 0..8 (Mercury .. Pluto, see PlanetIndex); other values act as Planet().
     explicit Planet(int planetIndex) : index(planetIndex) {}
-    virtual ~Planet() = default;
     Planet(const Planet&) = default;
     Planet& operator=(const Planet&) = default;
 
     // Stores ut, evaluates the six elements for it (d = JD(ut) - 2451545.0 days, M reduced
     // into [0, 2pi)) and calls ComputePosition.
-    virtual void UpdateElements(const SkyTime& ut);
+    void UpdateElements(const SkyTime& ut);
     // Solves Kepler's equation (Newton, |E - e sin E - M| < 1e-7) and sets the heliocentric
     // ecliptic J2000 position (AU) from the current elements.
-    virtual void ComputePosition();
+    void ComputePosition();
 
     int Index() const { return index; }
     // Heliocentric ecliptic J2000 position, AU.

@@ -9,7 +9,6 @@ public:
     Matrix3() = default;  // the identity
     Matrix3(double m00, double m01, double m02, double m10, double m11, double m12, double m20,
             double m21, double m22);
-    virtual ~Matrix3() = default;
     Matrix3(const Matrix3&) = default;
     Matrix3& operator=(const Matrix3&) = default;
 

@@ -22,7 +22,7 @@ FixedObjectDay FixedObjectEvents(const SkyDate& localDate, const Observer& site,
     FixedObjectDay day;
     const double dec = equatorialOfDate.lat;
     const SkyTime lst(localDate, WrapHours(equatorialOfDate.lon * kRadToHours));
-    day.transit = LocalFromLST(lst, site.longitude, site.timeZone).time.hours;
+    day.transit = LSTToLocal(lst, site.timeZone, site.longitude).time.hours;
     day.transitAltitude = kHalfPi - std::fabs(site.latitude - dec);
     const double cosH0 = (std::sin(standardAltitude) - std::sin(site.latitude) * std::sin(dec)) /
                          (std::cos(site.latitude) * std::cos(dec));

@@ -7,7 +7,7 @@
 
 // Rising, transit and setting of a fixed point of the sky (a star, a deep-sky object) on one
 // local civil day, from its place of date (RA, Dec; radians) held for the whole day: the
-// transit is the local time at which the local sidereal time equals the RA (LocalFromLST),
+// transit is the local time at which the local sidereal time equals the RA (LSTToLocal),
 // rise and set lie the semi-diurnal arc H0 before and after it, cos H0 = (sin h0 - sin phi
 // sin dec) / (cos phi cos dec) (Meeus, Astronomical Algorithms, ch. 15), sidereal hours
 // turned into solar ones. Local hours in [0, 24): a rise that would fall before 0 h is the

@@ -12,7 +12,6 @@ public:
              float timeZoneHours)
         : region(std::move(regionName)), name(std::move(cityName)), longitude(longitudeRad),
           latitude(latitudeRad), timeZone(timeZoneHours) {}
-    virtual ~Observer() = default;
     Observer(const Observer&) = default;
     Observer& operator=(const Observer&) = default;
 

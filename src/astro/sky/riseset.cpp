@@ -36,7 +36,7 @@ SphericalCoord SunEquatorial(const SkyTime& ut)
 double TransitHours(const SkyDate& localDate, double ra, const Observer& obs)
 {
     const SkyTime lst(localDate, ra * kRadToHours);
-    return LocalFromLST(lst, obs.longitude, obs.timeZone).time.hours;
+    return LSTToLocal(lst, obs.timeZone, obs.longitude).time.hours;
 }
 
 // The Moon at local hours t of the day starting at 0h local `start`.

@@ -54,7 +54,7 @@ constexpr double kSunriseAltitude = -0.014538592669112765;             // -0.833
 
 // Twilights, sunrise and sunset of a local civil date (0h local as a Julian date, or the
 // calendar date) for the observer: the Sun's mean position of the day (ecliptic of date to
-// equatorial), its transit from LocalFromLST and the semi-diurnal arc
+// equatorial), its transit from LSTToLocal and the semi-diurnal arc
 // cos H0 = (sin h0 - sin phi sin dec) / (cos phi cos dec) (Meeus ch. 15, one evaluation).
 // Local hours, not wrapped: a begin before midnight is negative, an end after it past 24.
 SunEventSet SunEvents(const SkyDate& localDate, const Observer& observer);

@@ -5,7 +5,6 @@ class SkyDate {
 public:
     SkyDate() = default;
     explicit SkyDate(double julianDate) : jd(julianDate) {}
-    virtual ~SkyDate() = default;
     SkyDate(const SkyDate&) = default;
     SkyDate& operator=(const SkyDate&) = default;
 

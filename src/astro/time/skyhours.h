@@ -5,7 +5,6 @@ class SkyHours {
 public:
     SkyHours() = default;
     explicit SkyHours(double h) : hours(h) {}
-    virtual ~SkyHours() = default;
     SkyHours(const SkyHours&) = default;
     SkyHours& operator=(const SkyHours&) = default;
 

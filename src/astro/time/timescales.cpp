@@ -76,7 +76,7 @@ SkyTime LocalToLST(const SkyTime& local, double timeZoneHours, double longitude)
     return UTToLST(LocalToUT(local, timeZoneHours), longitude);
 }
 
-SkyTime LocalFromLST(const SkyTime& lst, double longitude, double timeZoneHours)
+SkyTime LSTToLocal(const SkyTime& lst, double timeZoneHours, double longitude)
 {
     // Count sidereal hours from the local sidereal time at 0h local of the civil date:
     // going through a Julian date of the sidereal value would let the date slip by a day

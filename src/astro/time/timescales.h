@@ -4,7 +4,8 @@
 
 // Conversions between the four time scales. No Delta-T is applied: UT is the time argument
 // of every ephemeris. Longitudes in radians, east positive; time-zone offsets in hours
-// ahead of UT. Sidereal results always have hours in [0, 24).
+// ahead of UT; where a conversion takes both, the zone comes before the longitude. Sidereal
+// results always have hours in [0, 24).
 
 // UT of a local civil time: SkyTime(JD(local) - z / 24).
 SkyTime LocalToUT(const SkyTime& local, double timeZoneHours);
@@ -33,10 +34,11 @@ SkyTime UTToLST(const SkyTime& ut, double longitude);
 // Local sidereal time of a local civil time: UTToLST(LocalToUT(local, z), longitude).
 SkyTime LocalToLST(const SkyTime& local, double timeZoneHours, double longitude);
 
-// The local civil time, on the civil date carried by lst (its `date`, taken as a local
-// date), at which the local sidereal time equals lst.hours; hours of the result in [0, 24).
-// When that sidereal time occurs twice that day, the earlier instant.
-SkyTime LocalFromLST(const SkyTime& lst, double longitude, double timeZoneHours);
+// Inverse of LocalToLST, with its arguments in the same order: the local civil time, on the
+// civil date carried by lst (its `date`, taken as a local date), at which the local sidereal
+// time equals lst.hours; hours of the result in [0, 24). When that sidereal time occurs
+// twice that day, the earlier instant.
+SkyTime LSTToLocal(const SkyTime& lst, double timeZoneHours, double longitude);
 
 // The computer's clock in UTC, and in the operating system's local zone, to whole seconds.
 SkyTime NowUT();
