@@ -36,10 +36,10 @@ constexpr int ToggleStatusBar = 32826;  // "상태 표시줄"
 constexpr int FullScreen = 32824;       // "전체 화면으로 보기", F11
 constexpr int PointerPalette = 32822;   // "마우스 포인터 팔래트"
 constexpr int DisplayPalette = 32823;   // "대상 설정 팔래트"
-constexpr int NightMode = 32911;        // "야간 모드", Ctrl+Shift+N: red on black
+constexpr int NightMode = 32913;        // "야간 모드", Ctrl+Shift+N: red on black
 
 // Find (planetarium view)
-constexpr int FindObject = 32911;  // "천체 검색…", Ctrl+F: any object by any of its names
+constexpr int FindObject = 32914;  // "천체 검색…", Ctrl+F: any object by any of its names
 constexpr int FindConstellation = 32793;
 constexpr int FindSun = 32794;
 constexpr int FindMoon = 32795;
