@@ -1,5 +1,6 @@
 #include "app/ckosmiraapp.h"
 #include "app/cbrowserview.h"
+#include "app/nighttitlestyle.h"
 #include "site/siteclock.h"
 #include "image/nightvision.h"
 #include "print/printjob.h"
@@ -37,6 +38,8 @@
 #include "timesync/csystemclocksetter.h"
 #include "timesync/ctimeserverclient.h"
 
+#include <QMdiArea>
+#include <QStyleFactory>
 #include <QDir>
 #include <QIcon>
 #include <QPixmap>
@@ -137,6 +140,7 @@ CKosmiraApp::CKosmiraApp(int& argc, char** argv)
       timeServer(KOSMIRA_TIME_SERVER)
 {
     setApplicationName(QStringLiteral("Kosmira"));
+    setStyle(new CNightTitleStyle(QStyleFactory::create(style()->name())));
     setApplicationVersion(QStringLiteral("1.0"));
     setWindowIcon(KosmiraIcon());
     InstallFonts();
@@ -245,6 +249,10 @@ void CKosmiraApp::SetNightVision(bool on)
     if (mainFrame) {
         mainFrame->setWindowIcon(icon);
         mainFrame->SetNightIcons(on);
+        // The area behind the child windows keeps a brush of its own (grey by day).
+        static const QBrush dayArea = mainFrame->MdiArea()->background();
+        mainFrame->MdiArea()->setBackground(
+            on ? QBrush(NightVision::Palette().color(QPalette::Window)) : dayArea);
     }
     for (CBrowserView* browser : mainFrame ? mainFrame->findChildren<CBrowserView*>()
                                            : QList<CBrowserView*>())

@@ -192,6 +192,12 @@ TEST_F(NightVisionTest, EveryWindowKindIsRedOnBlack)
         ASSERT_TRUE(app->Commands().Run(id)) << id;
     QApplication::processEvents();
     CheckEveryChild("at night:");
+    // Cascaded: the title bars and the area behind the windows too.
+    for (QMdiSubWindow* sub : frame->MdiArea()->subWindowList())
+        sub->showNormal();
+    frame->MdiArea()->cascadeSubWindows();
+    QApplication::processEvents();
+    ExpectNight(frame->grab().toImage(), "at night: windows cascaded");
 
     // The menus of both sets, shown as pop-ups.
     for (QAction* top : frame->menuBar()->actions()) {
