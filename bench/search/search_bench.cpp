@@ -6,6 +6,7 @@
 #include "astro/time/juliandate.h"
 #include "search/skyindex.h"
 #include "search/skypick.h"
+#include "search/shippedindex.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,23 +15,6 @@
 #include <vector>
 
 namespace {
-
-const SkySources& Sources()
-{
-    static const SkySources sources = [] {
-        SkySources s;
-        std::vector<std::string> messages;
-        ReadSkySources(KOSMIRA_SOURCE_DIR, s, messages);
-        return s;
-    }();
-    return sources;
-}
-
-const SkyIndex& Index()
-{
-    static const SkyIndex index(Sources());
-    return index;
-}
 
 // What a user types, keystroke by keystroke: the shortest prefixes match the most names,
 // a query that matches nothing scans every key to its end.
@@ -44,13 +28,13 @@ void BM_CompletionKeystroke(benchmark::State& state)
     const std::string query = kTyped[state.range(0)];
     std::size_t hits = 0;
     for (auto _ : state) {
-        const auto found = Index().Find(query, 50);
+        const auto found = ShippedIndex().Find(query, 50);
         hits = found.size();
         benchmark::DoNotOptimize(found.data());
     }
     state.SetLabel(query);
     state.counters["hits"] = double(hits);
-    state.counters["names"] = double(Index().NameCount());
+    state.counters["names"] = double(ShippedIndex().NameCount());
 }
 BENCHMARK(BM_CompletionKeystroke)
     ->DenseRange(0, int(sizeof kTyped / sizeof kTyped[0]) - 1)
@@ -59,7 +43,7 @@ BENCHMARK(BM_CompletionKeystroke)
 void BM_BuildIndex(benchmark::State& state)
 {
     for (auto _ : state) {
-        SkyIndex index(Sources());
+        SkyIndex index(ShippedSources());
         benchmark::DoNotOptimize(index.Objects().data());
     }
 }
@@ -107,9 +91,9 @@ void BM_ClickLookup(benchmark::State& state)
     std::size_t i = 0, found = 0;
     for (auto _ : state) {
         const auto& p = pixels[i++ % pixels.size()];
-        found += PickObject(Index(), sky, frame, p.first, p.second) >= 0 ? 1 : 0;
+        found += PickObject(ShippedIndex(), sky, frame, p.first, p.second) >= 0 ? 1 : 0;
     }
-    state.counters["objects"] = double(Index().Objects().size());
+    state.counters["objects"] = double(ShippedIndex().Objects().size());
     state.counters["found_share"] = double(found) / double(i ? i : 1);
 }
 BENCHMARK(BM_ClickLookup)->Unit(benchmark::kMicrosecond);
