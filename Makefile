@@ -12,7 +12,7 @@ CMAKE_FLAGS ?=
 
 ifeq ($(SANITIZE),1)
 BUILD ?= build-asan
-CMAKE_FLAGS += -DKOSMIRA_SANITIZE=ON -DKOSMIRA_BENCH=OFF
+CMAKE_FLAGS += -DKOSMIRA_SANITIZE=ON
 # Leaks are reported, except those of the outside libraries named in tests/lsan.supp (Mesa,
 # fontconfig, WebEngine keep caches alive until exit). The browser test alone allows
 # Chromium's delete through a base type of another size (tests/app/browser_asan_options.cpp).
@@ -73,7 +73,7 @@ package-check: package
 	bash scripts/check-package.sh $(BUILD)
 
 bench: deps
-	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOSMIRA_BENCH=ON
 	cmake --build build -j $(JOBS)
 	@for b in build/bench/*; do \
 	  if [ -x "$$b" ] && [ -f "$$b" ]; then echo "== $$b"; xvfb-run -a -s "-screen 0 1920x1200x24 -noreset" "$$b" || exit 1; fi; \

@@ -25,6 +25,11 @@ function(kosmira_library sub)
   target_link_libraries(kosmira_${sub} PUBLIC ${K_DEPS} ${K_PUBLIC_LIBS})
 endfunction()
 
+# The test programs themselves are compiled without optimisation and with line tables only:
+# what they exercise is the libraries (built as configured), and -O2 -g on the test sources,
+# heavy with GoogleTest and Qt templates, made up most of the build's time.
+set(KOSMIRA_TEST_COMPILE_OPTIONS -O0 -g1)
+
 # kosmira_test(<name> LABEL unit|gui|gl [OWN_MAIN | QT_MAIN] SOURCES <files...> LIBS <targets...>)
 # OWN_MAIN: the sources bring their own main(). QT_MAIN: the shared main of the gui and gl
 # tests (tests/support/qt_main.cpp: a QApplication in a throw-away home).
@@ -42,6 +47,7 @@ function(kosmira_test name)
     list(APPEND K_LIBS kosmira_testsupport)
   endif()
   add_executable(${name} ${K_SOURCES})
+  target_compile_options(${name} PRIVATE ${KOSMIRA_TEST_COMPILE_OPTIONS})
   target_link_libraries(${name} PRIVATE ${K_LIBS} GTest::gtest GTest::gmock)
   if(NOT K_OWN_MAIN AND NOT K_QT_MAIN)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
