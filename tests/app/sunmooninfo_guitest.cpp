@@ -91,19 +91,19 @@ TEST(InfoFormats, EventsOfTheDay)
     r.status = RiseSetStatus::Normal;
     r.begin = 7.5;
     r.end = 17.0 + 59.0 / 60;
-    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, true), QStringLiteral("07:30:00"));
-    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, false), QStringLiteral("17:59:00"));
+    EXPECT_EQ(FormatDayEvent(r, true), QStringLiteral("07:30:00"));
+    EXPECT_EQ(FormatDayEvent(r, false), QStringLiteral("17:59:00"));
     r.begin = -0.5;
     r.end = 24.25;
-    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, true), QStringLiteral("23:30:00 (전날)"));
-    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, false), QStringLiteral("00:15:00 (다음날)"));
+    EXPECT_EQ(FormatDayEvent(r, true), QStringLiteral("23:30:00 (전날)"));
+    EXPECT_EQ(FormatDayEvent(r, false), QStringLiteral("00:15:00 (다음날)"));
     r.begin = 5.0;
     r.beginStatus = EventStatus::NotThisDay;
-    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, true), QStringLiteral("없음 (이 날에는 없음)"));
+    EXPECT_EQ(FormatDayEvent(r, true), QStringLiteral("없음 (이 날에는 없음)"));
     r.status = RiseSetStatus::NeverRises;
-    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, false), QStringLiteral("없음 (종일 지평선 아래)"));
+    EXPECT_EQ(FormatDayEvent(r, false), QStringLiteral("없음 (종일 지평선 아래)"));
     r.status = RiseSetStatus::NeverSets;
-    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, true), QStringLiteral("없음 (종일 지평선 위)"));
+    EXPECT_EQ(FormatDayEvent(r, true), QStringLiteral("없음 (종일 지평선 위)"));
 }
 
 // The classic shown sky of a UT instant at a site.
@@ -126,8 +126,8 @@ TEST(SunInfoDlg, ShowsEveryFieldWithItsCaption)
         EXPECT_FALSE(Field(dlg, field).isEmpty()) << field;
     EXPECT_EQ(Field(dlg, "rightAscension"), dlg.Values().rightAscension);
     const SunEventSet events = SunEvents(local.date, Seoul());
-    EXPECT_EQ(Field(dlg, "rising"), CSunInfoDlg::FormatEvent(events.riseSet, true));
-    EXPECT_EQ(Field(dlg, "setting"), CSunInfoDlg::FormatEvent(events.riseSet, false));
+    EXPECT_EQ(Field(dlg, "rising"), FormatDayEvent(events.riseSet, true));
+    EXPECT_EQ(Field(dlg, "setting"), FormatDayEvent(events.riseSet, false));
     // Seoul, 6 February 2003: sunrise about 07:3x, sunset about 18:0x (local, +9).
     EXPECT_TRUE(Field(dlg, "rising").startsWith(QStringLiteral("07:"))) << Field(dlg, "rising").toStdString();
     EXPECT_TRUE(Field(dlg, "setting").startsWith(QStringLiteral("17:")) ||
@@ -252,8 +252,8 @@ TEST(MoonInfoDlg, ShowsEveryFieldAndConsistentSizes)
     EXPECT_NEAR(LeadingNumber(Field(dlg, "diameter")), 2 * std::asin(1737.4 / km) * 3437.7467707849396, 0.06);
     EXPECT_TRUE(Field(dlg, "age").endsWith(QStringLiteral("일")));
     const RiseSetResult events = MoonEvents(local.date, Seoul());
-    EXPECT_EQ(Field(dlg, "rising"), CSunInfoDlg::FormatEvent(events, true));
-    EXPECT_EQ(Field(dlg, "setting"), CSunInfoDlg::FormatEvent(events, false));
+    EXPECT_EQ(Field(dlg, "rising"), FormatDayEvent(events, true));
+    EXPECT_EQ(Field(dlg, "setting"), FormatDayEvent(events, false));
 
     QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
