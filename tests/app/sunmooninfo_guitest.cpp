@@ -82,6 +82,20 @@ bool HasCaption(QWidget& dlg, const QString& caption)
     return false;
 }
 
+// Shows an information dialog and checks its title, every caption and that every value
+// field is filled.
+void ShowAndCheckFields(QWidget& dlg, const char* title, std::initializer_list<const char*> captions,
+                        std::initializer_list<const char*> fields)
+{
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8(title));
+    for (const char* caption : captions)
+        EXPECT_TRUE(HasCaption(dlg, QString::fromUtf8(caption))) << caption;
+    for (const char* field : fields)
+        EXPECT_FALSE(Field(dlg, field).isEmpty()) << field;
+}
+
 }  // namespace
 
 
@@ -117,13 +131,9 @@ TEST(SunInfoDlg, ShowsEveryFieldWithItsCaption)
     const ShownSky sky = SkyAt(UT(2003, 2, 6, 3, 0), Seoul());
     const SkyTime local = sky.local;
     CSunInfoDlg dlg(sky);
-    dlg.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("태양 정보"));
-    for (const char* caption : {"적경 :", "적위 :", "거리 :", "지름 :", "뜨는 시각 :", "지는 시각 :"})
-        EXPECT_TRUE(HasCaption(dlg, QString::fromUtf8(caption))) << caption;
-    for (const char* field : {"rightAscension", "declination", "distance", "diameter", "rising", "setting"})
-        EXPECT_FALSE(Field(dlg, field).isEmpty()) << field;
+    ASSERT_NO_FATAL_FAILURE(ShowAndCheckFields(
+        dlg, "태양 정보", {"적경 :", "적위 :", "거리 :", "지름 :", "뜨는 시각 :", "지는 시각 :"},
+        {"rightAscension", "declination", "distance", "diameter", "rising", "setting"}));
     EXPECT_EQ(Field(dlg, "rightAscension"), dlg.Values().rightAscension);
     const SunEventSet events = SunEvents(local.date, Seoul());
     EXPECT_EQ(Field(dlg, "rising"), FormatDayEvent(events.riseSet, true));
@@ -235,14 +245,11 @@ TEST(MoonInfoDlg, ShowsEveryFieldAndConsistentSizes)
     const ShownSky sky = SkyAt(UT(2003, 2, 6, 3, 0), Seoul());
     const SkyTime local = sky.local;
     CMoonInfoDlg dlg(sky);
-    dlg.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("달 정보"));
-    for (const char* caption : {"나이 :", "적경 :", "적위 :", "거리 :", "지름 :", "시차 :", "위상 :", "뜨는 시각 :", "지는 시각 :"})
-        EXPECT_TRUE(HasCaption(dlg, QString::fromUtf8(caption))) << caption;
-    for (const char* field : {"age", "rightAscension", "declination", "distance", "diameter", "parallax", "phase",
-                              "rising", "setting"})
-        EXPECT_FALSE(Field(dlg, field).isEmpty()) << field;
+    ASSERT_NO_FATAL_FAILURE(ShowAndCheckFields(
+        dlg, "달 정보",
+        {"나이 :", "적경 :", "적위 :", "거리 :", "지름 :", "시차 :", "위상 :", "뜨는 시각 :", "지는 시각 :"},
+        {"age", "rightAscension", "declination", "distance", "diameter", "parallax", "phase", "rising",
+         "setting"}));
 
     const double km = LeadingNumber(Field(dlg, "distance"));
     EXPECT_GT(km, 356000.0);
