@@ -65,6 +65,8 @@ const BrushShades kBrushShades[] = {
     {QColor(255, 255, 255), QColor(255, 255, 255)},   // Day
     {QColor(255, 255, 0), QColor(90, 90, 90)},        // Moon
 };
+static_assert(std::size(kBrushShades) == static_cast<size_t>(CalendarBrush::Moon) + 1,
+              "shades for every brush");
 
 const BrushShades* ShadesOf(CalendarBrush brush)
 {

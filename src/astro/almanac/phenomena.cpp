@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -245,7 +246,7 @@ struct KindNames {
     const char* key;
     const char* korean;
 };
-const KindNames kKindNames[kPhenomenonKindCount] = {
+const KindNames kKindNames[] = {
     {"new_moon", "삭"},
     {"first_quarter", "상현"},
     {"full_moon", "망"},
@@ -262,6 +263,8 @@ const KindNames kKindNames[kPhenomenonKindCount] = {
     {"station", "유"},
     {"conjunction", "합"},
 };
+static_assert(std::size(kKindNames) == static_cast<std::size_t>(kPhenomenonKindCount),
+              "a key and a name for every kind");
 
 const KindNames& NamesOf(PhenomenonKind kind)
 {
