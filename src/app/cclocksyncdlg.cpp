@@ -1,4 +1,5 @@
 #include "app/cclocksyncdlg.h"
+#include "app/dialogbuttons.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -89,32 +90,25 @@ CClockSyncDlg::CClockSyncDlg(const QString& serverHost, CSystemClockSetter& cloc
     grid->addWidget(offsetLabel, row, 1);
     grid->addWidget(new QLabel(QStringLiteral("초")), row, 2);
 
-    auto* buttons = new QHBoxLayout;
     auto* setButton = new QPushButton(QStringLiteral("설정"));
     setButton->setObjectName(QStringLiteral("setButton"));
     setButton->setAutoDefault(false);
-    auto* okButton = new QPushButton(QStringLiteral("확인"));
-    okButton->setObjectName(QStringLiteral("okButton"));
+    const DialogButtons buttons = MakeOkCancelRow();
     // Enter fetches; it never sets the computer's clock.
-    okButton->setAutoDefault(false);
-    auto* cancelButton = new QPushButton(QStringLiteral("취소"));
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setAutoDefault(false);
-    buttons->addStretch(1);
-    buttons->addWidget(setButton);
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    buttons.ok->setDefault(false);
+    buttons.ok->setAutoDefault(false);
+    buttons.row->insertWidget(1, setButton);  // after the stretch, before "확인"
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(addressRow);
     layout->addWidget(group);
     layout->addWidget(new QLabel(QStringLiteral("서버에서 가져온 시각을 PC 시각으로 설정하시겠습니까?")));
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     connect(fetchButton, &QPushButton::clicked, this, &CClockSyncDlg::OnFetch);
     connect(setButton, &QPushButton::clicked, this, &CClockSyncDlg::SetClock);
-    connect(okButton, &QPushButton::clicked, this, &CClockSyncDlg::OnOk);
-    connect(cancelButton, &QPushButton::clicked, this, &CClockSyncDlg::reject);
+    connect(buttons.ok, &QPushButton::clicked, this, &CClockSyncDlg::OnOk);
+    connect(buttons.cancel, &QPushButton::clicked, this, &CClockSyncDlg::reject);
 
     WriteTexts();
 }

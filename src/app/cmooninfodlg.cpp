@@ -8,13 +8,11 @@
 #include <cstdio>
 
 #include "astro/sky/dayevents.h"
-#include "app/csuninfodlg.h"
 #include "format/skytext.h"
 #include "app/infolayout.h"
 
 namespace {
 
-constexpr double kKilometresPerAU = 149597870.7;       // IAU 2012
 constexpr double kKilometresPerEarthRadius = 6378.14;  // equatorial radius of the models
 constexpr double kMoonRadiusKm = 1737.4;               // IAU mean radius
 constexpr double kPrincipalPhaseHalfWidthDegrees = 12.0;
@@ -57,23 +55,16 @@ CMoonInfoDlg::Texts CMoonInfoDlg::Describe(const ShownSky& sky)
     t.age = QString::fromUtf8(text);
 
     const BodyState& moon = sky[Body::Moon];
-    t.rightAscension = QString::fromStdString(FormatRightAscension(moon.equatorial.lon));
-    t.declination = QString::fromStdString(FormatDeclination(moon.equatorial.lat));
-
-    const double km = moon.distanceAU * kKilometresPerAU;
+    const RiseSetResult events = ComputeDayEvents(sky.local.date, sky.site, sky.model).moon;
+    const double km = DescribeBodyPosition(moon, kMoonRadiusKm, events, t);
     const double radii = km / kKilometresPerEarthRadius;
     std::snprintf(text, sizeof text, " km (지구 반지름의 %.2f배)", radii);
     t.distance = QString::fromStdString(FormatGrouped(km)) + QString::fromUtf8(text);
-    t.diameter = QString::fromStdString(FormatArcMinutes(2.0 * std::asin(kMoonRadiusKm / km)));
     t.parallax = QString::fromStdString(FormatArcMinutes(std::asin(1.0 / radii)));
 
     std::snprintf(text, sizeof text, "%.1f%% ", moon.illuminated * 100.0);
     t.phase = QString::fromLatin1(text) + QStringLiteral("(") + PhaseName(LongitudeElongation(sky)) +
               QStringLiteral(")");
-
-    const RiseSetResult events = ComputeDayEvents(sky.local.date, sky.site, sky.model).moon;
-    t.rising = CSunInfoDlg::FormatEvent(events, true);
-    t.setting = CSunInfoDlg::FormatEvent(events, false);
     return t;
 }
 
@@ -81,22 +72,12 @@ CMoonInfoDlg::CMoonInfoDlg(const ShownSky& sky, QWidget* parent)
     : QDialog(parent), texts(Describe(sky)), illuminated(sky[Body::Moon].illuminated),
       elongation(LongitudeElongation(sky))
 {
-    setWindowTitle(QStringLiteral("달 정보"));
-    setFont(QFont(QStringLiteral("굴림"), 9));
-
-    BuildInfoLayout(this,
-                    {
-                        {"나이 :", "age", &texts.age},
-                        {"적경 :", "rightAscension", &texts.rightAscension},
-                        {"적위 :", "declination", &texts.declination},
-                        {"거리 :", "distance", &texts.distance},
-                        {"지름 :", "diameter", &texts.diameter},
-                        {"시차 :", "parallax", &texts.parallax},
-                        {"위상 :", "phase", &texts.phase},
-                        {"뜨는 시각 :", "rising", &texts.rising},
-                        {"지는 시각 :", "setting", &texts.setting},
-                    },
-                    kPictureTop + 2 * kPictureRadius + 8);  // room for the phase picture
+    BuildBodyInfoLayout(this, "달 정보", texts, {{"나이 :", "age", &texts.age}},
+                        {
+                            {"시차 :", "parallax", &texts.parallax},
+                            {"위상 :", "phase", &texts.phase},
+                        },
+                        kPictureTop + 2 * kPictureRadius + 8);  // room for the phase picture
 }
 
 void CMoonInfoDlg::paintEvent(QPaintEvent* event)

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 
+#include "app/infolayout.h"
 #include "astro/sky/shownsky.h"
 #include "astro/time/skytime.h"
 
@@ -10,16 +11,11 @@
 // and its rising and setting at the site on the shown local day.
 class CMoonInfoDlg : public QDialog {
 public:
-    struct Texts {
+    // The texts of the value fields: the Sun's and these.
+    struct Texts : BodyInfoTexts {
         QString age;
-        QString rightAscension;
-        QString declination;
-        QString distance;
-        QString diameter;
         QString parallax;
         QString phase;
-        QString rising;
-        QString setting;
     };
 
     // The Moon of the shown sky; its rising and setting on the shown local day at its site,

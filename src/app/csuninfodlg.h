@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "astro/sky/riseset.h"
+#include "app/infolayout.h"
 #include "astro/sky/shownsky.h"
 
 class QLabel;
@@ -13,14 +13,7 @@ class QLabel;
 class CSunInfoDlg : public QDialog {
 public:
     // The texts of the value fields.
-    struct Texts {
-        QString rightAscension;
-        QString declination;
-        QString distance;
-        QString diameter;
-        QString rising;
-        QString setting;
-    };
+    using Texts = BodyInfoTexts;
 
     // The Sun of the shown sky; its rising and setting on the shown local day at its site,
     // in its model.
@@ -30,10 +23,6 @@ public:
 
     // The field texts for a shown sky.
     static Texts Describe(const ShownSky& sky);
-
-    // A rise (begin) or set of a local day as local "HH:MM:SS"; times that fall on the day
-    // before or after are wrapped and marked, days without the event say why.
-    static QString FormatEvent(const RiseSetResult& result, bool rise);
 
 private:
     Texts texts;

@@ -275,34 +275,52 @@ std::string DateText(int y, int m, int d)
     return buf;
 }
 
+// --date as y, m, d; false with message in err when it is missing or no date.
+bool ParseDateOption(const Options& o, int& y, int& m, int& d, const char* message, std::string& err)
+{
+    const auto date = o.find("date");
+    if (date == o.end() || !ParseDate(date->second, y, m, d)) {
+        err = message;
+        return false;
+    }
+    return true;
+}
+
 // --utc, the site with its height, and --model; false with a message line in err.
-bool ParseInstantSiteAndModel(const Options& o, double& jd, Site& site, Model& model,
-                              std::string& err)
+struct InstantSite {
+    double jd = 0.0;  // UT
+    Site site;
+    Model model = Model::Precise;
+
+    ShownSky Sky() const
+    {
+        return ComputeShownSkyAt(Instant::FromUT(jd), site.observer, model, site.heightMetres);
+    }
+};
+
+bool ParseInstantSiteAndModel(const Options& o, InstantSite& at, std::string& err)
 {
     const auto utc = o.find("utc");
-    if (utc == o.end() || !ParseUtc(utc->second, jd)) {
+    if (utc == o.end() || !ParseUtc(utc->second, at.jd)) {
         err = "--utc must be a date and time YYYY-MM-DDTHH:MM:SS from year 1000 to 3000\n";
         return false;
     }
-    return ParseSiteAndModel(o, false, true, site, model, err);
+    return ParseSiteAndModel(o, false, true, at.site, at.model, err);
 }
 
 int Positions(const Options& o, std::string& out, std::string& err)
 {
-    double jd = 0.0;
-    Site site;
-    Model model = Model::Precise;
-    if (!ParseInstantSiteAndModel(o, jd, site, model, err))
+    InstantSite at;
+    if (!ParseInstantSiteAndModel(o, at, err))
         return 2;
     const auto utc = o.find("utc");
-    const ShownSky sky = ComputeShownSkyAt(Instant::FromUT(jd), site.observer, model,
-                                           site.heightMetres);
+    const ShownSky sky = at.Sky();
     JsonWriter j;
     j.BeginObject();
     j.Key("utc").String(utc->second);
     j.Key("jd_ut").Number(sky.instant.jdUT);
     j.Key("jd_tt").Number(sky.instant.jdTT);
-    j.Key("model").String(ModelKey(model));
+    j.Key("model").String(ModelKey(at.model));
     j.Key("bodies").BeginArray();
     for (const BodyState& b : sky.bodies) {
         j.BeginObject();
@@ -336,12 +354,9 @@ double ZoneOfDate(const SiteDay& day)
 
 int Events(const Options& o, std::string& out, std::string& err)
 {
-    const auto date = o.find("date");
     int y = 0, m = 0, d = 0;
-    if (date == o.end() || !ParseDate(date->second, y, m, d)) {
-        err = "--date must be a date YYYY-MM-DD from year 1000 to 3000\n";
+    if (!ParseDateOption(o, y, m, d, "--date must be a date YYYY-MM-DD from year 1000 to 3000\n", err))
         return 2;
-    }
     Site site;
     Model model = Model::Precise;
     if (!ParseSiteAndModel(o, true, false, site, model, err))
@@ -455,10 +470,8 @@ int Month(const Options& o, std::string& out, std::string& err)
 
 int Chart(const Options& o, std::string& out, std::string& err)
 {
-    double jd = 0.0;
-    Site site;
-    Model model = Model::Precise;
-    if (!ParseInstantSiteAndModel(o, jd, site, model, err))
+    InstantSite at;
+    if (!ParseInstantSiteAndModel(o, at, err))
         return 2;
     double view[3] = {0.0, 0.0, 0.0};
     const struct {
@@ -478,20 +491,16 @@ int Chart(const Options& o, std::string& out, std::string& err)
     }
     if (!CheckPrintOptions(o, err))
         return 2;
-    const ShownSky sky = ComputeShownSkyAt(Instant::FromUT(jd), site.observer, model,
-                                           site.heightMetres);
+    const ShownSky sky = at.Sky();
     return WriteChartPdf(sky, view[0], view[1], view[2], OptionOr(o, "printed"), o.at("pdf"), out,
                          err);
 }
 
 int Lunar(const Options& o, std::string& out, std::string& err)
 {
-    const auto date = o.find("date");
     int y = 0, m = 0, d = 0;
-    if (date == o.end() || !ParseDate(date->second, y, m, d)) {
-        err = "--date must be a date YYYY-MM-DD\n";
+    if (!ParseDateOption(o, y, m, d, "--date must be a date YYYY-MM-DD\n", err))
         return 2;
-    }
     LunarDate lunar;
     if (!ToLunar(JulianDateFromCalendar(y, m, d), lunar)) {
         err = "the lunar calendar covers 1841-01-23 to 2043-12-31 only\n";

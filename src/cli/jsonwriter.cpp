@@ -10,31 +10,23 @@ void JsonWriter::BeforeValue()
     needComma_ = true;
 }
 
-void JsonWriter::BeginObject()
+void JsonWriter::Open(char bracket)
 {
     BeforeValue();
-    text_ += '{';
+    text_ += bracket;
     needComma_ = false;
 }
 
-void JsonWriter::EndObject()
+void JsonWriter::Close(char bracket)
 {
-    text_ += '}';
+    text_ += bracket;
     needComma_ = true;
 }
 
-void JsonWriter::BeginArray()
-{
-    BeforeValue();
-    text_ += '[';
-    needComma_ = false;
-}
-
-void JsonWriter::EndArray()
-{
-    text_ += ']';
-    needComma_ = true;
-}
+void JsonWriter::BeginObject() { Open('{'); }
+void JsonWriter::EndObject() { Close('}'); }
+void JsonWriter::BeginArray() { Open('['); }
+void JsonWriter::EndArray() { Close(']'); }
 
 JsonWriter& JsonWriter::Key(const char* key)
 {

@@ -23,6 +23,8 @@ public:
 
 private:
     void BeforeValue();
+    void Open(char bracket);   // a value that opens an object or array
+    void Close(char bracket);
 
     std::string text_;
     bool needComma_ = false;

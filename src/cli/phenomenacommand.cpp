@@ -67,6 +67,23 @@ void TimeOrNull(JsonWriter& j, const char* key, double jdUT)
         j.Null();
 }
 
+// The local contact times of an eclipse, in the order they are written.
+struct EclipseContact {
+    const char* key;
+    double LocalEclipse::*when;
+};
+const EclipseContact kSolarContacts[] = {
+    {"begin", &LocalEclipse::begin},         {"total_begin", &LocalEclipse::totalBegin},
+    {"maximum", &LocalEclipse::maximum},     {"total_end", &LocalEclipse::totalEnd},
+    {"end", &LocalEclipse::end},
+};
+const EclipseContact kLunarContacts[] = {
+    {"penumbral_begin", &LocalEclipse::begin},     {"partial_begin", &LocalEclipse::partialBegin},
+    {"total_begin", &LocalEclipse::totalBegin},    {"maximum", &LocalEclipse::maximum},
+    {"total_end", &LocalEclipse::totalEnd},        {"partial_end", &LocalEclipse::partialEnd},
+    {"penumbral_end", &LocalEclipse::end},
+};
+
 void WriteEclipse(JsonWriter& j, const Phenomenon& p)
 {
     const EclipseInfo& e = p.eclipse;
@@ -79,21 +96,13 @@ void WriteEclipse(JsonWriter& j, const Phenomenon& p)
     if (p.kind == PhenomenonKind::SolarEclipse) {
         j.Key("magnitude").Number(l.magnitude);
         j.Key("obscuration").Number(l.obscuration);
-        TimeOrNull(j, "begin", l.begin);
-        TimeOrNull(j, "total_begin", l.totalBegin);
-        TimeOrNull(j, "maximum", l.maximum);
-        TimeOrNull(j, "total_end", l.totalEnd);
-        TimeOrNull(j, "end", l.end);
+        for (const EclipseContact& c : kSolarContacts)
+            TimeOrNull(j, c.key, l.*c.when);
         j.Key("sun_altitude_deg").Number(l.altitudeAtMaximumDeg);
     } else {
         j.Key("umbral_visible").Bool(l.umbralVisible);
-        TimeOrNull(j, "penumbral_begin", l.begin);
-        TimeOrNull(j, "partial_begin", l.partialBegin);
-        TimeOrNull(j, "total_begin", l.totalBegin);
-        TimeOrNull(j, "maximum", l.maximum);
-        TimeOrNull(j, "total_end", l.totalEnd);
-        TimeOrNull(j, "partial_end", l.partialEnd);
-        TimeOrNull(j, "penumbral_end", l.end);
+        for (const EclipseContact& c : kLunarContacts)
+            TimeOrNull(j, c.key, l.*c.when);
         j.Key("moon_altitude_deg").Number(l.altitudeAtMaximumDeg);
     }
     j.EndObject();

@@ -63,34 +63,26 @@ bool ParseDesignationLine(const std::string& line, Designations& into)
         return true;
     }
     if (f[0] == "S" && f.size() == 7) {
-        StarDesignation s;
-        if (!ReadInt(f[1], 1, 999999999, s.hip) || f[2].empty() ||
-            !ReadMagnitude(f[6], s.magnitude))
+        int hip = 0;
+        double magnitude = 0.0;
+        if (!ReadInt(f[1], 1, 999999999, hip) || f[2].empty() || !ReadMagnitude(f[6], magnitude))
             return false;
-        s.korean = f[2];
-        s.proper = f[3];
-        s.bayer = f[4];
-        s.flamsteed = f[5];
-        into.stars.push_back(std::move(s));
+        into.stars.push_back({hip, f[2], f[3], f[4], f[5], magnitude});
         return true;
     }
     if (f[0] == "M" && f.size() == 6) {
-        MessierDesignation m;
-        if (!ReadInt(f[1], 1, 110, m.number) || !ReadMagnitude(f[5], m.magnitude))
+        int number = 0;
+        double magnitude = 0.0;
+        if (!ReadInt(f[1], 1, 110, number) || !ReadMagnitude(f[5], magnitude))
             return false;
-        m.korean = f[2];
-        m.english = f[3];
-        m.ngc = f[4];
-        into.messier.push_back(std::move(m));
+        into.messier.push_back({number, f[2], f[3], f[4], magnitude});
         return true;
     }
     if (f[0] == "N" && f.size() == 4) {
-        NgcDesignation n;
-        if (!ReadInt(f[1], 1, 7840, n.number) || f[2].empty())
+        int number = 0;
+        if (!ReadInt(f[1], 1, 7840, number) || f[2].empty())
             return false;
-        n.name = f[2];
-        n.english = f[3];
-        into.ngc.push_back(std::move(n));
+        into.ngc.push_back({number, f[2], f[3]});
         return true;
     }
     return false;

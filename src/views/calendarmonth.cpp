@@ -47,6 +47,15 @@ CalendarCell DimCell(const char* text)
     return {text, true};
 }
 
+// The two cells of a day without both events: both dim, saying why.
+void NoEventCells(RiseSetStatus status, std::array<CalendarCell, 2>& cells)
+{
+    const char* why = status == RiseSetStatus::NeverRises  ? kNeverRises
+                      : status == RiseSetStatus::NeverSets ? kNeverSets
+                                                           : kNone;
+    cells[0] = cells[1] = DimCell(why);
+}
+
 }  // namespace
 
 CalendarMonth::CalendarMonth(int year, int month)
@@ -151,18 +160,14 @@ CalendarDay CalendarMonth::ComputeDay(int day, const Observer& zoneSite, Model m
                  sunTop + kRowHeight});
             break;
         case RiseSetStatus::None:
-            cells[0] = cells[1] = DimCell(kNone);
-            // The Sun never goes below this altitude: its shade covers the whole night.
-            if (r.aboveAllDay)
-                out.bars.push_back({band.brush, lineLeft, sunTop, lineRight, sunTop + kRowHeight});
-            break;
         case RiseSetStatus::NeverRises:
-            cells[0] = cells[1] = DimCell(kNeverRises);
-            break;
         case RiseSetStatus::NeverSets:
-            // The Sun is up the whole day: the bar says so rather than showing night.
-            cells[0] = cells[1] = DimCell(kNeverSets);
-            out.bars.push_back({band.brush, lineLeft, sunTop, lineRight, sunTop + kRowHeight});
+            NoEventCells(r.status, cells);
+            // The Sun up the whole day, or never below this band's altitude (its shade
+            // covers the whole night): the bar says so rather than showing night.
+            if (r.status == RiseSetStatus::NeverSets ||
+                (r.status == RiseSetStatus::None && r.aboveAllDay))
+                out.bars.push_back({band.brush, lineLeft, sunTop, lineRight, sunTop + kRowHeight});
             break;
         }
     }
@@ -194,14 +199,11 @@ CalendarDay CalendarMonth::ComputeDay(int day, const Observer& zoneSite, Model m
         break;
     }
     case RiseSetStatus::None:
-        moonCells[0] = moonCells[1] = DimCell(kNone);
-        break;
     case RiseSetStatus::NeverRises:
-        moonCells[0] = moonCells[1] = DimCell(kNeverRises);
-        break;
     case RiseSetStatus::NeverSets:
-        moonCells[0] = moonCells[1] = DimCell(kNeverSets);
-        out.bars.push_back({CalendarBrush::Moon, lineLeft, moonTop, lineRight, moonBottom});
+        NoEventCells(moonEvents.status, moonCells);
+        if (moonEvents.status == RiseSetStatus::NeverSets)
+            out.bars.push_back({CalendarBrush::Moon, lineLeft, moonTop, lineRight, moonBottom});
         break;
     }
     return out;

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QRect>
 #include <QString>
+#include <iterator>
 
 namespace {
 
@@ -48,44 +49,49 @@ QFont CalendarPainter::TableFont()
     return font;
 }
 
+namespace {
+
+// Each brush's colour on the screen and on paper, in CalendarBrush order. Paper takes the
+// twilight bands a little darker and the Moon as a grey hatch.
+struct BrushShades {
+    QColor screen;
+    QColor printed;
+};
+const BrushShades kBrushShades[] = {
+    {QColor(0, 0, 0), QColor(40, 40, 40)},            // Night
+    {QColor(100, 100, 100), QColor(110, 110, 110)},   // Astronomical
+    {QColor(150, 150, 150), QColor(165, 165, 165)},   // Nautical
+    {QColor(200, 200, 200), QColor(215, 215, 215)},   // Civil
+    {QColor(255, 255, 255), QColor(255, 255, 255)},   // Day
+    {QColor(255, 255, 0), QColor(90, 90, 90)},        // Moon
+};
+static_assert(std::size(kBrushShades) == static_cast<size_t>(CalendarBrush::Moon) + 1,
+              "shades for every brush");
+
+const BrushShades* ShadesOf(CalendarBrush brush)
+{
+    const auto i = static_cast<size_t>(brush);
+    return i < std::size(kBrushShades) ? &kBrushShades[i] : nullptr;
+}
+
+}  // namespace
+
 QColor CalendarPainter::BrushColour(CalendarBrush brush)
 {
-    switch (brush) {
-    case CalendarBrush::Night:
-        return QColor(0, 0, 0);
-    case CalendarBrush::Astronomical:
-        return QColor(100, 100, 100);
-    case CalendarBrush::Nautical:
-        return QColor(150, 150, 150);
-    case CalendarBrush::Civil:
-        return QColor(200, 200, 200);
-    case CalendarBrush::Day:
-        return QColor(255, 255, 255);
-    case CalendarBrush::Moon:
-        return QColor(255, 255, 0);
-    }
-    return QColor(0, 0, 0);
+    const BrushShades* shades = ShadesOf(brush);
+    return shades ? shades->screen : QColor(0, 0, 0);
 }
 
 QBrush CalendarPainter::BarBrush(CalendarBrush brush, Shades shades)
 {
+    const BrushShades* s = ShadesOf(brush);
+    if (!s)
+        return QColor(0, 0, 0);
     if (shades == Shades::Screen)
-        return BrushColour(brush);
-    switch (brush) {
-    case CalendarBrush::Night:
-        return QColor(40, 40, 40);
-    case CalendarBrush::Astronomical:
-        return QColor(110, 110, 110);
-    case CalendarBrush::Nautical:
-        return QColor(165, 165, 165);
-    case CalendarBrush::Civil:
-        return QColor(215, 215, 215);
-    case CalendarBrush::Day:
-        return QColor(255, 255, 255);
-    case CalendarBrush::Moon:
-        return QBrush(QColor(90, 90, 90), Qt::Dense5Pattern);
-    }
-    return QColor(0, 0, 0);
+        return s->screen;
+    if (brush == CalendarBrush::Moon)
+        return QBrush(s->printed, Qt::Dense5Pattern);
+    return s->printed;
 }
 
 void CalendarPainter::Paint(QPainter& p, const CalendarMonth& month,

@@ -35,42 +35,6 @@ CPlanet3dView::CPlanet3dView(const ShownSky& sky,
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void CPlanet3dView::FlyForward()
-{
-    camera_.FlyForward();
-    update();
-}
-
-void CPlanet3dView::FlyBackward()
-{
-    camera_.FlyBackward();
-    update();
-}
-
-void CPlanet3dView::TurnLeft()
-{
-    camera_.TurnLeft();
-    update();
-}
-
-void CPlanet3dView::TurnRight()
-{
-    camera_.TurnRight();
-    update();
-}
-
-void CPlanet3dView::TurnUp()
-{
-    camera_.TurnUp();
-    update();
-}
-
-void CPlanet3dView::TurnDown()
-{
-    camera_.TurnDown();
-    update();
-}
-
 void CPlanet3dView::resizeEvent(QResizeEvent* event)
 {
     COpenGLWnd::resizeEvent(event);
@@ -96,35 +60,37 @@ void CPlanet3dView::SetProjection()
 
 void CPlanet3dView::keyPressEvent(QKeyEvent* event)
 {
+    // "+" and "-" by their text, whatever key types them; the arrows by key.
+    using Step = void (Planet3dCamera::*)();
+    struct CameraKey {
+        int key;
+        const char* text;
+        Step step;
+    };
+    static const CameraKey kCameraKeys[] = {
+        {0, "+", &Planet3dCamera::FlyForward},        {0, "-", &Planet3dCamera::FlyBackward},
+        {Qt::Key_Left, nullptr, &Planet3dCamera::TurnLeft}, {Qt::Key_Right, nullptr, &Planet3dCamera::TurnRight},
+        {Qt::Key_Up, nullptr, &Planet3dCamera::TurnUp},     {Qt::Key_Down, nullptr, &Planet3dCamera::TurnDown},
+    };
     const QString text = event->text();
-    if (text == QLatin1String("+")) {
-        FlyForward();
-    } else if (text == QLatin1String("-")) {
-        FlyBackward();
-    } else {
-        switch (event->key()) {
-        case Qt::Key_Left:
-            TurnLeft();
-            break;
-        case Qt::Key_Right:
-            TurnRight();
-            break;
-        case Qt::Key_Up:
-            TurnUp();
-            break;
-        case Qt::Key_Down:
-            TurnDown();
-            break;
-        case Qt::Key_L:
-            ToggleNames();
-            break;
-        case Qt::Key_O:
-            ToggleOrbits();
-            break;
-        default:
-            COpenGLWnd::keyPressEvent(event);
+    for (const CameraKey& k : kCameraKeys) {
+        if (k.text ? text == QLatin1String(k.text) : event->key() == k.key) {
+            (camera_.*k.step)();
+            update();
+            event->accept();
             return;
         }
+    }
+    switch (event->key()) {
+    case Qt::Key_L:
+        ToggleNames();
+        break;
+    case Qt::Key_O:
+        ToggleOrbits();
+        break;
+    default:
+        COpenGLWnd::keyPressEvent(event);
+        return;
     }
     event->accept();
 }

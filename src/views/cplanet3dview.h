@@ -34,13 +34,6 @@ public:
     // Takes a new snapshot (the model changed) and repaints.
     void SetSky(const ShownSky& sky);
 
-    // The key actions, each followed by a repaint.
-    void FlyForward();
-    void FlyBackward();
-    void TurnLeft();
-    void TurnRight();
-    void TurnUp();
-    void TurnDown();
     // "L": each planet's name beside its ball; "O": its orbit as a thin closed curve. Both off
     // when the view opens.
     void ToggleNames();
@@ -51,6 +44,7 @@ public:
 protected:
     void DrawScene() override;
     void resizeEvent(QResizeEvent* event) override;
+    // "+" and "-" fly, the arrow keys turn (Planet3dCamera), each followed by a repaint.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -13,6 +13,7 @@
 #include "app/commandids.h"
 #include "app/cplanet3dframe.h"
 #include "app/cplaneteclframe.h"
+#include "mainframefixture.h"
 #include "astro/time/juliandate.h"
 #include "views/ccalendarview.h"
 #include "views/cplanet3dview.h"
@@ -20,19 +21,11 @@
 
 namespace {
 
-
-// The state the application would own, and the three commands wired as it wires them.
-class ViewFramesTest : public ::testing::Test {
+// The three commands wired as the application wires them.
+class ViewFramesTest : public MainFrameFixture {
 protected:
     void SetUp() override
     {
-        site = Observer("대한민국", "서울", static_cast<float>(126.98 * kDegToRad),
-                        static_cast<float>(37.57 * kDegToRad), 9.0f);
-        shownLocal = SkyTime(JulianDateFromCalendar(2024, 2, 10), 21.0);
-        sky = ComputeShownSky(shownLocal, site, Model::Classic);
-        labelFont = QFont(QStringLiteral("Arial"));
-        labelFont.setPixelSize(14);
-
         appCommands.Add(CommandId::NewCalendar, [this] {
             mainFrame->AddChild(new CCalendarFrame(shownLocal, site));
         });
@@ -42,29 +35,9 @@ protected:
         appCommands.Add(CommandId::NewPlanet3d, [this] {
             mainFrame->AddChild(new CPlanet3dFrame(sky, colours));
         });
-        mainFrame = std::make_unique<CKosmiraFrame>(&appCommands);
-        mainFrame->resize(1200, 900);
-        mainFrame->show();
+        OpenMainFrame("대한민국", 2024, 2, 10, Model::Classic);
         QApplication::processEvents();
     }
-
-    void TearDown() override
-    {
-        // Close the children and hide the frame while it is whole: deleting a shown main
-        // frame with open children re-enters its activation handler mid-destruction.
-        mainFrame->MdiArea()->closeAllSubWindows();
-        mainFrame->hide();
-        QApplication::processEvents();
-        mainFrame.reset();
-    }
-
-    Observer site;
-    SkyTime shownLocal;
-    ShownSky sky;
-    DisplayColors colours;
-    QFont labelFont;
-    CommandMap appCommands;
-    std::unique_ptr<CKosmiraFrame> mainFrame;
 };
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "app/commandids.h"
 #include "app/cplanet3dframe.h"
 #include "app/cplaneteclframe.h"
+#include "mainframefixture.h"
 #include "astro/time/juliandate.h"
 #include "render/displaycolors.h"
 #include "print/printtest.h"
@@ -22,19 +23,11 @@
 
 namespace {
 
-class PrintFramesTest : public ::testing::Test {
+class PrintFramesTest : public MainFrameFixture {
 protected:
     void SetUp() override
     {
-        site = Observer("서울특별시", "서울", static_cast<float>(126.98 * kDegToRad),
-                        static_cast<float>(37.57 * kDegToRad), 9.0f);
-        shownLocal = SkyTime(JulianDateFromCalendar(2026, 12, 8), 21.0);
-        sky = ComputeShownSky(shownLocal, site, Model::Precise);
-        labelFont = QFont(QStringLiteral("Arial"));
-        labelFont.setPixelSize(14);
-        mainFrame = std::make_unique<CKosmiraFrame>(&appCommands);
-        mainFrame->resize(1200, 900);
-        mainFrame->show();
+        OpenMainFrame("서울특별시", 2026, 12, 8, Model::Precise);
         // The file dialog and the date are the test's: the PDF goes to its folder.
         mainFrame->Printing().SetFileChooser([this](QWidget*, const QString& proposed) {
             proposedPaths.append(proposed);
@@ -46,14 +39,6 @@ protected:
         QApplication::processEvents();
     }
 
-    void TearDown() override
-    {
-        mainFrame->MdiArea()->closeAllSubWindows();
-        mainFrame->hide();
-        QApplication::processEvents();
-        mainFrame.reset();
-    }
-
     QString SaveActive(const QString& name)
     {
         chosenPath = folder.filePath(name);
@@ -61,13 +46,6 @@ protected:
         return chosenPath;
     }
 
-    Observer site;
-    SkyTime shownLocal;
-    ShownSky sky;
-    DisplayColors colours;
-    QFont labelFont;
-    CommandMap appCommands;
-    std::unique_ptr<CKosmiraFrame> mainFrame;
     QTemporaryDir folder;
     QString chosenPath;
     QStringList proposedPaths;

@@ -82,6 +82,20 @@ bool HasCaption(QWidget& dlg, const QString& caption)
     return false;
 }
 
+// Shows an information dialog and checks its title, every caption and that every value
+// field is filled.
+void ShowAndCheckFields(QWidget& dlg, const char* title, std::initializer_list<const char*> captions,
+                        std::initializer_list<const char*> fields)
+{
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8(title));
+    for (const char* caption : captions)
+        EXPECT_TRUE(HasCaption(dlg, QString::fromUtf8(caption))) << caption;
+    for (const char* field : fields)
+        EXPECT_FALSE(Field(dlg, field).isEmpty()) << field;
+}
+
 }  // namespace
 
 
@@ -91,19 +105,19 @@ TEST(InfoFormats, EventsOfTheDay)
     r.status = RiseSetStatus::Normal;
     r.begin = 7.5;
     r.end = 17.0 + 59.0 / 60;
-    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, true), QStringLiteral("07:30:00"));
-    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, false), QStringLiteral("17:59:00"));
+    EXPECT_EQ(FormatDayEvent(r, true), QStringLiteral("07:30:00"));
+    EXPECT_EQ(FormatDayEvent(r, false), QStringLiteral("17:59:00"));
     r.begin = -0.5;
     r.end = 24.25;
-    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, true), QStringLiteral("23:30:00 (전날)"));
-    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, false), QStringLiteral("00:15:00 (다음날)"));
+    EXPECT_EQ(FormatDayEvent(r, true), QStringLiteral("23:30:00 (전날)"));
+    EXPECT_EQ(FormatDayEvent(r, false), QStringLiteral("00:15:00 (다음날)"));
     r.begin = 5.0;
     r.beginStatus = EventStatus::NotThisDay;
-    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, true), QStringLiteral("없음 (이 날에는 없음)"));
+    EXPECT_EQ(FormatDayEvent(r, true), QStringLiteral("없음 (이 날에는 없음)"));
     r.status = RiseSetStatus::NeverRises;
-    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, false), QStringLiteral("없음 (종일 지평선 아래)"));
+    EXPECT_EQ(FormatDayEvent(r, false), QStringLiteral("없음 (종일 지평선 아래)"));
     r.status = RiseSetStatus::NeverSets;
-    EXPECT_EQ(CSunInfoDlg::FormatEvent(r, true), QStringLiteral("없음 (종일 지평선 위)"));
+    EXPECT_EQ(FormatDayEvent(r, true), QStringLiteral("없음 (종일 지평선 위)"));
 }
 
 // The classic shown sky of a UT instant at a site.
@@ -117,17 +131,13 @@ TEST(SunInfoDlg, ShowsEveryFieldWithItsCaption)
     const ShownSky sky = SkyAt(UT(2003, 2, 6, 3, 0), Seoul());
     const SkyTime local = sky.local;
     CSunInfoDlg dlg(sky);
-    dlg.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("태양 정보"));
-    for (const char* caption : {"적경 :", "적위 :", "거리 :", "지름 :", "뜨는 시각 :", "지는 시각 :"})
-        EXPECT_TRUE(HasCaption(dlg, QString::fromUtf8(caption))) << caption;
-    for (const char* field : {"rightAscension", "declination", "distance", "diameter", "rising", "setting"})
-        EXPECT_FALSE(Field(dlg, field).isEmpty()) << field;
+    ASSERT_NO_FATAL_FAILURE(ShowAndCheckFields(
+        dlg, "태양 정보", {"적경 :", "적위 :", "거리 :", "지름 :", "뜨는 시각 :", "지는 시각 :"},
+        {"rightAscension", "declination", "distance", "diameter", "rising", "setting"}));
     EXPECT_EQ(Field(dlg, "rightAscension"), dlg.Values().rightAscension);
     const SunEventSet events = SunEvents(local.date, Seoul());
-    EXPECT_EQ(Field(dlg, "rising"), CSunInfoDlg::FormatEvent(events.riseSet, true));
-    EXPECT_EQ(Field(dlg, "setting"), CSunInfoDlg::FormatEvent(events.riseSet, false));
+    EXPECT_EQ(Field(dlg, "rising"), FormatDayEvent(events.riseSet, true));
+    EXPECT_EQ(Field(dlg, "setting"), FormatDayEvent(events.riseSet, false));
     // Seoul, 6 February 2003: sunrise about 07:3x, sunset about 18:0x (local, +9).
     EXPECT_TRUE(Field(dlg, "rising").startsWith(QStringLiteral("07:"))) << Field(dlg, "rising").toStdString();
     EXPECT_TRUE(Field(dlg, "setting").startsWith(QStringLiteral("17:")) ||
@@ -235,14 +245,11 @@ TEST(MoonInfoDlg, ShowsEveryFieldAndConsistentSizes)
     const ShownSky sky = SkyAt(UT(2003, 2, 6, 3, 0), Seoul());
     const SkyTime local = sky.local;
     CMoonInfoDlg dlg(sky);
-    dlg.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("달 정보"));
-    for (const char* caption : {"나이 :", "적경 :", "적위 :", "거리 :", "지름 :", "시차 :", "위상 :", "뜨는 시각 :", "지는 시각 :"})
-        EXPECT_TRUE(HasCaption(dlg, QString::fromUtf8(caption))) << caption;
-    for (const char* field : {"age", "rightAscension", "declination", "distance", "diameter", "parallax", "phase",
-                              "rising", "setting"})
-        EXPECT_FALSE(Field(dlg, field).isEmpty()) << field;
+    ASSERT_NO_FATAL_FAILURE(ShowAndCheckFields(
+        dlg, "달 정보",
+        {"나이 :", "적경 :", "적위 :", "거리 :", "지름 :", "시차 :", "위상 :", "뜨는 시각 :", "지는 시각 :"},
+        {"age", "rightAscension", "declination", "distance", "diameter", "parallax", "phase", "rising",
+         "setting"}));
 
     const double km = LeadingNumber(Field(dlg, "distance"));
     EXPECT_GT(km, 356000.0);
@@ -252,8 +259,8 @@ TEST(MoonInfoDlg, ShowsEveryFieldAndConsistentSizes)
     EXPECT_NEAR(LeadingNumber(Field(dlg, "diameter")), 2 * std::asin(1737.4 / km) * 3437.7467707849396, 0.06);
     EXPECT_TRUE(Field(dlg, "age").endsWith(QStringLiteral("일")));
     const RiseSetResult events = MoonEvents(local.date, Seoul());
-    EXPECT_EQ(Field(dlg, "rising"), CSunInfoDlg::FormatEvent(events, true));
-    EXPECT_EQ(Field(dlg, "setting"), CSunInfoDlg::FormatEvent(events, false));
+    EXPECT_EQ(Field(dlg, "rising"), FormatDayEvent(events, true));
+    EXPECT_EQ(Field(dlg, "setting"), FormatDayEvent(events, false));
 
     QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
     EXPECT_EQ(dlg.result(), QDialog::Rejected);

@@ -359,32 +359,39 @@ void CompareEvents(bool moon, RiseSetErrors& errors)
     }
 }
 
+// Compares the Moon's (moon) or the Sun's rising and setting with ERFA's, prints the figures
+// with the given decimals and checks that enough events were compared.
+struct RiseSetReport {
+    Stats stats;
+    int unmatched;
+};
+RiseSetReport CompareAndReport(bool moon, const char* what, int decimals)
+{
+    RiseSetErrors errors;
+    CompareEvents(moon, errors);
+    const Stats s = Measure(errors.minutes);
+    std::printf("%s (%zu events, |lat| < 60): median %.*f min, 95th percentile %.*f min, "
+                "max %.*f min, unmatched %d\n",
+                what, errors.minutes.size(), decimals, s.median, decimals, s.p95, decimals, s.max,
+                errors.unmatched);
+    EXPECT_GT(errors.minutes.size(), 1000u);
+    return {s, errors.unmatched};
+}
+
 TEST(ErfaComparison, MoonriseAndMoonset)
 {
     constexpr double kMoonP95ToleranceMinutes = 13.0;
-    RiseSetErrors errors;
-    CompareEvents(true, errors);
-    const Stats s = Measure(errors.minutes);
-    std::printf("Moonrise/moonset vs ERFA Moon (%zu events, |lat| < 60): median %.1f min, "
-                "95th percentile %.1f min, max %.1f min, unmatched %d\n",
-                errors.minutes.size(), s.median, s.p95, s.max, errors.unmatched);
-    EXPECT_GT(errors.minutes.size(), 1000u);
-    EXPECT_LT(s.p95, kMoonP95ToleranceMinutes);
-    EXPECT_LT(errors.unmatched, 10);
+    const RiseSetReport r = CompareAndReport(true, "Moonrise/moonset vs ERFA Moon", 1);
+    EXPECT_LT(r.stats.p95, kMoonP95ToleranceMinutes);
+    EXPECT_LT(r.unmatched, 10);
 }
 
 TEST(ErfaComparison, SunriseAndSunset)
 {
     constexpr double kSunMaxToleranceMinutes = 1.5;
-    RiseSetErrors errors;
-    CompareEvents(false, errors);
-    const Stats s = Measure(errors.minutes);
-    std::printf("Sunrise/sunset vs ERFA Sun (%zu events, |lat| < 60): median %.2f min, "
-                "95th percentile %.2f min, max %.2f min, unmatched %d\n",
-                errors.minutes.size(), s.median, s.p95, s.max, errors.unmatched);
-    EXPECT_GT(errors.minutes.size(), 1000u);
-    EXPECT_LT(s.max, kSunMaxToleranceMinutes);
-    EXPECT_EQ(errors.unmatched, 0);
+    const RiseSetReport r = CompareAndReport(false, "Sunrise/sunset vs ERFA Sun", 2);
+    EXPECT_LT(r.stats.max, kSunMaxToleranceMinutes);
+    EXPECT_EQ(r.unmatched, 0);
 }
 
 }  // namespace

@@ -155,11 +155,7 @@ TEST(LunarCalendar, AnyInstantOfTheDay)
 
 TEST(LunarCalendar, OutsideTheTable)
 {
-    LunarDate untouched;
-    untouched.year = 7;
-    untouched.month = 8;
-    untouched.day = 9;
-    untouched.leap = true;
+    const LunarDate untouched{7, 8, 9, true};
     LunarDate out = untouched;
     EXPECT_FALSE(ToLunar(JulianDateFromCalendar(1841, 1, 22), out));
     EXPECT_FALSE(ToLunar(JulianDateFromCalendar(2044, 1, 1), out));

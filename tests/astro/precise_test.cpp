@@ -153,22 +153,38 @@ bool NearMidnight(double hours, double minutes)
     return hours * 60.0 < minutes || (24.0 - hours) * 60.0 < minutes;
 }
 
+// The site (name, latitude, longitude, height) and the date of a row of events.csv.
+Observer EventRowSite(const std::vector<std::string>& r)
+{
+    return Observer("", "", float(std::stod(r[2]) * kDegToRad), float(std::stod(r[1]) * kDegToRad),
+                    float(std::stod(r[3])));
+}
+
+SkyDate EventRowDate(const std::vector<std::string>& r)
+{
+    int y = 0, m = 0, d = 0;
+    std::sscanf(r[4].c_str(), "%d-%d-%d", &y, &m, &d);
+    return JulianDateFromCalendar(y, m, d);
+}
+
+// The rising and setting of the day that an event name of events.csv stands for.
+const RiseSetResult& EventOf(const DayEvents& day, const std::string& event)
+{
+    return event == "sun"            ? day.sun.riseSet
+           : event == "civil"        ? day.sun.civil
+           : event == "nautical"     ? day.sun.nautical
+           : event == "astronomical" ? day.sun.astronomical
+                                     : day.moon;
+}
+
 TEST(PreciseAccuracy, RiseSetAndTwilightAgainstTheReference)
 {
     std::map<std::string, EventErrors> sunBelow65, moonBelow70, moonBelow60;
     for (const auto& r : ReadCsv("events.csv")) {
         const double lat = std::stod(r[1]);
-        Observer site("", "", float(std::stod(r[2]) * kDegToRad), float(lat * kDegToRad),
-                      float(std::stod(r[3])));
-        int y = 0, m = 0, d = 0;
-        std::sscanf(r[4].c_str(), "%d-%d-%d", &y, &m, &d);
-        const DayEvents day = ComputeDayEvents(JulianDateFromCalendar(y, m, d), site, Model::Precise);
+        const DayEvents day = ComputeDayEvents(EventRowDate(r), EventRowSite(r), Model::Precise);
         const std::string& event = r[5];
-        const RiseSetResult& mine = event == "sun"        ? day.sun.riseSet
-                                    : event == "civil"    ? day.sun.civil
-                                    : event == "nautical" ? day.sun.nautical
-                                    : event == "astronomical" ? day.sun.astronomical
-                                                              : day.moon;
+        const RiseSetResult& mine = EventOf(day, event);
         const bool isMoon = event == "moon";
         for (int k = 0; k < 2; ++k) {
             const std::string& ref = r[6 + k];
@@ -227,18 +243,9 @@ TEST(ClassicAccuracy, RiseSetAndTwilightReported)
         const double lat = std::stod(r[1]);
         if (std::fabs(lat) > 65.0)
             continue;
-        const Observer site("", "", float(std::stod(r[2]) * kDegToRad), float(lat * kDegToRad),
-                            float(std::stod(r[3])));
-        int y = 0, m = 0, d = 0;
-        std::sscanf(r[4].c_str(), "%d-%d-%d", &y, &m, &d);
-        const DayEvents day =
-            ComputeDayEvents(JulianDateFromCalendar(y, m, d), site, Model::Classic);
+        const DayEvents day = ComputeDayEvents(EventRowDate(r), EventRowSite(r), Model::Classic);
         const std::string& event = r[5];
-        const RiseSetResult& mine = event == "sun"            ? day.sun.riseSet
-                                    : event == "civil"        ? day.sun.civil
-                                    : event == "nautical"     ? day.sun.nautical
-                                    : event == "astronomical" ? day.sun.astronomical
-                                                              : day.moon;
+        const RiseSetResult& mine = EventOf(day, event);
         for (int k = 0; k < 2; ++k) {
             const bool mineHas = k == 0 ? RiseOnDay(mine) : SetOnDay(mine);
             if (r[6 + k].empty() != !mineHas) {

@@ -69,14 +69,13 @@ TEST(JulianDate, CalendarFromJulianDateEdges)
         EXPECT_EQ(c.month, 0);
         EXPECT_EQ(c.day, 0);
     }
-    int y = -1, m = -1, d = -1;
-    CalendarFromJulianDate(2451604.5, y, m, d);
-    EXPECT_EQ(y, 2000);
-    EXPECT_EQ(m, 3);
-    EXPECT_EQ(d, 1);
-    CalendarFromJulianDate(2451603.5, y, m, d);
-    EXPECT_EQ(m, 2);
-    EXPECT_EQ(d, 29);
+    const CalendarDate march1 = CalendarFromJulianDate(2451604.5);
+    EXPECT_EQ(march1.year, 2000);
+    EXPECT_EQ(march1.month, 3);
+    EXPECT_EQ(march1.day, 1);
+    const CalendarDate leapDay = CalendarFromJulianDate(2451603.5);
+    EXPECT_EQ(leapDay.month, 2);
+    EXPECT_EQ(leapDay.day, 29);
     for (int month : {1, 3, 8}) {
         const CalendarDate c = CalendarFromJulianDate(JulianDateFromCalendar(2023, month, 31).jd);
         EXPECT_EQ(c.month, month);
@@ -217,11 +216,10 @@ TEST(Hours, SplitTruncates)
     EXPECT_EQ(h.hour, 1);
     EXPECT_EQ(h.minute, 1);
     EXPECT_EQ(h.second, 0);
-    int hh = 0, mm = 0, ss = 0;
-    HoursToHMS(-1.5, hh, mm, ss);
-    EXPECT_EQ(hh, -1);
-    EXPECT_EQ(mm, -30);
-    EXPECT_EQ(ss, 0);
+    h = HoursToHMS(-1.5);
+    EXPECT_EQ(h.hour, -1);
+    EXPECT_EQ(h.minute, -30);
+    EXPECT_EQ(h.second, 0);
 }
 
 TEST(Hours, NonFiniteSplitsToZeros)

@@ -32,6 +32,13 @@ void ExpectSame(const SphericalCoord& a, const SphericalCoord& b)
     EXPECT_EQ(a.lat, b.lat);
 }
 
+// The segment runs from start to end.
+void ExpectRuns(const BoundarySegment& s, const SphericalCoord& start, const SphericalCoord& end)
+{
+    ExpectSame(s.start, start);
+    ExpectSame(s.end, end);
+}
+
 std::string Bound(double raHours, double decDegrees, const char* abbreviation)
 {
     char line[64];
@@ -54,12 +61,8 @@ TEST(BoundarySegment, MeridianEdgeRunsSouthToNorth)
 {
     const SphericalCoord north = Hours(3, 40);
     const SphericalCoord south = Hours(3, 20);
-    const BoundarySegment down(north, south);
-    ExpectSame(down.start, south);
-    ExpectSame(down.end, north);
-    const BoundarySegment up(south, north);
-    ExpectSame(up.start, south);
-    ExpectSame(up.end, north);
+    ExpectRuns(BoundarySegment(north, south), south, north);
+    ExpectRuns(BoundarySegment(south, north), south, north);
 }
 
 TEST(BoundarySegment, ParallelEdgeRunsEastAlongTheShorterArc)
@@ -67,34 +70,22 @@ TEST(BoundarySegment, ParallelEdgeRunsEastAlongTheShorterArc)
     const SphericalCoord h23 = Hours(23, 10);
     const SphericalCoord h1 = Hours(1, 10);
     const SphericalCoord h2 = Hours(2, 10);
-    const BoundarySegment wrap(h1, h23);  // given 1h to 23h
-    ExpectSame(wrap.start, h23);
-    ExpectSame(wrap.end, h1);
-    const BoundarySegment wrapForward(h23, h1);
-    ExpectSame(wrapForward.start, h23);
-    ExpectSame(wrapForward.end, h1);
-    const BoundarySegment west(h2, h1);
-    ExpectSame(west.start, h1);
-    ExpectSame(west.end, h2);
-    const BoundarySegment east(h1, h2);
-    ExpectSame(east.start, h1);
-    ExpectSame(east.end, h2);
+    ExpectRuns(BoundarySegment(h1, h23), h23, h1);  // given 1h to 23h
+    ExpectRuns(BoundarySegment(h23, h1), h23, h1);
+    ExpectRuns(BoundarySegment(h2, h1), h1, h2);
+    ExpectRuns(BoundarySegment(h1, h2), h1, h2);
 }
 
 TEST(BoundarySegment, ExactlyHalfTheSkyApartStartsAtTheLaterCorner)
 {
     const SphericalCoord a = Hours(0, 0);
     const SphericalCoord b(kPi, 0);
-    const BoundarySegment s(a, b);  // difference of pi: (Q, P)
-    ExpectSame(s.start, b);
-    ExpectSame(s.end, a);
+    ExpectRuns(BoundarySegment(a, b), b, a);  // difference of pi: (Q, P)
 }
 
 TEST(BoundarySegment, CornersSharingNeitherCoordinateGiveZeroes)
 {
-    const BoundarySegment s(Hours(1, 10), Hours(2, 20));
-    ExpectSame(s.start, SphericalCoord(0, 0));
-    ExpectSame(s.end, SphericalCoord(0, 0));
+    ExpectRuns(BoundarySegment(Hours(1, 10), Hours(2, 20)), SphericalCoord(0, 0), SphericalCoord(0, 0));
 }
 
 TEST(BoundaryChain, SameAbbreviationChainsDifferentOneStartsAgain)

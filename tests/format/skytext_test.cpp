@@ -33,11 +33,7 @@ TEST(Hours, FormatHours)
 
 TEST(LunarCalendar, DisplayText)
 {
-    LunarDate d;
-    d.year = 2020;
-    d.month = 4;
-    d.day = 1;
-    d.leap = true;
+    LunarDate d{2020, 4, 1, true};
     EXPECT_EQ(FormatLunarDate(d), "음력 윤04월 01일");
     d.month = 12;
     d.day = 29;

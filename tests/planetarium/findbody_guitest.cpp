@@ -33,6 +33,19 @@ protected:
         return d;
     }
 
+    // After finding body: no message, the view exactly on it with its field kept, and the
+    // painted picture centred on it.
+    void ExpectCentredSilently(const BodyPlace& body, double fieldBefore)
+    {
+        EXPECT_TRUE(catcher.Boxes().empty());
+        EXPECT_EQ(view->ViewCentre().lon, body.horizontal.lon);
+        EXPECT_EQ(view->ViewCentre().lat, body.horizontal.lat);
+        EXPECT_EQ(view->FieldOfView(), fieldBefore);
+        const SphericalCoord middle = CentreOfPicture();
+        EXPECT_NEAR(middle.lon, body.horizontal.lon, kUnprojectToleranceRad);
+        EXPECT_NEAR(middle.lat, body.horizontal.lat, kUnprojectToleranceRad);
+    }
+
     MessageBoxCatcher catcher;
 };
 
@@ -66,14 +79,7 @@ TEST_F(FindInView, SunAtNoonBecomesTheExactCentreWithTheSameField)
     ASSERT_GT(sun.horizontal.lat, 70.0 * kDegToRad);  // midsummer noon at 37.6 N: about 76
 
     EXPECT_TRUE(FindBodyInView(*view, Body::Sun));
-
-    EXPECT_TRUE(catcher.Boxes().empty());
-    EXPECT_EQ(view->ViewCentre().lon, sun.horizontal.lon);
-    EXPECT_EQ(view->ViewCentre().lat, sun.horizontal.lat);
-    EXPECT_EQ(view->FieldOfView(), fieldBefore);
-    const SphericalCoord middle = CentreOfPicture();
-    EXPECT_NEAR(middle.lon, sun.horizontal.lon, kUnprojectToleranceRad);
-    EXPECT_NEAR(middle.lat, sun.horizontal.lat, kUnprojectToleranceRad);
+    ExpectCentredSilently(sun, fieldBefore);
 }
 
 TEST_F(FindInView, JupiterHighInTheEveningBecomesTheExactCentre)
@@ -84,14 +90,7 @@ TEST_F(FindInView, JupiterHighInTheEveningBecomesTheExactCentre)
     const double fieldBefore = view->FieldOfView();
 
     EXPECT_TRUE(FindBodyInView(*view, Body::Jupiter));
-
-    EXPECT_TRUE(catcher.Boxes().empty());
-    EXPECT_EQ(view->ViewCentre().lon, jupiter.horizontal.lon);
-    EXPECT_EQ(view->ViewCentre().lat, jupiter.horizontal.lat);
-    EXPECT_EQ(view->FieldOfView(), fieldBefore);
-    const SphericalCoord middle = CentreOfPicture();
-    EXPECT_NEAR(middle.lon, jupiter.horizontal.lon, kUnprojectToleranceRad);
-    EXPECT_NEAR(middle.lat, jupiter.horizontal.lat, kUnprojectToleranceRad);
+    ExpectCentredSilently(jupiter, fieldBefore);
 }
 
 TEST_F(FindInView, FindingNeverChangesTheShownInstantOrTheBodies)

@@ -30,17 +30,33 @@ struct Example {
     NtpTimestamp t4 = Stamp(2003, 2, 6, 12, 34, 0, 400);
 };
 
+// One exchange of the worked example with host. spoil, if given, changes the server's reply
+// first; request, if given, receives the packet the server got.
+bool ExchangeExample(const char* host, TimeServerResult& result,
+                     const std::function<void(FakeSntpServer::Packet&)>& spoil = {},
+                     FakeSntpServer::Packet* request = nullptr)
+{
+    const Example e;
+    FakeSntpServer server([&](const FakeSntpServer::Packet& received) {
+        FakeSntpServer::Packet reply = FakeSntpServer::Reply(received, e.t2, e.t3);
+        if (spoil)
+            spoil(reply);
+        return reply;
+    });
+    const CTimeServerClient client(SequenceClock({e.t1, e.t4}), kShortLimitMilliseconds);
+    const bool ok = client.QueryTimeServer(host, result, server.Port());
+    if (request)
+        *request = server.LastRequest();
+    return ok;
+}
+
 }  // namespace
 
 TEST(TimeServerClient, WorkedExampleDelayAndOffset)
 {
     const Example e;
-    FakeSntpServer server([&](const FakeSntpServer::Packet& request) {
-        return FakeSntpServer::Reply(request, e.t2, e.t3);
-    });
-    const CTimeServerClient client(SequenceClock({e.t1, e.t4}), kShortLimitMilliseconds);
     TimeServerResult result;
-    ASSERT_TRUE(client.QueryTimeServer("127.0.0.1", result, server.Port()));
+    ASSERT_TRUE(ExchangeExample("127.0.0.1", result));
     EXPECT_EQ(result.T1, e.t1);
     EXPECT_EQ(result.T2, e.t2);
     EXPECT_EQ(result.T3, e.t3);
@@ -56,13 +72,9 @@ TEST(TimeServerClient, WorkedExampleDelayAndOffset)
 TEST(TimeServerClient, RequestIsAVersion3ClientPacketCarryingT1)
 {
     const Example e;
-    FakeSntpServer server([&](const FakeSntpServer::Packet& request) {
-        return FakeSntpServer::Reply(request, e.t2, e.t3);
-    });
-    const CTimeServerClient client(SequenceClock({e.t1, e.t4}), kShortLimitMilliseconds);
     TimeServerResult result;
-    ASSERT_TRUE(client.QueryTimeServer("127.0.0.1", result, server.Port()));
-    const FakeSntpServer::Packet request = server.LastRequest();
+    FakeSntpServer::Packet request;
+    ASSERT_TRUE(ExchangeExample("127.0.0.1", result, {}, &request));
     ASSERT_EQ(request.size(), 48u);
     EXPECT_EQ(request[0], 0x1B);
     for (size_t i = 1; i < 40; ++i)
@@ -86,13 +98,8 @@ TEST(TimeServerClient, ServerTwoHoursAhead)
 
 TEST(TimeServerClient, HostNameIsLookedUp)
 {
-    const Example e;
-    FakeSntpServer server([&](const FakeSntpServer::Packet& request) {
-        return FakeSntpServer::Reply(request, e.t2, e.t3);
-    });
-    const CTimeServerClient client(SequenceClock({e.t1, e.t4}), kShortLimitMilliseconds);
     TimeServerResult result;
-    EXPECT_TRUE(client.QueryTimeServer("localhost", result, server.Port()));
+    EXPECT_TRUE(ExchangeExample("localhost", result));
 }
 
 TEST(TimeServerClient, SilentServerFailsAfterTheLimitAndKeepsTheResult)
@@ -130,16 +137,9 @@ namespace {
 // Runs one exchange against a server whose reply the function spoils.
 bool ExchangeWithSpoiledReply(const std::function<void(FakeSntpServer::Packet&)>& spoil)
 {
-    const Example e;
-    FakeSntpServer server([&](const FakeSntpServer::Packet& request) {
-        FakeSntpServer::Packet reply = FakeSntpServer::Reply(request, e.t2, e.t3);
-        spoil(reply);
-        return reply;
-    });
-    const CTimeServerClient client(SequenceClock({e.t1, e.t4}), kShortLimitMilliseconds);
     TimeServerResult result;
     result.offset = 1.5;
-    const bool ok = client.QueryTimeServer("127.0.0.1", result, server.Port());
+    const bool ok = ExchangeExample("127.0.0.1", result, spoil);
     if (!ok) {
         EXPECT_EQ(result.offset, 1.5);
     }
@@ -183,16 +183,11 @@ TEST(TimeServerClient, SpoofedOriginateTimestampIsRefused)
 
 TEST(TimeServerClient, LeapIndicatorAndStratumAreRead)
 {
-    const Example e;
-    FakeSntpServer server([&](const FakeSntpServer::Packet& request) {
-        FakeSntpServer::Packet reply = FakeSntpServer::Reply(request, e.t2, e.t3);
+    TimeServerResult result;
+    ASSERT_TRUE(ExchangeExample("127.0.0.1", result, [](FakeSntpServer::Packet& reply) {
         reply[0] = 0x5C;  // LI 1, version 3, server
         reply[1] = 7;
-        return reply;
-    });
-    const CTimeServerClient client(SequenceClock({e.t1, e.t4}), kShortLimitMilliseconds);
-    TimeServerResult result;
-    ASSERT_TRUE(client.QueryTimeServer("127.0.0.1", result, server.Port()));
+    }));
     EXPECT_EQ(result.leapIndicator, 1);
     EXPECT_EQ(result.stratum, 7);
 }

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "astro/time/hours.h"
 #include "astro/time/juliandate.h"
@@ -357,16 +358,33 @@ TEST(CalendarMonth, SunriseBeforeMidnightIsNegative)
     EXPECT_EQ(day.cells[2][0].text, FormatHours(sun.riseSet.begin));
 }
 
-TEST(CalendarMonth, MoonSettingBeforeRisingGivesTwoBars)
+// A day of March 2024 at Seoul on which the Moon both rises and sets: its events and its
+// calendar block.
+struct MoonDay {
+    int d;
+    RiseSetResult moon;
+    CalendarDay day;
+};
+
+// The days on which the Moon rises after it sets (setsFirst) or before.
+std::vector<MoonDay> SeoulMarchDaysWithBothMoonEvents(bool setsFirst)
 {
     const Observer site = Site(126.98, 37.57, 9);
     const CalendarMonth month(2024, 3);
-    int checked = 0;
+    std::vector<MoonDay> days;
     for (int d = 1; d <= month.DayCount(); ++d) {
         const RiseSetResult moon = MoonEvents(2024, 3, d, site);
-        if (!moon.HasBegin() || !moon.HasEnd() || moon.begin <= moon.end)
-            continue;
-        const CalendarDay day = month.ComputeDay(d, site);
+        if (moon.HasBegin() && moon.HasEnd() &&
+            (setsFirst ? moon.begin > moon.end : moon.begin < moon.end))
+            days.push_back({d, moon, month.ComputeDay(d, site)});
+    }
+    return days;
+}
+
+TEST(CalendarMonth, MoonSettingBeforeRisingGivesTwoBars)
+{
+    const std::vector<MoonDay> days = SeoulMarchDaysWithBothMoonEvents(true);
+    for (const auto& [d, moon, day] : days) {
         ASSERT_EQ(CountBars(day, CalendarBrush::Moon), 2) << d;
         const CalendarBar& first = day.bars[day.bars.size() - 2];
         const CalendarBar& second = day.bars.back();
@@ -374,33 +392,25 @@ TEST(CalendarMonth, MoonSettingBeforeRisingGivesTwoBars)
         EXPECT_EQ(first.right, ExpectedX(moon.end));
         EXPECT_EQ(second.left, ExpectedX(moon.begin));
         EXPECT_EQ(second.right, kTimeLineRight);
-        EXPECT_EQ(first.top, month.DayTop(d) + 51);
-        EXPECT_EQ(first.bottom, month.DayTop(d) + 68);
+        EXPECT_EQ(first.top, day.top + 51);
+        EXPECT_EQ(first.bottom, day.top + 68);
         EXPECT_EQ(day.cells[6][0].text, FormatHours(moon.begin));
         EXPECT_EQ(day.cells[6][1].text, FormatHours(moon.end));
-        ++checked;
     }
     // About half the days of a month see the Moon set first.
-    EXPECT_GE(checked, 8);
+    EXPECT_GE(days.size(), 8u);
 }
 
 TEST(CalendarMonth, MoonRisingBeforeSettingGivesOneBar)
 {
-    const Observer site = Site(126.98, 37.57, 9);
-    const CalendarMonth month(2024, 3);
-    int checked = 0;
-    for (int d = 1; d <= month.DayCount(); ++d) {
-        const RiseSetResult moon = MoonEvents(2024, 3, d, site);
-        if (!moon.HasBegin() || !moon.HasEnd() || moon.begin >= moon.end)
-            continue;
-        const CalendarDay day = month.ComputeDay(d, site);
+    const std::vector<MoonDay> days = SeoulMarchDaysWithBothMoonEvents(false);
+    for (const auto& [d, moon, day] : days) {
         ASSERT_EQ(CountBars(day, CalendarBrush::Moon), 1) << d;
         const CalendarBar& bar = day.bars.back();
         EXPECT_EQ(bar.left, ExpectedX(moon.begin));
         EXPECT_EQ(bar.right, ExpectedX(moon.end));
-        ++checked;
     }
-    EXPECT_GE(checked, 8);
+    EXPECT_GE(days.size(), 8u);
 }
 
 TEST(CalendarMonth, DayWithoutMoonriseOrMoonset)

@@ -151,12 +151,8 @@ TEST_F(Planet3dViewTest, OneStepBackShowsTheSunAtTheCentre)
 TEST_F(Planet3dViewTest, ScreenAxesFollowTheEcliptic)
 {
     // Looking along longitude 0 from the Sun: +y (longitude 90) to the right, +z up.
-    Planet(kMars).x = 2.0;
-    Planet(kMars).y = 0.5;
-    Planet(kMars).z = 0.0;
-    Planet(kJupiter).x = 2.0;
-    Planet(kJupiter).y = 0.0;
-    Planet(kJupiter).z = 0.5;
+    Planet(kMars) = Vector3(2.0, 0.5, 0.0);
+    Planet(kJupiter) = Vector3(2.0, 0.0, 0.5);
     auto view = MakeView();
     const QImage image = view->RenderImage();
     ASSERT_FALSE(image.isNull());
@@ -169,9 +165,7 @@ TEST_F(Planet3dViewTest, ScreenAxesFollowTheEcliptic)
 
 TEST_F(Planet3dViewTest, TurningBringsABallToTheCentre)
 {
-    Planet(kSaturn).x = 0.0;
-    Planet(kSaturn).y = 3.0;  // longitude 90 degrees
-    Planet(kSaturn).z = 0.0;
+    Planet(kSaturn) = Vector3(0.0, 3.0, 0.0);  // longitude 90 degrees
     auto view = MakeView();
     for (int i = 0; i < 15; ++i)
         QTest::keyClick(view.get(), Qt::Key_Right);
@@ -182,9 +176,7 @@ TEST_F(Planet3dViewTest, TurningBringsABallToTheCentre)
 
 TEST_F(Planet3dViewTest, OpenWindowKeepsItsSnapshot)
 {
-    Planet(kMercury).x = 2.0;
-    Planet(kMercury).y = 0.0;
-    Planet(kMercury).z = 0.0;
+    Planet(kMercury) = Vector3(2.0, 0.0, 0.0);
     auto first = MakeView();
     const QImage before = first->RenderImage();
     EXPECT_EQ(before.pixel(kSide / 2, kSide / 2), Rgb(colours.planets[kMercury]));
@@ -204,12 +196,8 @@ TEST_F(Planet3dViewTest, OpenWindowKeepsItsSnapshot)
 
 TEST_F(Planet3dViewTest, LaterBodiesCoverEarlierOnes)
 {
-    Planet(kVenus).x = 3.0;
-    Planet(kVenus).y = 0.0;
-    Planet(kVenus).z = 0.0;
-    Planet(kPluto).x = 6.0;  // farther, but drawn last
-    Planet(kPluto).y = 0.0;
-    Planet(kPluto).z = 0.0;
+    Planet(kVenus) = Vector3(3.0, 0.0, 0.0);
+    Planet(kPluto) = Vector3(6.0, 0.0, 0.0);  // farther, but drawn last
     auto view = MakeView();
     const QImage image = view->RenderImage();
     EXPECT_EQ(image.pixel(kSide / 2, kSide / 2), Rgb(colours.planets[kPluto]));
@@ -217,9 +205,7 @@ TEST_F(Planet3dViewTest, LaterBodiesCoverEarlierOnes)
 
 TEST_F(Planet3dViewTest, ResizeKeepsTheSquareProportions)
 {
-    Planet(kMars).x = 2.0;
-    Planet(kMars).y = 0.5;
-    Planet(kMars).z = 0.0;
+    Planet(kMars) = Vector3(2.0, 0.5, 0.0);
     auto view = MakeView();
     view->resize(400, 200);
     QApplication::processEvents();

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -238,48 +239,50 @@ EclipticPlace EclipticOfDate(const Vector3& trueOfDate, double trueObliquity)
     return {ReduceRadians(std::atan2(e.y, e.x)), std::atan2(e.z, std::hypot(e.x, e.y))};
 }
 
+namespace {
+
+// The JSON key and the Korean name of each kind, in PhenomenonKind order.
+struct KindNames {
+    const char* key;
+    const char* korean;
+};
+const KindNames kKindNames[] = {
+    {"new_moon", "삭"},
+    {"first_quarter", "상현"},
+    {"full_moon", "망"},
+    {"last_quarter", "하현"},
+    {"solar_term", "절기"},
+    {"perigee", "근지점"},
+    {"apogee", "원지점"},
+    {"solar_eclipse", "일식"},
+    {"lunar_eclipse", "월식"},
+    {"opposition", "충"},
+    {"conjunction_sun", "태양과의 합"},
+    {"greatest_elongation_east", "동방 최대이각"},
+    {"greatest_elongation_west", "서방 최대이각"},
+    {"station", "유"},
+    {"conjunction", "합"},
+};
+static_assert(std::size(kKindNames) == static_cast<std::size_t>(kPhenomenonKindCount),
+              "a key and a name for every kind");
+
+const KindNames& NamesOf(PhenomenonKind kind)
+{
+    static const KindNames kNone = {"", ""};
+    const int i = static_cast<int>(kind);
+    return i >= 0 && i < kPhenomenonKindCount ? kKindNames[i] : kNone;
+}
+
+}  // namespace
+
 const char* PhenomenonKindKey(PhenomenonKind kind)
 {
-    switch (kind) {
-    case PhenomenonKind::NewMoon: return "new_moon";
-    case PhenomenonKind::FirstQuarter: return "first_quarter";
-    case PhenomenonKind::FullMoon: return "full_moon";
-    case PhenomenonKind::LastQuarter: return "last_quarter";
-    case PhenomenonKind::SolarTerm: return "solar_term";
-    case PhenomenonKind::Perigee: return "perigee";
-    case PhenomenonKind::Apogee: return "apogee";
-    case PhenomenonKind::SolarEclipse: return "solar_eclipse";
-    case PhenomenonKind::LunarEclipse: return "lunar_eclipse";
-    case PhenomenonKind::Opposition: return "opposition";
-    case PhenomenonKind::ConjunctionSun: return "conjunction_sun";
-    case PhenomenonKind::GreatestElongationEast: return "greatest_elongation_east";
-    case PhenomenonKind::GreatestElongationWest: return "greatest_elongation_west";
-    case PhenomenonKind::Station: return "station";
-    case PhenomenonKind::Conjunction: return "conjunction";
-    }
-    return "";
+    return NamesOf(kind).key;
 }
 
 const char* PhenomenonKindNameKo(PhenomenonKind kind)
 {
-    switch (kind) {
-    case PhenomenonKind::NewMoon: return "삭";
-    case PhenomenonKind::FirstQuarter: return "상현";
-    case PhenomenonKind::FullMoon: return "망";
-    case PhenomenonKind::LastQuarter: return "하현";
-    case PhenomenonKind::SolarTerm: return "절기";
-    case PhenomenonKind::Perigee: return "근지점";
-    case PhenomenonKind::Apogee: return "원지점";
-    case PhenomenonKind::SolarEclipse: return "일식";
-    case PhenomenonKind::LunarEclipse: return "월식";
-    case PhenomenonKind::Opposition: return "충";
-    case PhenomenonKind::ConjunctionSun: return "태양과의 합";
-    case PhenomenonKind::GreatestElongationEast: return "동방 최대이각";
-    case PhenomenonKind::GreatestElongationWest: return "서방 최대이각";
-    case PhenomenonKind::Station: return "유";
-    case PhenomenonKind::Conjunction: return "합";
-    }
-    return "";
+    return NamesOf(kind).korean;
 }
 
 const char* EclipseTypeKey(EclipseType type)

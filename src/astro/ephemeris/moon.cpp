@@ -8,11 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-
-}  // namespace
-
 Moon::Moon() : time(NowUT()) {}
 
 Moon::Moon(const SkyTime& ut)
@@ -23,7 +18,7 @@ Moon::Moon(const SkyTime& ut)
 void Moon::Update(const SkyTime& ut)
 {
     time = ut;
-    const double d = ut.date.jd + ut.time.hours * 0.041666666666666664 - 2451543.5;
+    const double d = SchlyterDay(ut);
     ascendingNode = ReduceRadians((125.1228 - 0.0529538083 * d) * kDegToRad);
     inclination = 0.08980417133211624;
     argPerihelion = ReduceRadians(5.551253560087733 + 0.0028685764238964994 * d);  // 318.0634 deg
@@ -36,17 +31,12 @@ void Moon::Update(const SkyTime& ut)
     const double ea = SolveKepler(m, e, m + e * std::sin(m) * (1.0 + e * std::cos(m)));
     eccentricAnomaly = ea;
 
-    const double x = semiMajorAxis * (std::cos(ea) - e);
-    const double y = semiMajorAxis * std::sqrt(1.0 - e * e) * std::sin(ea);
-    const double nu = std::atan2(y, x);
-    const double r = std::sqrt(x * x + y * y);
-    const double u = nu + argPerihelion;
-    const double cn = std::cos(ascendingNode), sn = std::sin(ascendingNode);
-    const double cu = std::cos(u), su = std::sin(u);
-    const double ci = std::cos(inclination), si = std::sin(inclination);
-    geoX = r * (cn * cu - sn * su * ci);
-    geoY = r * (sn * cu + cn * su * ci);
-    geoZ = r * su * si;
+    const OrbitPoint p = PositionInOrbit(semiMajorAxis, e, ea);
+    const Vector3 v = OrbitToEcliptic(p.radius, p.trueAnomaly + argPerihelion, ascendingNode,
+                                      inclination);
+    geoX = v.x;
+    geoY = v.y;
+    geoZ = v.z;
 }
 
 double Moon::DistanceEarthRadii() const

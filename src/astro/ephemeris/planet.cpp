@@ -82,17 +82,13 @@ void Planet::ComputePosition()
     const double m = meanAnomaly;
     eccentricAnomaly = ReduceRadians(SolveKepler(m, e, m));
 
-    const double x = semiMajorAxis * (std::cos(eccentricAnomaly) - e);
-    const double y = semiMajorAxis * std::sqrt(1.0 - e * e) * std::sin(eccentricAnomaly);
-    trueAnomaly = std::atan2(y, x);
-    const double r = std::sqrt(x * x + y * y);
-    const double u = trueAnomaly + argPerihelion;
-    const double cu = std::cos(u), su = std::sin(u);
-    const double cn = std::cos(ascendingNode), sn = std::sin(ascendingNode);
-    const double ci = std::cos(inclination), si = std::sin(inclination);
-    helioX = r * (cu * cn - su * sn * ci);
-    helioY = r * (su * ci * cn + cu * sn);
-    helioZ = r * su * si;
+    const OrbitPoint p = PositionInOrbit(semiMajorAxis, e, eccentricAnomaly);
+    trueAnomaly = p.trueAnomaly;
+    const Vector3 v = OrbitToEcliptic(p.radius, trueAnomaly + argPerihelion, ascendingNode,
+                                      inclination);
+    helioX = v.x;
+    helioY = v.y;
+    helioZ = v.z;
 }
 
 Vector3 Planet::GeocentricVector() const

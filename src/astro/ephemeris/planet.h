@@ -29,8 +29,6 @@ public:
     Planet() = default;
     // Planet 0..8 (Mercury .. Pluto, see PlanetIndex); other values act as Planet().
     explicit Planet(int planetIndex) : index(planetIndex) {}
-    Planet(const Planet&) = default;
-    Planet& operator=(const Planet&) = default;
 
     // Stores ut, evaluates the six elements for it (d = JD(ut) - 2451545.0 days, M reduced
     // into [0, 2pi)) and calls ComputePosition.

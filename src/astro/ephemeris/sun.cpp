@@ -6,11 +6,6 @@
 
 #include <cmath>
 
-namespace {
-
-
-}  // namespace
-
 Sun::Sun() : time(NowUT()) {}
 
 Sun::Sun(const SkyTime& ut)
@@ -21,7 +16,7 @@ Sun::Sun(const SkyTime& ut)
 void Sun::Update(const SkyTime& ut)
 {
     time = ut;
-    const double d = ut.date.jd + ut.time.hours * 0.041666666666666664 - 2451543.5;
+    const double d = SchlyterDay(ut);
     argPerihelion = 4.938241566909764 + 8.219366312879496e-07 * d;  // 282.9404 deg + rate/day
     semiMajorAxis = 1.0;
     eccentricity = 0.016709 - 1.151e-9 * d;
@@ -33,10 +28,9 @@ void Sun::Update(const SkyTime& ut)
     const double ea = SolveKepler(m, e, m);
     eccentricAnomaly = ea;
 
-    const double x = std::cos(ea) - e;
-    const double y = std::sqrt(1.0 - e * e) * std::sin(ea);
-    trueAnomaly = ReduceRadians(std::atan2(y, x));
-    const double r = std::sqrt(x * x + y * y);
+    const OrbitPoint p = PositionInOrbit(semiMajorAxis, e, ea);
+    trueAnomaly = ReduceRadians(p.trueAnomaly);
+    const double r = p.radius;
     const double lon = ReduceRadians(trueAnomaly + argPerihelion);
     geoX = r * std::cos(lon);
     geoY = r * std::sin(lon);

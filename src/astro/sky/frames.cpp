@@ -7,6 +7,16 @@
 
 namespace {
 
+// Sines and cosines of the local sidereal time and the latitude, shared by the two
+// directions of the horizontal conversion.
+struct SiteTrig {
+    SiteTrig(const SkyTime& lst, double latitude)
+        : st(std::sin(lst.time.hours * kHoursToRad)), ct(std::cos(lst.time.hours * kHoursToRad)),
+          sf(std::sin(latitude)), cf(std::cos(latitude))
+    {
+    }
+    double st, ct, sf, cf;
+};
 
 SphericalCoord FromMatrix(const Matrix3& m, const SphericalCoord& p)
 {
@@ -41,25 +51,21 @@ SphericalCoord EclipticToEquatorial(const SphericalCoord& p, const SkyTime& t)
 SphericalCoord EquatorialToHorizontal(const SphericalCoord& p, const SkyTime& lst,
                                       double latitude)
 {
-    const double theta = lst.time.hours * kHoursToRad;
-    const double st = std::sin(theta), ct = std::cos(theta);
-    const double sf = std::sin(latitude), cf = std::cos(latitude);
+    const SiteTrig a(lst, latitude);
     const double x = p.X(), y = p.Y(), sinDec = p.Z();
-    const double cosDecCosH = y * st + x * ct;
-    const double cosDecSinAminusT = y * ct - x * st;
-    return SphericalCoord::FromUnitXYZ(sinDec * cf - cosDecCosH * sf, cosDecSinAminusT,
-                                       cosDecCosH * cf + sinDec * sf);
+    const double cosDecCosH = y * a.st + x * a.ct;
+    const double cosDecSinAminusT = y * a.ct - x * a.st;
+    return SphericalCoord::FromUnitXYZ(sinDec * a.cf - cosDecCosH * a.sf, cosDecSinAminusT,
+                                       cosDecCosH * a.cf + sinDec * a.sf);
 }
 
 SphericalCoord HorizontalToEquatorial(const SphericalCoord& p, const SkyTime& lst,
                                       double latitude)
 {
-    const double theta = lst.time.hours * kHoursToRad;
-    const double st = std::sin(theta), ct = std::cos(theta);
-    const double sf = std::sin(latitude), cf = std::cos(latitude);
+    const SiteTrig a(lst, latitude);
     const double x = p.X(), y = p.Y(), z = p.Z();
-    const double f = z * cf - x * sf;
-    return SphericalCoord::FromUnitXYZ(f * ct - y * st, f * st + y * ct, z * sf + x * cf);
+    const double f = z * a.cf - x * a.sf;
+    return SphericalCoord::FromUnitXYZ(f * a.ct - y * a.st, f * a.st + y * a.ct, z * a.sf + x * a.cf);
 }
 
 SphericalCoord EquatorialToGalactic(const SphericalCoord& p)

@@ -47,10 +47,3 @@ HMS HoursToHMS(double hours)
     return out;
 }
 
-void HoursToHMS(double hours, int& hour, int& minute, int& second)
-{
-    const HMS s = HoursToHMS(hours);
-    hour = s.hour;
-    minute = s.minute;
-    second = s.second;
-}

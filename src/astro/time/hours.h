@@ -13,4 +13,3 @@ struct HMS {
 // so that the noise of a Julian-date round trip (15.99999999627 h) reads as 16:00:00.
 // Negative values give all three fields negated; a non-finite value gives zeros.
 HMS HoursToHMS(double hours);
-void HoursToHMS(double hours, int& hour, int& minute, int& second);

@@ -43,13 +43,6 @@ CalendarDate CalendarFromJulianDate(double jd)
     return out;
 }
 
-void CalendarFromJulianDate(double jd, int& year, int& month, int& day)
-{
-    const CalendarDate d = CalendarFromJulianDate(jd);
-    year = d.year;
-    month = d.month;
-    day = d.day;
-}
 
 bool IsLeapYear(int year)
 {

@@ -16,7 +16,6 @@ SkyDate JulianDateFromCalendar(int year, int month, int day);
 // Gregorian calendar date of the day containing jd (Meeus, Astronomical Algorithms, ch. 7).
 // Defined for jd > 2299159.5 only; earlier dates give year = month = day = 0.
 CalendarDate CalendarFromJulianDate(double jd);
-void CalendarFromJulianDate(double jd, int& year, int& month, int& day);
 
 // True for Gregorian leap years (divisible by 4 and not by 100, or divisible by 400).
 bool IsLeapYear(int year);

@@ -5,8 +5,6 @@ class SkyDate {
 public:
     SkyDate() = default;
     explicit SkyDate(double julianDate) : jd(julianDate) {}
-    SkyDate(const SkyDate&) = default;
-    SkyDate& operator=(const SkyDate&) = default;
 
     double jd = 0.0;
 };

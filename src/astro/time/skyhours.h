@@ -5,8 +5,6 @@ class SkyHours {
 public:
     SkyHours() = default;
     explicit SkyHours(double h) : hours(h) {}
-    SkyHours(const SkyHours&) = default;
-    SkyHours& operator=(const SkyHours&) = default;
 
     double hours = 0.0;
 };
