@@ -117,6 +117,8 @@ int PickObject(const SkyIndex& index, const ShownSky& sky, const PickFrame& fram
     if (frame.stars || frame.starNames) {
         for (std::uint32_t i : index.StarObjects()) {
             const SkyObject& o = index.Object(i);
+            if (index.IsDeepStar(i) && !(frame.stars && o.magnitude <= frame.deepStarLimit))
+                continue;
             // A star known only by a catalogue number is no named star.
             const bool hasName = !o.names.empty() && o.names.front().rfind("HIP ", 0) != 0;
             if (!frame.stars && !hasName)
