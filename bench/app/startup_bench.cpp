@@ -67,6 +67,9 @@ bool ReadReport(const std::string& text, const char* what, double elapsed, doubl
 // Starts the program with the probe and reads its reports until it exits.
 Started StartOnce(const char* probe)
 {
+    const std::string exe = std::string(KOSMIRA_BINARY_DIR) + "/kosmira";
+    const std::string home = TempHome();
+
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         const std::string entry(*e);

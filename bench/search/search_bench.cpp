@@ -139,35 +139,12 @@ PickFrame FullHdFrame(double fieldOfViewRad = kPi / 4.0)
     return f;
 }
 
-void BM_ClickLookup(benchmark::State& state)
+// Clicks over a frame of the shown sky of 2026-01-15 22:00 at Seoul, one per iteration.
+void RunClicks(benchmark::State& state, const SkyIndex& index, const PickFrame& frame)
 {
     const ShownSky sky = ComputeShownSky(SkyTime(JulianDateFromCalendar(2026, 1, 15).jd + 22.0 / 24.0),
                                          Observer("", "", 2.2162f, 0.6556f, 9.0f), Model::Classic);
-    const PickFrame frame = FullHdFrame();
     // Pixels over the view, one per iteration.
-    std::vector<std::pair<double, double>> pixels;
-    for (int i = 0; i < 64; ++i)
-        pixels.emplace_back(15.0 + 30.0 * i, double(17 * i % 1080));
-    std::size_t i = 0, found = 0;
-    for (auto _ : state) {
-        const auto& p = pixels[i++ % pixels.size()];
-        found += PickObject(ShippedIndex(), sky, frame, p.first, p.second) >= 0 ? 1 : 0;
-    }
-    state.counters["objects"] = double(ShippedIndex().Objects().size());
-    state.counters["found_share"] = double(found) / double(i ? i : 1);
-}
-BENCHMARK(BM_ClickLookup)->Unit(benchmark::kMicrosecond);
-
-// The click lookup with the deep list joined: at the opening view (deep stars not drawn)
-// and zoomed to a 2 degree field, where the view draws them to magnitude 6.5 + 5 log10 22.5.
-void BM_ClickLookupDeep(benchmark::State& state)
-{
-    const ShownSky sky = ComputeShownSky(SkyTime(JulianDateFromCalendar(2026, 1, 15).jd + 22.0 / 24.0),
-                                         Observer("", "", 2.2162f, 0.6556f, 9.0f), Model::Classic);
-    const bool zoomed = state.range(0) != 0;
-    PickFrame frame = FullHdFrame(zoomed ? 2.0 * kDegToRad : kPi / 4.0);
-    frame.deepStarLimit = zoomed ? 6.5 + 5.0 * std::log10(22.5) : 6.5;
-    const SkyIndex& index = ShippedIndexWithDeepStars();
     std::vector<std::pair<double, double>> pixels;
     for (int i = 0; i < 64; ++i)
         pixels.emplace_back(15.0 + 30.0 * i, double(17 * i % 1080));
@@ -176,9 +153,25 @@ void BM_ClickLookupDeep(benchmark::State& state)
         const auto& p = pixels[i++ % pixels.size()];
         found += PickObject(index, sky, frame, p.first, p.second) >= 0 ? 1 : 0;
     }
-    state.SetLabel(zoomed ? "2 degrees" : "45 degrees");
     state.counters["objects"] = double(index.Objects().size());
     state.counters["found_share"] = double(found) / double(i ? i : 1);
+}
+
+void BM_ClickLookup(benchmark::State& state)
+{
+    RunClicks(state, ShippedIndex(), FullHdFrame());
+}
+BENCHMARK(BM_ClickLookup)->Unit(benchmark::kMicrosecond);
+
+// The click lookup with the deep list joined: at the opening view (deep stars not drawn)
+// and zoomed to a 2 degree field, where the view draws them to magnitude 6.5 + 5 log10 22.5.
+void BM_ClickLookupDeep(benchmark::State& state)
+{
+    const bool zoomed = state.range(0) != 0;
+    PickFrame frame = FullHdFrame(zoomed ? 2.0 * kDegToRad : kPi / 4.0);
+    frame.deepStarLimit = zoomed ? 6.5 + 5.0 * std::log10(22.5) : 6.5;
+    state.SetLabel(zoomed ? "2 degrees" : "45 degrees");
+    RunClicks(state, ShippedIndexWithDeepStars(), frame);
 }
 BENCHMARK(BM_ClickLookupDeep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
