@@ -181,6 +181,7 @@ void SkyIndex::Build(const SkySources& s)
     ngcByNumber_.clear();
     deepBegin_ = static_cast<std::size_t>(-1);
     deepHips_.clear();
+    deepBrightest_ = HUGE_VAL;
     const Designations& d = s.designations;
 
     for (Body b : kAllBodies) {
@@ -390,6 +391,8 @@ std::size_t SkyIndex::AddStars(const std::vector<HipStar>& stars)
             SkyObject o = PointObject(SkyObjectKind::Star, h.position);
             o.magnitude = h.magnitude;
             o.hip = h.hip;
+            if (h.magnitude < deepBrightest_)
+                deepBrightest_ = h.magnitude;
             o.names.push_back(std::move(name));
             stars_.push_back(static_cast<std::uint32_t>(objects_.size()));
             deepHips_.push_back(static_cast<std::uint32_t>(h.hip));

@@ -126,6 +126,9 @@ public:
         return object >= deepBegin_ && object < objects_.size();
     }
     std::size_t DeepStarCount() const { return deepHips_.size(); }
+    // The magnitude of the brightest deep star (+infinity when there is none). Deep stars
+    // come after every other star in StarObjects.
+    double DeepStarsBrightest() const { return deepBrightest_; }
     // Whether a query can match a "HIP n" name at all (its key only has the letters of "hip"
     // and digits): the CLI loads the deep list only for such a query.
     static bool MayNameHipStar(const std::string& query);
@@ -146,6 +149,7 @@ private:
     std::vector<std::pair<int, int>> ngcByNumber_;  // NGC number, object; sorted
     std::size_t deepBegin_ = static_cast<std::size_t>(-1);  // first deep star (AddStars)
     std::vector<std::uint32_t> deepHips_;  // the deep stars' numbers, in object order
+    double deepBrightest_ = HUGE_VAL;
 };
 
 struct DeepStar;

@@ -227,12 +227,15 @@ TEST(SkyPick, DeepStarsArePickedWhereTheyAreDrawn)
         double limit;
         bool stars;
         bool picked;
+        double raOffsetDeg = 0.0, decOffsetDeg = 0.0;  // of the star from the frame's centre
     } cases[] = {
         {"HIP 54035", 6.5, true, false},  // Lalande 21185, 7.49: the opening view's limit
         {"HIP 54035", 7.4, true, false},
         {"HIP 54035", 7.5, true, true},
         {"HIP 87937", 9.5, true, false},  // Barnard's star, 9.54
         {"HIP 87937", 9.6, true, true},
+        {"HIP 87937", 9.6, true, true, 0.85, 0.45},  // near a corner of the view
+        {"HIP 87937", 9.6, true, true, -0.85, -0.45},
         {"HIP 70890", 14.0, true, true},  // Proxima Centauri, 11.01
         {"HIP 70890", 14.0, false, false},
     };
@@ -241,7 +244,9 @@ TEST(SkyPick, DeepStarsArePickedWhereTheyAreDrawn)
         ASSERT_EQ(hits.size(), 1u) << c.query;
         ASSERT_TRUE(index.IsDeepStar(hits[0].object)) << c.query;
         const SphericalCoord at = index.Object(hits[0].object).position;
-        PickFrame f = FrameCentredOn(at);
+        const SphericalCoord centre(at.lon - c.raOffsetDeg * kDegToRad / std::cos(at.lat),
+                                    at.lat - c.decOffsetDeg * kDegToRad);
+        PickFrame f = FrameCentredOn(centre);
         const double fy = 1.0 / std::tan(0.5 * kDegToRad);
         f.projection[0] = fy * 1080.0 / 1920.0;
         f.projection[5] = fy;
