@@ -180,7 +180,7 @@ void SkyIndex::Build(const SkySources& s)
     messierByNumber_.assign(111, -1);
     ngcByNumber_.clear();
     deepBegin_ = static_cast<std::size_t>(-1);
-    deepHips_.clear();
+    hipNames_.clear();
     deepBrightest_ = HUGE_VAL;
     const Designations& d = s.designations;
 
@@ -383,7 +383,7 @@ std::size_t SkyIndex::AddStars(const std::vector<HipStar>& stars)
         deepBegin_ = objects_.size();
     objects_.reserve(objects_.size() + newCount);
     stars_.reserve(stars_.size() + newCount);
-    deepHips_.reserve(deepHips_.size() + newCount);
+    hipNames_.reserve(hipNames_.size() + order.size());
     for (std::size_t k = 0; k < order.size(); ++k) {
         const HipStar& h = stars[order[k]];
         std::string name = "HIP " + std::to_string(h.hip);
@@ -394,8 +394,9 @@ std::size_t SkyIndex::AddStars(const std::vector<HipStar>& stars)
             if (h.magnitude < deepBrightest_)
                 deepBrightest_ = h.magnitude;
             o.names.push_back(std::move(name));
+            hipNames_.push_back({static_cast<std::uint32_t>(h.hip),
+                                 static_cast<std::uint32_t>(objects_.size()), 0});
             stars_.push_back(static_cast<std::uint32_t>(objects_.size()));
-            deepHips_.push_back(static_cast<std::uint32_t>(h.hip));
             objects_.push_back(std::move(o));
             continue;
         }
@@ -406,8 +407,7 @@ std::size_t SkyIndex::AddStars(const std::vector<HipStar>& stars)
         if (std::find(o.names.begin(), o.names.end(), name) != o.names.end())
             continue;
         o.names.push_back(std::move(name));
-        for (std::u32string& key : SearchText::NameKeys(o.names.back()))
-            keys_.push_back({std::move(key), static_cast<std::uint32_t>(i),
+        hipNames_.push_back({static_cast<std::uint32_t>(h.hip), static_cast<std::uint32_t>(i),
                              static_cast<std::uint32_t>(o.names.size() - 1)});
     }
     return newCount;
@@ -439,29 +439,36 @@ std::vector<SearchHit> SkyIndex::Find(const std::string& query, std::size_t limi
     std::vector<SearchHit> hits;
     if (q.empty())
         return hits;
-    // Best hit per object, found in one pass over the keys.
+    // Best hit per object, found in one pass over the keys. A deep star has one name, so
+    // only the objects before them need the merge.
     std::vector<int> bestOf;
-    for (const Key& k : keys_) {
-        const int rank = MatchRank(k.key.data(), k.key.size(), q);
-        if (rank < 0)
-            continue;
+    auto add = [&](std::size_t object, std::size_t name, int rank) {
+        if (object >= deepBegin_) {
+            hits.push_back({object, name, rank});
+            return;
+        }
         if (bestOf.empty())
-            bestOf.assign(objects_.size(), -1);
-        int& slot = bestOf[k.object];
+            bestOf.assign(std::min(objects_.size(), deepBegin_), -1);
+        int& slot = bestOf[object];
         if (slot < 0) {
             slot = static_cast<int>(hits.size());
-            hits.push_back({k.object, k.name, rank});
+            hits.push_back({object, name, rank});
         } else if (rank < hits[static_cast<std::size_t>(slot)].rank) {
-            hits[static_cast<std::size_t>(slot)] = {k.object, k.name, rank};
+            hits[static_cast<std::size_t>(slot)] = {object, name, rank};
         }
+    };
+    for (const Key& k : keys_) {
+        const int rank = MatchRank(k.key.data(), k.key.size(), q);
+        if (rank >= 0)
+            add(k.object, k.name, rank);
     }
-    // The deep stars: their one name "HIP n", read from the numbers.
-    if (!deepHips_.empty() && std::all_of(q.begin(), q.end(), IsHipKeyChar)) {
+    // The "HIP n" names AddStars gave, read from the numbers.
+    if (!hipNames_.empty() && std::all_of(q.begin(), q.end(), IsHipKeyChar)) {
         char32_t key[16];
-        for (std::size_t i = 0; i < deepHips_.size(); ++i) {
-            const int rank = MatchRank(key, HipKey(deepHips_[i], key), q);
+        for (const HipName& h : hipNames_) {
+            const int rank = MatchRank(key, HipKey(h.hip, key), q);
             if (rank >= 0)
-                hits.push_back({deepBegin_ + i, 0, rank});
+                add(h.object, h.name, rank);
         }
     }
     auto order = [this](const SearchHit& a, const SearchHit& b) {
