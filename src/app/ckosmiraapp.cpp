@@ -56,6 +56,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #ifndef KOSMIRA_HOME_URL
@@ -94,12 +95,17 @@ public:
             reported = true;
             // Reported once the expose (and its paint) has been handled.
             QTimer::singleShot(0, this, [] {
-                const auto now = std::chrono::system_clock::now().time_since_epoch();
-                std::printf("kosmira: main window shown %lld\n",
-                            static_cast<long long>(
-                                std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
-                std::fflush(stdout);
-                if (qEnvironmentVariable("KOSMIRA_STARTUP_PROBE") == QLatin1String("exit"))
+                Report("main window shown");
+                const QString probe = qEnvironmentVariable("KOSMIRA_STARTUP_PROBE");
+                if (probe == QLatin1String("deep")) {
+                    // Then the deep list, joined with the search, and its repaint.
+                    if (CKosmiraApp* app = CKosmiraApp::Instance())
+                        app->WaitForDeepStars();
+                    QCoreApplication::processEvents();
+                    Report("deep stars in place");
+                }
+                if (probe == QLatin1String("exit") || probe == QLatin1String("nodeep") ||
+                    probe == QLatin1String("deep"))
                     QCoreApplication::exit(0);
             });
         }
@@ -107,6 +113,20 @@ public:
     }
 
 private:
+    // "kosmira: <what> <microseconds since the epoch> peak <kB>": the peak resident size
+    // of the process so far.
+    static void Report(const char* what)
+    {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        struct rusage usage {};
+        getrusage(RUSAGE_SELF, &usage);
+        std::printf("kosmira: %s %lld peak %ld\n", what,
+                    static_cast<long long>(
+                        std::chrono::duration_cast<std::chrono::microseconds>(now).count()),
+                    usage.ru_maxrss);
+        std::fflush(stdout);
+    }
+
     bool reported = false;
 };
 
@@ -478,6 +498,7 @@ void CKosmiraApp::CancelDeepStarLoad()
     ++deepStarGeneration;  // a result still queued for the GUI thread is dropped
     *deepStars = DeepStarIndex();
     loadedDeepStars.reset();
+    joinedSkyIndex.reset();
     deepStarMessages.clear();
 }
 
@@ -486,11 +507,18 @@ void CKosmiraApp::StartLoadingDeepStars()
     CancelDeepStarLoad();
     const int generation = deepStarGeneration;
     const std::string directory = moduleDirectory.toStdString();
-    deepStarLoader.reset(QThread::create([this, directory] {
+    const SkyIndex* shownIndex = skyIndex.get();
+    deepStarLoader.reset(QThread::create([this, directory, shownIndex] {
         CollectingSink sink(deepStarMessages);
         std::vector<DeepStar> stars;
-        if (LoadDeepStars(directory, sink, stars))
+        if (LoadDeepStars(directory, sink, stars)) {
             loadedDeepStars = std::make_unique<DeepStarIndex>(std::move(stars));
+            // The search learns the deep stars' numbers here too: a copy of the index (only
+            // read meanwhile by the GUI thread) joined with them replaces it there.
+            auto joined = std::make_unique<SkyIndex>(*shownIndex);
+            joined->AddStars(HipStarsOf(loadedDeepStars->Stars()));
+            joinedSkyIndex = std::move(joined);
+        }
     }));
     deepStarLoader->setObjectName(QStringLiteral("deep stars"));
     connect(deepStarLoader.get(), &QThread::finished, this,
@@ -507,6 +535,10 @@ void CKosmiraApp::TakeLoadedDeepStars(int generation)
     if (loadedDeepStars)
         *deepStars = std::move(*loadedDeepStars);
     loadedDeepStars.reset();
+    // Object numbers stay valid: the joined index only adds objects after the others.
+    if (joinedSkyIndex)
+        *skyIndex = std::move(*joinedSkyIndex);
+    joinedSkyIndex.reset();
     const std::vector<std::string> messages = std::move(deepStarMessages);
     deepStarMessages.clear();
     if (mainFrame)
@@ -568,8 +600,10 @@ bool CKosmiraApp::InitInstance()
     if (QScreen* screen = QGuiApplication::primaryScreen())
         mainFrame->setGeometry(screen->availableGeometry());
     mainFrame->showMaximized();
-    // The deep star list is not needed for the first frame: it loads while the window shows.
-    StartLoadingDeepStars();
+    // The deep star list is not needed for the first frame: it loads while the window shows
+    // (the start-up probe "nodeep" leaves it out, for the comparison of bench/app).
+    if (qEnvironmentVariable("KOSMIRA_STARTUP_PROBE") != QLatin1String("nodeep"))
+        StartLoadingDeepStars();
 
     if (splash) {
         splash->AllowClose();

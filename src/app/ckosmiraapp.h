@@ -125,7 +125,8 @@ public:
     // The deep star list with its index: empty until it has loaded on a worker thread after
     // the main window showed; then the open sky views repaint with it.
     const DeepStarIndex& DeepStars() const { return *deepStars; }
-    // Waits until the deep star list has loaded (or failed) and its result is in place.
+    // Waits until the deep star list has loaded (or failed) and its result is in place; the
+    // search (Index) then knows the deep stars by their HIP numbers.
     void WaitForDeepStars();
     // Whether start-up shows the splash window (tests may skip it).
     void SetSplashEnabled(bool enabled) { splashEnabled = enabled; }
@@ -158,6 +159,7 @@ private:
     std::unique_ptr<DeepStarIndex> deepStars;
     std::unique_ptr<QThread> deepStarLoader;
     std::unique_ptr<DeepStarIndex> loadedDeepStars;  // the worker's result, taken on the GUI thread
+    std::unique_ptr<SkyIndex> joinedSkyIndex;        // the worker's copy of skyIndex with the deep stars
     std::vector<std::string> deepStarMessages;       // the worker's reports, shown after it ends
     int deepStarGeneration = 0;                      // start-up count: stale results are dropped
     std::unique_ptr<SkyIndex> skyIndex;

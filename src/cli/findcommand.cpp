@@ -3,6 +3,7 @@
 #include "astro/math/angles.h"
 #include "astro/sky/shownsky.h"
 #include "astro/time/instant.h"
+#include "catalog/deepstarindex.h"
 #include "cli/almanaccommands.h"
 #include "cli/jsonwriter.h"
 #include "search/skyindex.h"
@@ -85,7 +86,15 @@ int RunFindCommand(const std::string& query, const std::map<std::string, std::st
         err = "no catalog under " + root + "/data (" + messages.front() + "); see --data\n";
         return 2;
     }
-    const SkyIndex index(sources);
+    SkyIndex index(sources);
+    // A query that can stand for a "HIP n" name also searches the deep list's stars.
+    if (SkyIndex::MayNameHipStar(query)) {
+        TextMessageSink sink;
+        std::vector<DeepStar> deep;
+        if (LoadDeepStars(root, sink, deep))
+            index.AddStars(HipStarsOf(deep));
+        err += sink.text;
+    }
     const std::vector<SearchHit> hits = index.Find(query, 11);
     if (hits.empty()) {
         err = "no object is called '" + query + "'\n";

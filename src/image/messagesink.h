@@ -16,3 +16,10 @@ class SilentMessageSink : public MessageSink {
 public:
     void Report(const std::string&) override {}
 };
+
+// Keeps every report as a line of text (command-line tools print them).
+class TextMessageSink : public MessageSink {
+public:
+    void Report(const std::string& utf8Text) override { text += utf8Text + "\n"; }
+    std::string text;
+};

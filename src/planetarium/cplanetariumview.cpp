@@ -16,6 +16,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -322,6 +323,11 @@ PickFrame FrameOf(const SkyRenderer& renderer, const LayerFlags& flags)
     frame.stars = flags.stars != 0;
     frame.messier = flags.messier != 0;
     frame.ngc = flags.ngc != 0;
+    // The deep stars BuildFaintStars drew: those to the limit of the field of view.
+    if (flags.faintStars != 0)
+        frame.deepStarLimit = std::max(
+            SkyGeometry::kNakedEyeLimitMag,
+            SkyGeometry::LimitingMagnitude(SkyGeometry::FieldOfViewOf(frame.projection)));
     return frame;
 }
 

@@ -4,6 +4,7 @@
 #include "catalog/catalogchecks.h"
 #include "catalog/catalogfile.h"
 #include "catalog/catalogparser.h"
+#include "catalog/deepstarindex.h"
 #include "catalog/loadcatalogs.h"
 #include "format/skytext.h"
 #include "search/searchtext.h"
@@ -15,6 +16,45 @@ namespace {
 
 constexpr double kSameStarRad = 30.0 * kArcsecToRad;  // starname.dat is rounded to 1 s
 constexpr double kSameHipStarRad = 2.0 * kArcsecToRad;
+constexpr double kSameMagnitude = 0.1;
+
+// A character of the key of a "HIP n" name.
+bool IsHipKeyChar(char32_t c)
+{
+    return c == U'h' || c == U'i' || c == U'p' || (c >= U'0' && c <= U'9');
+}
+
+// How a key holds the query: 0 whole, 1 at its beginning, 2 inside; -1 not at all.
+int MatchRank(const char32_t* key, std::size_t size, const std::u32string& q)
+{
+    if (size < q.size())
+        return -1;
+    for (std::size_t at = 0; at + q.size() <= size; ++at) {
+        std::size_t i = 0;
+        while (i < q.size() && SearchText::Matches(q[i], key[at + i]))
+            ++i;
+        if (i == q.size())
+            return at > 0 ? 2 : size == q.size() ? 0 : 1;
+    }
+    return -1;
+}
+
+// The key of "HIP n" ("hip" and the digits) into out; its length.
+std::size_t HipKey(std::uint32_t hip, char32_t (&out)[16])
+{
+    char32_t digits[10];
+    std::size_t n = 0;
+    do {
+        digits[n++] = char32_t(U'0' + hip % 10);
+        hip /= 10;
+    } while (hip > 0);
+    out[0] = U'h';
+    out[1] = U'i';
+    out[2] = U'p';
+    for (std::size_t i = 0; i < n; ++i)
+        out[3 + i] = digits[n - 1 - i];
+    return 3 + n;
+}
 
 int KindOrder(SkyObjectKind kind)
 {
@@ -139,6 +179,9 @@ void SkyIndex::Build(const SkySources& s)
     deepSky_.clear();
     messierByNumber_.assign(111, -1);
     ngcByNumber_.clear();
+    deepBegin_ = static_cast<std::size_t>(-1);
+    hipNames_.clear();
+    deepBrightest_ = HUGE_VAL;
     const Designations& d = s.designations;
 
     for (Body b : kAllBodies) {
@@ -276,41 +319,104 @@ void SkyIndex::AddKeys(std::size_t object)
 
 std::size_t SkyIndex::AddStars(const std::vector<HipStar>& stars)
 {
+    // The stars already known, by number and (those without one) by declination.
+    std::vector<std::pair<int, std::uint32_t>> byHip;
+    std::vector<std::pair<double, std::uint32_t>> byDec;
+    for (std::uint32_t i : stars_) {
+        const SkyObject& o = objects_[i];
+        if (o.hip > 0)
+            byHip.emplace_back(o.hip, i);
+        else
+            byDec.emplace_back(o.position.lat, i);
+    }
+    std::sort(byHip.begin(), byHip.end());
+    std::sort(byDec.begin(), byDec.end());
+
+    // The further stars in number order (a number given twice names one star).
+    std::vector<std::uint32_t> order;
+    order.reserve(stars.size());
+    for (std::size_t i = 0; i < stars.size(); ++i)
+        if (stars[i].hip > 0)
+            order.push_back(static_cast<std::uint32_t>(i));
+    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return stars[a].hip < stars[b].hip;
+    });
+
+    // First the matches, so that the new objects are made in one allocation.
     const double sameCos = std::cos(kSameHipStarRad);
-    std::size_t added = 0;
-    for (const HipStar& h : stars) {
-        if (h.hip <= 0)
+    constexpr std::int64_t kNew = -1, kSameAsBefore = -2;
+    std::vector<std::int64_t> match(order.size(), kNew);
+    std::size_t newCount = 0;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const HipStar& h = stars[order[k]];
+        if (k > 0 && stars[order[k - 1]].hip == h.hip) {
+            match[k] = kSameAsBefore;
             continue;
-        const Vector3 u = h.position.ToVector();
-        int match = -1;
-        for (std::uint32_t i : stars_) {
-            const SkyObject& o = objects_[i];
-            if (o.hip == h.hip) {
-                match = static_cast<int>(i);
-                break;
-            }
-            if (o.hip == 0 && u.x * o.unit.x + u.y * o.unit.y + u.z * o.unit.z > sameCos)
-                match = static_cast<int>(i);
         }
-        const std::string name = "HIP " + std::to_string(h.hip);
-        if (match < 0) {
+        const auto known = std::lower_bound(byHip.begin(), byHip.end(),
+                                            std::make_pair(h.hip, std::uint32_t(0)));
+        if (known != byHip.end() && known->first == h.hip) {
+            match[k] = known->second;
+            continue;
+        }
+        const Vector3 u = h.position.ToVector();
+        double bestCos = sameCos;
+        auto it = std::lower_bound(byDec.begin(), byDec.end(),
+                                   std::make_pair(h.position.lat - kSameHipStarRad, std::uint32_t(0)));
+        for (; it != byDec.end() && it->first <= h.position.lat + kSameHipStarRad; ++it) {
+            const SkyObject& o = objects_[it->second];
+            const double c = u.x * o.unit.x + u.y * o.unit.y + u.z * o.unit.z;
+            const bool sameMagnitude = std::isnan(o.magnitude) || std::isnan(h.magnitude) ||
+                                       std::fabs(o.magnitude - h.magnitude) <= kSameMagnitude;
+            if (o.hip == 0 && sameMagnitude && c > bestCos) {
+                bestCos = c;
+                match[k] = it->second;
+            }
+        }
+        if (match[k] >= 0)
+            objects_[static_cast<std::size_t>(match[k])].hip = h.hip;  // taken
+        else
+            ++newCount;
+    }
+
+    if (newCount > 0 && deepBegin_ > objects_.size())
+        deepBegin_ = objects_.size();
+    objects_.reserve(objects_.size() + newCount);
+    stars_.reserve(stars_.size() + newCount);
+    hipNames_.reserve(hipNames_.size() + order.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const HipStar& h = stars[order[k]];
+        std::string name = "HIP " + std::to_string(h.hip);
+        if (match[k] == kNew) {
             SkyObject o = PointObject(SkyObjectKind::Star, h.position);
             o.magnitude = h.magnitude;
-            match = static_cast<int>(objects_.size());
-            stars_.push_back(static_cast<std::uint32_t>(match));
+            o.hip = h.hip;
+            if (h.magnitude < deepBrightest_)
+                deepBrightest_ = h.magnitude;
+            o.names.push_back(std::move(name));
+            hipNames_.push_back({static_cast<std::uint32_t>(h.hip),
+                                 static_cast<std::uint32_t>(objects_.size()), 0});
+            stars_.push_back(static_cast<std::uint32_t>(objects_.size()));
             objects_.push_back(std::move(o));
-            ++added;
+            continue;
         }
-        SkyObject& o = objects_[static_cast<std::size_t>(match)];
-        o.hip = h.hip;
-        if (std::find(o.names.begin(), o.names.end(), name) == o.names.end()) {
-            o.names.push_back(name);
-            for (std::u32string& k : SearchText::NameKeys(name))
-                keys_.push_back({std::move(k), static_cast<std::uint32_t>(match),
-                                 static_cast<std::uint32_t>(o.names.size() - 1)});
-        }
+        if (match[k] < 0)
+            continue;
+        const std::size_t i = static_cast<std::size_t>(match[k]);
+        SkyObject& o = objects_[i];
+        if (std::find(o.names.begin(), o.names.end(), name) != o.names.end())
+            continue;
+        o.names.push_back(std::move(name));
+        hipNames_.push_back({static_cast<std::uint32_t>(h.hip), static_cast<std::uint32_t>(i),
+                             static_cast<std::uint32_t>(o.names.size() - 1)});
     }
-    return added;
+    return newCount;
+}
+
+bool SkyIndex::MayNameHipStar(const std::string& query)
+{
+    const std::u32string q = SearchText::Key(query);
+    return !q.empty() && std::all_of(q.begin(), q.end(), IsHipKeyChar);
 }
 
 int SkyIndex::MessierObject(int number) const
@@ -333,32 +439,36 @@ std::vector<SearchHit> SkyIndex::Find(const std::string& query, std::size_t limi
     std::vector<SearchHit> hits;
     if (q.empty())
         return hits;
-    // Best hit per object, found in one pass over the keys.
+    // Best hit per object, found in one pass over the keys. A deep star has one name, so
+    // only the objects before them need the merge.
     std::vector<int> bestOf;
-    for (const Key& k : keys_) {
-        const std::u32string& key = k.key;
-        if (key.size() < q.size())
-            continue;
-        int rank = -1;
-        for (std::size_t at = 0; at + q.size() <= key.size(); ++at) {
-            std::size_t i = 0;
-            while (i < q.size() && SearchText::Matches(q[i], key[at + i]))
-                ++i;
-            if (i == q.size()) {
-                rank = at > 0 ? 2 : key.size() == q.size() ? 0 : 1;
-                break;
-            }
+    auto add = [&](std::size_t object, std::size_t name, int rank) {
+        if (object >= deepBegin_) {
+            hits.push_back({object, name, rank});
+            return;
         }
-        if (rank < 0)
-            continue;
         if (bestOf.empty())
-            bestOf.assign(objects_.size(), -1);
-        int& slot = bestOf[k.object];
+            bestOf.assign(std::min(objects_.size(), deepBegin_), -1);
+        int& slot = bestOf[object];
         if (slot < 0) {
             slot = static_cast<int>(hits.size());
-            hits.push_back({k.object, k.name, rank});
+            hits.push_back({object, name, rank});
         } else if (rank < hits[static_cast<std::size_t>(slot)].rank) {
-            hits[static_cast<std::size_t>(slot)] = {k.object, k.name, rank};
+            hits[static_cast<std::size_t>(slot)] = {object, name, rank};
+        }
+    };
+    for (const Key& k : keys_) {
+        const int rank = MatchRank(k.key.data(), k.key.size(), q);
+        if (rank >= 0)
+            add(k.object, k.name, rank);
+    }
+    // The "HIP n" names AddStars gave, read from the numbers.
+    if (!hipNames_.empty() && std::all_of(q.begin(), q.end(), IsHipKeyChar)) {
+        char32_t key[16];
+        for (const HipName& h : hipNames_) {
+            const int rank = MatchRank(key, HipKey(h.hip, key), q);
+            if (rank >= 0)
+                add(h.object, h.name, rank);
         }
     }
     auto order = [this](const SearchHit& a, const SearchHit& b) {
@@ -382,4 +492,16 @@ std::vector<SearchHit> SkyIndex::Find(const std::string& query, std::size_t limi
         std::sort(hits.begin(), hits.end(), order);
     }
     return hits;
+}
+
+std::vector<HipStar> HipStarsOf(const std::vector<DeepStar>& deep)
+{
+    std::vector<HipStar> stars;
+    stars.reserve(deep.size());
+    for (const DeepStar& s : deep)
+        if (s.hip > 0 && s.hip <= 0x7fffffffu)
+            stars.push_back({static_cast<int>(s.hip), s.position, double(s.magnitude)});
+    std::sort(stars.begin(), stars.end(),
+              [](const HipStar& a, const HipStar& b) { return a.hip < b.hip; });
+    return stars;
 }

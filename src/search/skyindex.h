@@ -91,9 +91,14 @@ public:
     // names), the Messier objects and the NGC objects.
     void Build(const SkySources& sources);
 
-    // Joins further stars: a star whose HIP number a named star has, or that lies within
-    // 2" of a star.dat star, lends that object its "HIP n" name; any other becomes a new
-    // star. Returns the number of new objects.
+    // Joins further stars (the deep list): a star whose HIP number a star of the index
+    // already has, or that lies within 2" of a star.dat star of about its magnitude (0.1),
+    // lends that object its "HIP n" name; any other becomes a new star named "HIP n", a
+    // "deep star". Both lookups go through sorted tables (by number, by declination), so
+    // joining the 118,216 stars of the deep list costs a few tens of milliseconds. These
+    // names get no search keys: Find reads them from the numbers when the query can stand
+    // for a "HIP n" name, so other queries cost what they did. Returns the number of new
+    // objects.
     std::size_t AddStars(const std::vector<HipStar>& stars);
 
     // Objects whose names match the query (SearchText: spaces, case and Greek spelling
@@ -114,8 +119,23 @@ public:
     // The objects of the point layers, for the click lookup.
     const std::vector<std::uint32_t>& StarObjects() const { return stars_; }
     const std::vector<std::uint32_t>& DeepSkyObjects() const { return deepSky_; }
-    // How many names are searched.
+    // How many names are searched by key (the "HIP n" names AddStars gave not counted).
     std::size_t NameCount() const { return keys_.size(); }
+    // Whether an object is a deep star: one AddStars made, known by its HIP number only.
+    bool IsDeepStar(std::size_t object) const
+    {
+        return object >= deepBegin_ && object < objects_.size();
+    }
+    std::size_t DeepStarCount() const
+    {
+        return deepBegin_ < objects_.size() ? objects_.size() - deepBegin_ : 0;
+    }
+    // The magnitude of the brightest deep star (+infinity when there is none). Deep stars
+    // come after every other star in StarObjects.
+    double DeepStarsBrightest() const { return deepBrightest_; }
+    // Whether a query can match a "HIP n" name at all (its key only has the letters of "hip"
+    // and digits): the CLI loads the deep list only for such a query.
+    static bool MayNameHipStar(const std::string& query);
 
 private:
     void AddKeys(std::size_t object);
@@ -131,7 +151,19 @@ private:
     std::vector<std::uint32_t> deepSky_;  // Messier then NGC objects (not the merged ones)
     std::vector<int> messierByNumber_;
     std::vector<std::pair<int, int>> ngcByNumber_;  // NGC number, object; sorted
+    std::size_t deepBegin_ = static_cast<std::size_t>(-1);  // first deep star (AddStars)
+    // The "HIP n" names AddStars gave (not among the keys: Find reads them from here).
+    struct HipName {
+        std::uint32_t hip, object, name;
+    };
+    std::vector<HipName> hipNames_;
+    double deepBrightest_ = HUGE_VAL;
 };
+
+struct DeepStar;
+// Stars of the deep list (DeepStarIndex::Stars, LoadDeepStars) as AddStars takes them, in
+// number order (those without a HIP number left out).
+std::vector<HipStar> HipStarsOf(const std::vector<DeepStar>& deep);
 
 // English name of a body, "Sun", "Moon", "Mercury" ... "Pluto".
 const char* BodyNameEnglish(Body body);

@@ -114,9 +114,30 @@ int PickObject(const SkyIndex& index, const ShownSky& sky, const PickFrame& fram
     double namedD2 = r2;
     int bright = -1;
     double brightMag = std::numeric_limits<double>::infinity();
+    // The deep stars (after the others in StarObjects) only when some are drawn, and then
+    // only those inside a cone a little wider than the view (a dot product before the
+    // projection).
+    const bool deepDrawn = frame.stars && frame.deepStarLimit >= index.DeepStarsBrightest();
+    Vector3 forward;
+    double cosCone = -2.0;
+    if (frame.projection[0] > 0.0 && frame.projection[5] > 0.0 && frame.projection[11] < 0.0) {
+        const double* mv = frame.modelView;  // the eye looks along -z: J2000 row 2, negated
+        forward = Vector3{-mv[2], -mv[6], -mv[10]};
+        const double length = std::sqrt(forward.Dot(forward));
+        forward = length > 0.0 ? Vector3{forward.x / length, forward.y / length, forward.z / length}
+                               : Vector3{};
+        const double tx = 1.1 / frame.projection[0], ty = 1.1 / frame.projection[5];
+        cosCone = length > 0.0 ? 1.0 / std::sqrt(1.0 + tx * tx + ty * ty) : -2.0;
+    }
     if (frame.stars || frame.starNames) {
         for (std::uint32_t i : index.StarObjects()) {
             const SkyObject& o = index.Object(i);
+            if (index.IsDeepStar(i)) {
+                if (!deepDrawn)
+                    break;
+                if (!(o.magnitude <= frame.deepStarLimit) || o.unit.Dot(forward) < cosCone)
+                    continue;
+            }
             // A star known only by a catalogue number is no named star.
             const bool hasName = !o.names.empty() && o.names.front().rfind("HIP ", 0) != 0;
             if (!frame.stars && !hasName)

@@ -24,6 +24,9 @@ struct PickFrame {
     bool stars = true;
     bool messier = true;
     bool ngc = false;
+    // The faintest magnitude of the deep stars drawn (none fainter than the naked-eye list's
+    // 6.5 at the opening field of view; higher when zoomed in with "어두운 별" on).
+    double deepStarLimit = 6.5;
 };
 
 // Window pixel (x right, y down from the top edge, as mouse events give it) of a J2000 unit
@@ -31,8 +34,9 @@ struct PickFrame {
 bool ProjectToPixel(const PickFrame& frame, const Vector3& unit, double& x, double& y);
 
 // The object picked at pixel (x, y) within radius pixels, in tiers: the bodies (nearest),
-// then named stars (nearest), then any star (brightest), then Messier and NGC objects
-// (nearest); -1 when nothing on a drawn layer lies that close.
+// then named stars (nearest), then any star (brightest; a deep star only when the frame draws
+// it), then Messier and NGC objects (nearest); -1 when nothing on a drawn layer lies that
+// close.
 int PickObject(const SkyIndex& index, const ShownSky& sky, const PickFrame& frame, double x,
                double y, double radius = 10.0);
 

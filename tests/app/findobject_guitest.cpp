@@ -212,6 +212,71 @@ TEST_F(FindObjectTest, ClickOnABrightStarNamesIt)
     EXPECT_EQ(view->MarkedObject(), under);
 }
 
+// Once the deep list has loaded, the search knows every Hipparcos star by its number: a
+// named star stays one entry, a faint one is centred and marked, and where the zoomed-in
+// view draws it a click names it in the panel (at the opening field it is not drawn and a
+// click there does not pick it).
+TEST_F(FindObjectTest, DeepStarsByHipNumberAndByClick)
+{
+    app->WaitForDeepStars();
+    const SkyIndex& index = app->Index();
+    const auto betelgeuse = index.Find("Betelgeuse", 1);
+    ASSERT_EQ(betelgeuse.size(), 1u);
+    auto findByKeys = [&](const QString& text) {
+        QStringList listed;
+        WhenDialogOpens([&](CFindObjectDlg* d) {
+            QTest::keyClicks(d->Field(), text);
+            for (int i = 0; i < d->Results()->count(); ++i)
+                listed.append(d->Results()->item(i)->text());
+            QTest::keyClick(d->Field(), Qt::Key_Return);
+        });
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_F, Qt::ControlModifier);
+        return listed;
+    };
+    EXPECT_EQ(findByKeys(QStringLiteral("HIP 27989")),
+              QStringList{QStringLiteral("HIP 27989 — 베텔게우스")});
+    EXPECT_EQ(view->MarkedObject(), int(betelgeuse[0].object));
+
+    // Lalande 21185 (HIP 54035, V 7.5), some 20 degrees up in the north-east.
+    const QStringList listed = findByKeys(QStringLiteral("HIP 54035"));
+    ASSERT_FALSE(listed.isEmpty());
+    EXPECT_EQ(listed.first(), QStringLiteral("HIP 54035"));
+    const int lalande = view->MarkedObject();
+    ASSERT_GE(lalande, 0);
+    EXPECT_TRUE(index.IsDeepStar(std::size_t(lalande)));
+    ASSERT_TRUE(sky->InfoDock()->isVisible());
+    EXPECT_EQ(sky->InfoPanel()->Value(QStringLiteral("이름")), QStringLiteral("HIP 54035"));
+    EXPECT_EQ(sky->InfoPanel()->Value(QStringLiteral("등급")), QStringLiteral("7.49"));
+    EXPECT_EQ(sky->InfoPanel()->Value(QStringLiteral("별자리")), QStringLiteral("큰곰자리"));
+    QTest::keyClick(view, Qt::Key_Escape);
+
+    const double ratio = view->devicePixelRatioF();
+    auto pixelOf = [&](double& px, double& py) {
+        view->MarkObject(lalande);
+        const bool shown = view->MarkedPixel(px, py);
+        view->MarkObject(-1);
+        return shown;
+    };
+    double px = 0, py = 0;
+    view->RenderImage();
+    ASSERT_TRUE(pixelOf(px, py));
+    EXPECT_NE(view->ObjectAt(px, py), lalande);  // the opening field does not draw it
+
+    for (int i = 0; i < 7; ++i)  // 45 degrees x (2/3)^7: about 2.6 degrees
+        view->OnZoomIn();
+    const QImage image = view->RenderImage();
+    ASSERT_TRUE(pixelOf(px, py));
+    const QColor drawn = image.pixelColor(int(std::lround(px)), int(std::lround(py)));
+    EXPECT_GT(drawn.value(), 60) << px << " " << py;  // the star is really there
+    const QPoint at(int(std::lround(px / ratio)), int(std::lround(py / ratio)));
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(view->MarkedObject(), lalande);
+    ASSERT_TRUE(sky->InfoDock()->isVisible());
+    EXPECT_EQ(sky->InfoPanel()->Value(QStringLiteral("이름")), QStringLiteral("HIP 54035"));
+    EXPECT_EQ(sky->InfoPanel()->Value(QStringLiteral("종류")), QStringLiteral("별"));
+}
+
 // Without data/designation.dat the loader says so once and the search still knows every
 // name of the other files; after a stopped load it knows the bodies only.
 TEST(FindObjectStartup, MissingDesignationsAreReportedAndTheOtherNamesStay)

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,10 @@ TEST(FindCommand, NamesKindPlaceAndMagnitude)
         {"ㅂㅌㄱㅇㅅ", "베텔게우스", "star", 88.7929, 7.4071, 0.45, "오리온자리"},
         {"Sirius", "시리우스", "star", 101.2872, -16.7161, -1.44, "큰개자리"},
         {"M 42", "오리온 대성운", "messier", 83.85, -5.45, 4.0, "오리온자리"},
+        // By Hipparcos number: a named star, stars of the deep list (HD 80606, Barnard's star)
+        {"HIP 27989", "베텔게우스", "star", 88.7929, 7.4071, 0.45, "오리온자리"},
+        {"HIP 45982", "HIP 45982", "star", 140.6565, 50.6037, 9.06, "큰곰자리"},
+        {"hip 87937", "HIP 87937", "star", 269.4521, 4.6934, 9.51, "뱀주인자리"},
     };
     constexpr double kPlaceToleranceDeg = 0.01;
     for (const auto& c : cases) {
@@ -78,6 +84,27 @@ TEST(FindCommand, NothingMatchesIsExitStatusOne)
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.empty());
     EXPECT_NE(r.err.find("없는천체"), std::string::npos);
+}
+
+// Without the deep list a number query still finds the named stars, and says why the others
+// are missing.
+TEST(FindCommand, WithoutTheDeepListNamedStarsAreStillFoundByNumber)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("kosmira-find-" + std::to_string(getpid()));
+    fs::create_directories(dir / "data");
+    for (const auto& entry : fs::directory_iterator(fs::path(kData) / "data"))
+        if (entry.path().filename().string().rfind("deepstar", 0) != 0)
+            fs::copy_file(entry.path(), dir / "data" / entry.path().filename());
+    const AlmanacResult named = Almanac({"find", "HIP 27989", "--data", dir.string()});
+    EXPECT_EQ(named.status, 0);
+    EXPECT_EQ(StringAfter(named.out, "name"), "베텔게우스");
+    EXPECT_NE(named.err.find("어두운 별 데이터를 읽을 수 없습니다."), std::string::npos) << named.err;
+    const AlmanacResult deep = Almanac({"find", "HIP 45982", "--data", dir.string()});
+    EXPECT_EQ(deep.status, 1);
+    const AlmanacResult other = Almanac({"find", "Betelgeuse", "--data", dir.string()});
+    EXPECT_TRUE(other.err.empty()) << other.err;  // a name query does not read the list
+    fs::remove_all(dir);
 }
 
 TEST(FindCommand, BadCalls)

@@ -1,6 +1,8 @@
 #pragma once
 
 // The index of the shipped catalog files, built once for all the tests of a program.
+#include "catalog/deepstarindex.h"
+#include "image/messagesink.h"
 #include "search/skyindex.h"
 
 #include <string>
@@ -20,6 +22,29 @@ inline const SkySources& ShippedSources()
 inline const SkyIndex& ShippedIndex()
 {
     static const SkyIndex index(ShippedSources());
+    return index;
+}
+
+// The shipped deep list (data/deepstar.dat.gz), read once.
+inline const std::vector<DeepStar>& ShippedDeepStars()
+{
+    static const std::vector<DeepStar> stars = [] {
+        std::vector<DeepStar> out;
+        SilentMessageSink sink;
+        LoadDeepStars(KOSMIRA_SOURCE_DIR, sink, out);
+        return out;
+    }();
+    return stars;
+}
+
+// The shipped index joined with the deep list, as the program has it once the list loaded.
+inline const SkyIndex& ShippedIndexWithDeepStars()
+{
+    static const SkyIndex index = [] {
+        SkyIndex i(ShippedSources());
+        i.AddStars(HipStarsOf(ShippedDeepStars()));
+        return i;
+    }();
     return index;
 }
 

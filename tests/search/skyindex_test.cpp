@@ -2,11 +2,14 @@
 // found by itself, and the entry for a further star list.
 #include "shippedindex.h"
 
+#include "astro/math/angles.h"
 #include "catalog/catalogfile.h"
 #include "search/searchtext.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <set>
 #include <string>
@@ -273,6 +276,143 @@ TEST(Designations, TheShippedFileReadsWhole)
     EXPECT_EQ(d.messier.size(), 110u);
     EXPECT_EQ(d.ngc.size(), 776u);
     EXPECT_FALSE(ReadDesignations("/nonexistent/designation.dat", d));
+}
+
+// The deep list joined: every Hipparcos star is found by "HIP n", named and naked-eye stars
+// keep their one entry. Places are the published J2000 (ICRS) ones (SIMBAD / Hipparcos, new
+// reduction), magnitudes the published V.
+constexpr double kPlaceToleranceArcsec = 1.0;
+// Hipparcos V against today's published V; the variables (Betelgeuse, Proxima) differ most.
+constexpr double kMagnitudeToleranceMag = 0.15;
+
+double ArcsecBetween(const SphericalCoord& a, const SphericalCoord& b)
+{
+    const Vector3 u = a.ToVector(), v = b.ToVector();
+    const double c = std::clamp(u.x * v.x + u.y * v.y + u.z * v.z, -1.0, 1.0);
+    return std::acos(c) / kArcsecToRad;
+}
+
+SphericalCoord Place(double h, double m, double s, int sign, double d, double am, double as)
+{
+    return SphericalCoord((h + m / 60.0 + s / 3600.0) * 15.0 * kDegToRad,
+                          sign * (d + am / 60.0 + as / 3600.0) * kDegToRad);
+}
+
+TEST(SkyIndexDeepStars, HipNumbersFindNamedNakedEyeAndDeepStars)
+{
+    const SkyIndex& index = ShippedIndexWithDeepStars();
+    enum Kind { Named, NakedEye, Deep };
+    const struct {
+        const char* query;
+        const char* first;  // the shown name
+        Kind kind;
+        SphericalCoord place;
+        double v;
+    } cases[] = {
+        {"HIP 27989", "베텔게우스", Named, Place(5, 55, 10.305, +1, 7, 24, 25.43), 0.42},
+        {"HIP 71683", "리길 켄타우루스", Named, Place(14, 39, 36.494, -1, 60, 50, 2.37), -0.01},
+        {"HIP 32349", "시리우스", Named, Place(6, 45, 8.917, -1, 16, 42, 58.02), -1.46},
+        {"hip11767", "북극성", Named, Place(2, 31, 49.09, +1, 89, 15, 50.8), 1.98},
+        // 51 Peg, a naked-eye star without a name: star.dat's star, now with its number
+        {"HIP 113357", "HIP 113357", NakedEye, Place(22, 57, 27.980, +1, 20, 46, 7.79), 5.46},
+        // Fainter stars of the deep list: HD 209458, HD 189733, Lalande 21185, HD 80606,
+        // Kapteyn's star, Barnard's star, Proxima Centauri
+        {"HIP 108859", "HIP 108859", Deep, Place(22, 3, 10.772, +1, 18, 53, 3.54), 7.65},
+        {"HIP 98505", "HIP 98505", Deep, Place(20, 0, 43.713, +1, 22, 42, 39.07), 7.67},
+        {"HIP 54035", "HIP 54035", Deep, Place(11, 3, 20.194, +1, 35, 58, 11.58), 7.52},
+        {"HIP 45982", "HIP 45982", Deep, Place(9, 22, 37.567, +1, 50, 36, 13.43), 9.06},
+        {"HIP 24186", "HIP 24186", Deep, Place(5, 11, 40.58, -1, 45, 1, 6.3), 8.85},
+        {"hip 87937", "HIP 87937", Deep, Place(17, 57, 48.50, +1, 4, 41, 36.2), 9.51},
+        {"HIP 70890", "HIP 70890", Deep, Place(14, 29, 42.95, -1, 62, 40, 46.2), 11.13},
+    };
+    for (const auto& c : cases) {
+        const auto hits = index.Find(c.query, 5);
+        ASSERT_FALSE(hits.empty()) << c.query;
+        EXPECT_EQ(hits[0].rank, 0) << c.query;
+        const SkyObject& o = index.Object(hits[0].object);
+        EXPECT_EQ(o.kind, SkyObjectKind::Star) << c.query;
+        EXPECT_EQ(o.names.front(), c.first) << c.query;
+        EXPECT_EQ("HIP " + std::to_string(o.hip), o.names[hits[0].name]) << c.query;
+        EXPECT_LE(ArcsecBetween(o.position, c.place), kPlaceToleranceArcsec) << c.query;
+        EXPECT_NEAR(o.magnitude, c.v, kMagnitudeToleranceMag) << c.query;
+        EXPECT_EQ(index.IsDeepStar(hits[0].object), c.kind == Deep) << c.query;
+        EXPECT_EQ(o.starIndex >= 0, c.kind != Deep) << c.query;
+        // Only one object has the number: no other hit is a whole match.
+        for (std::size_t i = 1; i < hits.size(); ++i)
+            EXPECT_GT(hits[i].rank, 0) << c.query;
+    }
+    // Betelgeuse by name and by number is the same entry.
+    EXPECT_EQ(index.Find("Betelgeuse", 1)[0].object, index.Find("HIP 27989", 1)[0].object);
+    EXPECT_EQ(index.Find("α Cen", 1)[0].object, index.Find("HIP 71683", 1)[0].object);
+}
+
+TEST(SkyIndexDeepStars, EveryStarIsListedOnce)
+{
+    const SkyIndex& index = ShippedIndexWithDeepStars();
+    const std::vector<DeepStar>& deep = ShippedDeepStars();
+    ASSERT_EQ(deep.size(), 118216u);
+    std::size_t faint = 0;
+    for (const DeepStar& d : deep)
+        faint += d.magnitude > 6.5f;
+
+    std::set<int> numbers;
+    std::size_t numbered = 0, nakedEyeNumbered = 0;
+    for (std::uint32_t i : index.StarObjects()) {
+        const SkyObject& o = index.Object(i);
+        if (o.hip == 0)
+            continue;
+        ++numbered;
+        EXPECT_TRUE(numbers.insert(o.hip).second) << "HIP " << o.hip << " twice";
+        nakedEyeNumbered += o.starIndex >= 0;
+    }
+    // Every deep star is one object; the naked-eye ones are star.dat's stars, each of which
+    // found its number; only the fainter ones are new.
+    EXPECT_EQ(numbered, deep.size());
+    EXPECT_EQ(nakedEyeNumbered, ShippedSources().stars.size());
+    EXPECT_EQ(index.DeepStarCount(), faint);
+    EXPECT_EQ(index.Objects().size(), ShippedIndex().Objects().size() + faint);
+
+    // Joining the list once more adds nothing.
+    SkyIndex again = index;
+    EXPECT_EQ(again.AddStars(HipStarsOf(deep)), 0u);
+    EXPECT_EQ(again.Objects().size(), index.Objects().size());
+    EXPECT_EQ(again.NameCount(), index.NameCount());
+}
+
+TEST(SkyIndexDeepStars, QueriesOfNumbersAndTheirHits)
+{
+    const SkyIndex& index = ShippedIndexWithDeepStars();
+    const struct {
+        const char* query;
+        std::size_t hits;   // with a limit of 200
+        const char* first;  // the shown name of the first hit
+    } cases[] = {
+        {"HIP 1", 200, "HIP 1"},               // HIP 1 whole, then every number from 1..
+        {"HIP 120416", 1, "HIP 120416"},       // the last number of the list
+        {"HIP 120417", 0, ""},                 // beyond it
+        {"HIP 2798", 11, "HIP 2798"},          // whole, then 27980..27989
+        {"27989", 1, "베텔게우스"},            // inside a name
+        {"HIP", 200, "시리우스"},             // every numbered star, the brightest first
+        {"HIPX", 0, ""},
+    };
+    for (const auto& c : cases) {
+        const auto hits = index.Find(c.query, 200);
+        EXPECT_EQ(hits.size(), c.hits) << c.query;
+        if (c.hits == 0 || hits.empty())
+            continue;
+        EXPECT_EQ(index.Object(hits[0].object).names.front(), c.first) << c.query;
+        std::set<std::size_t> objects;
+        for (const SearchHit& h : hits)
+            EXPECT_TRUE(objects.insert(h.object).second) << c.query;
+    }
+    // Other queries never scan the numbers; a query that could is recognised.
+    const struct {
+        const char* query;
+        bool hip;
+    } kinds[] = {{"HIP 27989", true}, {"hip", true}, {"27989", true}, {"M42", false},
+                 {"베텔게우스", false}, {"", false}, {"HIP-27989", true}};
+    for (const auto& k : kinds)
+        EXPECT_EQ(SkyIndex::MayNameHipStar(k.query), k.hip) << k.query;
 }
 
 }  // namespace

@@ -217,4 +217,47 @@ TEST(DescribeObject, ReportsNamesKindPlacesAndConstellation)
     EXPECT_NEAR(moon.horizontal.lat, Sky()[Body::Moon].horizontal.lat, 1e-12);
 }
 
+// A deep star is picked only where the frame draws it: up to the frame's limit of the deep
+// list, with the star layer on. A 1 degree field (10 px are 33").
+TEST(SkyPick, DeepStarsArePickedWhereTheyAreDrawn)
+{
+    const SkyIndex& index = ShippedIndexWithDeepStars();
+    const struct {
+        const char* query;
+        double limit;
+        bool stars;
+        bool picked;
+        double raOffsetDeg = 0.0, decOffsetDeg = 0.0;  // of the star from the frame's centre
+    } cases[] = {
+        {"HIP 54035", 6.5, true, false},  // Lalande 21185, 7.49: the opening view's limit
+        {"HIP 54035", 7.4, true, false},
+        {"HIP 54035", 7.5, true, true},
+        {"HIP 87937", 9.5, true, false},  // Barnard's star, 9.54
+        {"HIP 87937", 9.6, true, true},
+        {"HIP 87937", 9.6, true, true, 0.85, 0.45},  // near a corner of the view
+        {"HIP 87937", 9.6, true, true, -0.85, -0.45},
+        {"HIP 70890", 14.0, true, true},  // Proxima Centauri, 11.01
+        {"HIP 70890", 14.0, false, false},
+    };
+    for (const auto& c : cases) {
+        const auto hits = index.Find(c.query, 1);
+        ASSERT_EQ(hits.size(), 1u) << c.query;
+        ASSERT_TRUE(index.IsDeepStar(hits[0].object)) << c.query;
+        const SphericalCoord at = index.Object(hits[0].object).position;
+        const SphericalCoord centre(at.lon - c.raOffsetDeg * kDegToRad / std::cos(at.lat),
+                                    at.lat - c.decOffsetDeg * kDegToRad);
+        PickFrame f = FrameCentredOn(centre);
+        const double fy = 1.0 / std::tan(0.5 * kDegToRad);
+        f.projection[0] = fy * 1080.0 / 1920.0;
+        f.projection[5] = fy;
+        f.deepStarLimit = c.limit;
+        f.stars = c.stars;
+        f.bodies = false;
+        double x = 0, y = 0;
+        ASSERT_TRUE(ProjectToPixel(f, at.ToVector(), x, y));
+        const int picked = PickObject(index, Sky(), f, x + 3.0, y - 2.0);
+        EXPECT_EQ(picked == int(hits[0].object), c.picked) << c.query << " " << c.limit;
+    }
+}
+
 }  // namespace
