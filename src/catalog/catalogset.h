@@ -11,14 +11,17 @@
 #include "catalog/star.h"
 #include "catalog/starname.h"
 
-#include <memory>
 #include <vector>
 
+// A catalog list: the records themselves, contiguous, in file order.
 template <typename T>
-using CatalogList = std::vector<std::unique_ptr<T>>;
+using CatalogList = std::vector<T>;
 
-// Every catalog list, each in file order, owning its records. Filled once by LoadCatalogs
-// and read-only afterwards.
+// Every catalog list, each in file order. Filled once by LoadCatalogs and read-only
+// afterwards: the loader reserves each list for its file's lines before filling it, and
+// nothing appends to a list once loading is over, so pointers and references to records stay
+// valid for the life of the set (the record lists are never reloaded in place; Clear and a
+// move of the whole set are the only changes, and nothing holds a record across them).
 class CatalogSet {
 public:
     CatalogSet() = default;

@@ -145,8 +145,8 @@ std::vector<float> FigureArray(const CatalogList<ConstellationLine>& lines)
     std::vector<Vector3> v;
     v.reserve(lines.size() * 2);
     for (const auto& line : lines) {
-        v.push_back(line->start.ToVector());
-        v.push_back(line->end.ToVector());
+        v.push_back(line.start.ToVector());
+        v.push_back(line.end.ToVector());
     }
     return FloatArray(v);
 }
@@ -155,7 +155,7 @@ std::vector<float> BoundaryArray(const CatalogList<BoundarySegment>& boundaries)
 {
     std::vector<Vector3> pieces;
     for (const auto& b : boundaries)
-        AppendBoundarySegments(b->start, b->end, pieces);
+        AppendBoundarySegments(b.start, b.end, pieces);
     return FloatArray(pieces);
 }
 
@@ -163,7 +163,7 @@ StarArrays StarQuads(const CatalogList<Star>& stars)
 {
     StarArrays arrays;
     for (const auto& star : stars)
-        AppendStarQuad(arrays, star->position, star->sizeFactor, star->colour);
+        AppendStarQuad(arrays, star.position, star.sizeFactor, star.colour);
     return arrays;
 }
 
