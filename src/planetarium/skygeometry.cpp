@@ -1,4 +1,5 @@
 #include "planetarium/skygeometry.h"
+#include "astro/math/unitvectors.h"
 #include "astro/sky/frames.h"
 #include "astro/sky/shownsky.h"
 #include "astro/math/angles.h"
@@ -133,11 +134,7 @@ std::vector<float> FloatArray(const std::vector<Vector3>& points)
 
 std::vector<float> FloatArray(const std::vector<SphericalCoord>& points)
 {
-    std::vector<Vector3> v;
-    v.reserve(points.size());
-    for (const SphericalCoord& p : points)
-        v.push_back(p.ToVector());
-    return FloatArray(v);
+    return FloatArray(ToVectors(points));
 }
 
 std::vector<float> FigureArray(const CatalogList<ConstellationLine>& lines)
