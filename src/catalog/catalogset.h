@@ -17,11 +17,11 @@
 template <typename T>
 using CatalogList = std::vector<T>;
 
-// Every catalog list, each in file order. Filled once by LoadCatalogs and read-only
-// afterwards: the loader reserves each list for its file's lines before filling it, and
-// nothing appends to a list once loading is over, so pointers and references to records stay
-// valid for the life of the set (the record lists are never reloaded in place; Clear and a
-// move of the whole set are the only changes, and nothing holds a record across them).
+// Every catalog list, each in file order, filled once by LoadCatalogs (each list reserved for
+// its file's lines first) and read-only afterwards, so records do not move. Readers that keep
+// something across calls keep positions, not pointers: labels and their atlas slots go by
+// list index, picks by the search index's own numbering (it holds copies), the location
+// dialog by city-list position. A new start-up builds a new set after its readers are gone.
 class CatalogSet {
 public:
     CatalogSet() = default;
