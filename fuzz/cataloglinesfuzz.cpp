@@ -26,33 +26,33 @@ std::size_t FuzzCatalogLines(const std::uint8_t* data, std::size_t size)
     file.Assign(reinterpret_cast<const char*>(data), size);
 
     BoundaryChain chain;
-    std::vector<std::unique_ptr<ConstellationZone>> zones;
+    std::vector<ConstellationZone> zones;
     std::vector<SphericalCoord> points;
     for (std::size_t i = 0; i < file.LineCount(); ++i) {
         const char* line = file.Line(i);
         const std::size_t length = std::strlen(line);
-        IsUsableStar(*ParseStarLine(line));
+        IsUsableStar(ParseStarLine(line));
         const StarNameFields starName = ReadStarNameLine(line);
         if (starName.name.size() != std::min(length > 13 ? length - 13 : 0, kMaxNameBytes))
             std::abort();
         IsSkyPosition(starName.position);
-        if (ParseConstellationNameLine(line)->name.size() > kMaxNameBytes)
+        if (ParseConstellationNameLine(line).name.size() > kMaxNameBytes)
             std::abort();
         ParseConstellationLineLine(line);
         bool usable = false;
         chain.AddLine(line, &usable);
         zones.push_back(ParseZoneLine(line));
-        if (zones.back()->name.size() > kMaxNameBytes)
+        if (zones.back().name.size() > kMaxNameBytes)
             std::abort();
-        IsUsableZone(*zones.back());
+        IsUsableZone(zones.back());
         ReadMessierLine(line);
-        if (ParseNgcLine(line)->name.size() > kMaxNameBytes)
+        if (ParseNgcLine(line).name.size() > kMaxNameBytes)
             std::abort();
         points.push_back(ParseMilkyWayLine(line));
-        const std::unique_ptr<Observer> city = ParseCityLine(line);
-        if (city->region.size() > kMaxNameBytes || city->name.size() > kMaxNameBytes)
+        const Observer city = ParseCityLine(line);
+        if (city.region.size() > kMaxNameBytes || city.name.size() > kMaxNameBytes)
             std::abort();
-        IsUsableSite(*city);
+        IsUsableSite(city);
     }
 
     for (const SphericalCoord& p : points)

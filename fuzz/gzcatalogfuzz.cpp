@@ -60,10 +60,10 @@ std::size_t FuzzGzCatalog(const std::uint8_t* data, std::size_t size)
 
     for (std::size_t i = 0; i < file.LineCount() && i < kLabelledLines; ++i) {
         const char* line = file.Line(i);
-        const std::unique_ptr<StarName> name = ParseStarNameLine(line);
+        const StarName name = ParseStarNameLine(line);
         // The label the rendering side makes from the name.
-        const TextBitmap label(name->name, 0xffffff, 0);
-        if (name->name.size() > kMaxNameBytes || label.Width() > TextBitmap::kMaxWidth ||
+        const TextBitmap label(name.name, 0xffffff, 0);
+        if (name.name.size() > kMaxNameBytes || label.Width() > TextBitmap::kMaxWidth ||
             label.Height() > TextBitmap::kMaxHeight ||
             label.DataSize() != static_cast<std::uint32_t>(label.Stride() * label.Height()))
             std::abort();

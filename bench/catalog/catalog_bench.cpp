@@ -74,7 +74,7 @@ BENCHMARK(BM_TriangulateShippedOutline)->Unit(benchmark::kMillisecond);
 void BM_FindConstellationAt(benchmark::State& state)
 {
     CatalogFile file;
-    std::vector<std::unique_ptr<ConstellationZone>> zones;
+    std::vector<ConstellationZone> zones;
     if (file.ReadLines(kModule + "/data/conident.dat"))
         for (std::size_t i = 0; i < file.LineCount(); ++i)
             zones.push_back(ParseZoneLine(file.Line(i)));

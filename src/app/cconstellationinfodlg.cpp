@@ -64,7 +64,7 @@ CConstellationInfoDlg::Texts CConstellationInfoDlg::Describe(const SkyScene& sce
     Texts t;
     if (index < 0 || index >= static_cast<int>(c.constellationNames.size()))
         return t;
-    const ConstellationName& name = *c.constellationNames[static_cast<std::size_t>(index)];
+    const ConstellationName& name = c.constellationNames[static_cast<std::size_t>(index)];
     const std::string zone = name.name;  // the zones carry the same names
     t.abbreviation = QString::fromStdString(name.abbreviation);
     t.latin = QString::fromStdString(ConstellationLatinName(name.abbreviation));
@@ -77,13 +77,13 @@ CConstellationInfoDlg::Texts CConstellationInfoDlg::Describe(const SkyScene& sce
     // Named stars inside it, brightest first (magnitude of the list's star at the name).
     std::vector<std::pair<double, QString>> stars;
     for (const auto& s : c.starNames) {
-        if (ZoneOf(c, s->position) != zone)
+        if (ZoneOf(c, s.position) != zone)
             continue;
         double magnitude = 99.0;
         for (const auto& star : c.stars)
-            if (Separation(star->position, s->position) < kStarMatchRad)
-                magnitude = std::min(magnitude, double(star->magnitude));
-        stars.emplace_back(magnitude, DisplayText(s->name));
+            if (Separation(star.position, s.position) < kStarMatchRad)
+                magnitude = std::min(magnitude, double(star.magnitude));
+        stars.emplace_back(magnitude, DisplayText(s.name));
     }
     std::sort(stars.begin(), stars.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -96,13 +96,13 @@ CConstellationInfoDlg::Texts CConstellationInfoDlg::Describe(const SkyScene& sce
 
     std::vector<QString> messier;
     for (const auto& m : c.messier)
-        if (ZoneOf(c, m->position) == zone)
-            messier.push_back(QString::fromStdString(MessierObject::LabelText(m->number)));
+        if (ZoneOf(c, m.position) == zone)
+            messier.push_back(QString::fromStdString(MessierObject::LabelText(m.number)));
     t.messier = Join(messier);
     std::vector<QString> ngc;
     for (const auto& n : c.ngc)
-        if (ZoneOf(c, n->position) == zone)
-            ngc.push_back(QStringLiteral("NGC ") + QString::fromStdString(n->name));
+        if (ZoneOf(c, n.position) == zone)
+            ngc.push_back(QStringLiteral("NGC ") + QString::fromStdString(n.name));
     t.ngc = ngc.empty() ? QStringLiteral("없음")
                         : QStringLiteral("%1개: ").arg(ngc.size()) + Join(ngc);
 
@@ -147,7 +147,7 @@ int CConstellationInfoDlg::IndexAtCentre(const CPlanetariumView& view)
     const std::string zone = ZoneOf(scene.catalogs, j2000);
     const auto& names = scene.catalogs.constellationNames;
     for (std::size_t i = 0; i < names.size(); ++i)
-        if (names[i]->name == zone)
+        if (names[i].name == zone)
             return static_cast<int>(i);
     return -1;
 }
@@ -166,7 +166,7 @@ CConstellationInfoDlg::CConstellationInfoDlg(const SkyScene& scene, int index, Q
     names_ = new QComboBox;
     names_->setObjectName(QStringLiteral("constellations"));
     for (const auto& n : scene.catalogs.constellationNames)
-        names_->addItem(DisplayText(n->name));
+        names_->addItem(DisplayText(n.name));
 
     static const char* const captions[8] = {"라틴 이름 :", "약자 :",        "넓이 :",
                                             "이름 있는 별 :", "메시에 천체 :", "NGC 천체 :",

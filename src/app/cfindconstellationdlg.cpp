@@ -36,7 +36,7 @@ CFindConstellationDlg::CFindConstellationDlg(const SkyScene& scene, QWidget* par
     nameBox_->setCompleter(nullptr);
     nameBox_->setGeometry(du.Rect(7, 19, 117, 12).adjusted(0, 0, 0, 4));
     for (const auto& constellation : scene_.catalogs.constellationNames)
-        nameBox_->addItem(DisplayText(constellation->name));
+        nameBox_->addItem(DisplayText(constellation.name));
     if (nameBox_->count() > 0)
         nameBox_->setCurrentIndex(0);
 
@@ -64,7 +64,7 @@ void CFindConstellationDlg::OnOk()
     }
     const ShownSky& sky = scene_.sky;
     const SphericalCoord ofDate = SphericalCoord::FromVector(
-        sky.j2000ToDate.Apply(names[static_cast<std::size_t>(index)]->position.ToVector()));
+        sky.j2000ToDate.Apply(names[static_cast<std::size_t>(index)].position.ToVector()));
     const SphericalCoord horizontal =
         EquatorialToHorizontal(ofDate, sky.lst, double(sky.site.latitude));
     if (horizontal.lat < 0.0) {

@@ -561,7 +561,7 @@ void CKosmiraApp::ChooseDefaultSite()
     constexpr std::size_t kDefaultCity = 35;
     Observer site;
     if (catalogs->cities.size() > kDefaultCity)
-        site = *catalogs->cities[kDefaultCity];
+        site = catalogs->cities[kDefaultCity];
     shownSky.site = site;
     chosenSite = site;
 }

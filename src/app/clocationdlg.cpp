@@ -181,11 +181,11 @@ void CLocationDlg::BuildRegionList()
 {
     std::string previous;
     for (size_t i = 0; i < cities.size(); ++i) {
-        if (i == 0 || cities[i]->region != previous) {
-            regionNames.append(DisplayText(cities[i]->region));
+        if (i == 0 || cities[i].region != previous) {
+            regionNames.append(DisplayText(cities[i].region));
             regionRunStart.push_back(i);
         }
-        previous = cities[i]->region;
+        previous = cities[i].region;
     }
     regions->addItems(regionNames);
 }
@@ -194,7 +194,7 @@ void CLocationDlg::SelectInitialSite()
 {
     size_t found = cities.size();
     for (size_t i = 0; i < cities.size(); ++i) {
-        if (SameSite(*cities[i], site)) {
+        if (SameSite(cities[i], site)) {
             found = i;
             break;
         }
@@ -225,11 +225,11 @@ void CLocationDlg::FillCities(int regionIndex)
     shownCities.clear();
     if (regionIndex < 0 || regionIndex >= static_cast<int>(regionRunStart.size()))
         return;
-    const std::string& region = cities[regionRunStart[regionIndex]]->region;
+    const std::string& region = cities[regionRunStart[regionIndex]].region;
     for (size_t i = 0; i < cities.size(); ++i) {
-        if (cities[i]->region == region) {
+        if (cities[i].region == region) {
             shownCities.push_back(i);
-            citiesBox->addItem(DisplayText(cities[i]->name));
+            citiesBox->addItem(DisplayText(cities[i].name));
         }
     }
 }
@@ -249,7 +249,7 @@ void CLocationDlg::OnCityChosen()
     if (item < 0 || item >= static_cast<int>(shownCities.size()) ||
         shownCities[item] >= cities.size())  // "(사용자 지정)"
         return;
-    const Observer& city = *cities[shownCities[item]];
+    const Observer& city = cities[shownCities[item]];
     site.region = city.region;
     site.name = city.name;
     site.zoneName = city.zoneName;
@@ -261,7 +261,7 @@ const Observer* CLocationDlg::NearestCityTo(double longitude, double latitude) c
     std::vector<const Observer*> list;
     list.reserve(cities.size());
     for (const auto& city : cities)
-        list.push_back(city.get());
+        list.push_back(&city);
     // Farther than this, out at sea or on the ice, whole hours of longitude serve better.
     constexpr double kMaxDistanceKm = 1500.0;
     constexpr double kEarthRadiusKm = 6371.0;

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-std::unique_ptr<BoundarySegment> BoundaryChain::AddLine(const char* line, bool* usable)
+std::optional<BoundarySegment> BoundaryChain::AddLine(const char* line, bool* usable)
 {
     const std::size_t length = std::strlen(line);
     const SphericalCoord corner(NumberAt(line, 0) * kHoursToRad, NumberAt(line, 9) * kDegreesToRad);
@@ -14,15 +14,15 @@ std::unique_ptr<BoundarySegment> BoundaryChain::AddLine(const char* line, bool* 
         *usable = inSky;
     if (!inSky) {
         chainBroken_ = true;
-        return nullptr;
+        return std::nullopt;
     }
     std::string abbreviation = 19 < length ? std::string(line + 19, std::min<std::size_t>(3, length - 19))
                                            : std::string();
-    std::unique_ptr<BoundarySegment> segment;
+    std::optional<BoundarySegment> segment;
     if (chainBroken_ || abbreviation != previousAbbreviation_)
         previousAbbreviation_ = std::move(abbreviation);
     else
-        segment = std::make_unique<BoundarySegment>(previousPoint_, corner);
+        segment.emplace(previousPoint_, corner);
     previousPoint_ = corner;
     chainBroken_ = false;
     return segment;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <locale.h>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -92,13 +93,13 @@ double NumberAt(const char* line, std::size_t offset)
     return offset < std::strlen(line) ? ReadNumber(line + offset) : 0.0;
 }
 
-std::unique_ptr<Star> ParseStarLine(const char* line)
+Star ParseStarLine(const char* line)
 {
     const std::size_t length = std::strlen(line);
     const SphericalCoord position(NumberAt(line, 0), NumberAt(line, 14));
     const char spectral = 28 < length ? line[28] : '\0';
     const float magnitude = static_cast<float>(NumberAt(line, 30));
-    return std::make_unique<Star>(position, spectral, magnitude);
+    return Star(position, spectral, magnitude);
 }
 
 StarNameFields ReadStarNameLine(const char* line)
@@ -124,38 +125,38 @@ StarNameFields ReadStarNameLine(const char* line)
     return fields;
 }
 
-std::unique_ptr<StarName> ParseStarNameLine(const char* line)
+StarName ParseStarNameLine(const char* line)
 {
     StarNameFields fields = ReadStarNameLine(line);
-    return std::make_unique<StarName>(std::move(fields.name), fields.position);
+    return StarName(std::move(fields.name), fields.position);
 }
 
-std::unique_ptr<ConstellationName> ParseConstellationNameLine(const char* line)
+ConstellationName ParseConstellationNameLine(const char* line)
 {
     const std::vector<std::string_view> f = TabFields(line, 4);
     const double ra = static_cast<float>(Number(f[2]) * kHoursToRad);
     const double dec = Number(f[3]) * kDegreesToRad;
-    auto name = std::make_unique<ConstellationName>(Name(f[1]), SphericalCoord(ra, dec));
-    name->abbreviation = Name(f[0]);
+    ConstellationName name(Name(f[1]), SphericalCoord(ra, dec));
+    name.abbreviation = Name(f[0]);
     return name;
 }
 
-std::unique_ptr<ConstellationLine> ParseConstellationLineLine(const char* line)
+ConstellationLine ParseConstellationLineLine(const char* line)
 {
     const std::size_t length = std::strlen(line);
     double v[4];
     for (std::size_t k = 0; k < 4; ++k)
         v[k] = ReadNumber(Field(line, length, 12 * k, 12).c_str());
-    return std::make_unique<ConstellationLine>(SphericalCoord(v[0], v[1]), SphericalCoord(v[2], v[3]));
+    return ConstellationLine(SphericalCoord(v[0], v[1]), SphericalCoord(v[2], v[3]));
 }
 
-std::unique_ptr<ConstellationZone> ParseZoneLine(const char* line)
+ConstellationZone ParseZoneLine(const char* line)
 {
     const std::size_t length = std::strlen(line);
     const double raLow = NumberAt(line, 0) * kHoursToRad;
     const double raHigh = NumberAt(line, 9) * kHoursToRad;
     const double decLow = NumberAt(line, 17) * kDegreesToRad;
-    return std::make_unique<ConstellationZone>(raHigh, raLow, decLow, Rest(line, length, 26));
+    return ConstellationZone(raHigh, raLow, decLow, Rest(line, length, 26));
 }
 
 SphericalCoord ReadMessierLine(const char* line)
@@ -163,17 +164,17 @@ SphericalCoord ReadMessierLine(const char* line)
     return SphericalCoord(NumberAt(line, 0), NumberAt(line, 14));
 }
 
-std::unique_ptr<MessierObject> ParseMessierLine(const char* line, std::int32_t number)
+MessierObject ParseMessierLine(const char* line, std::int32_t number)
 {
-    return std::make_unique<MessierObject>(number, ReadMessierLine(line));
+    return MessierObject(number, ReadMessierLine(line));
 }
 
-std::unique_ptr<NgcObject> ParseNgcLine(const char* line)
+NgcObject ParseNgcLine(const char* line)
 {
     const std::size_t length = std::strlen(line);
     const SphericalCoord position(NumberAt(line, 0), NumberAt(line, 14));
     const NgcType type = NgcObject::TypeFromCode(Field(line, length, 28, 2));
-    return std::make_unique<NgcObject>(Rest(line, length, 31), type, position);
+    return NgcObject(Rest(line, length, 31), type, position);
 }
 
 SphericalCoord ParseMilkyWayLine(const char* line)
@@ -183,18 +184,16 @@ SphericalCoord ParseMilkyWayLine(const char* line)
     return SphericalCoord(ra, Number(f[1]) * kDegreesToRad);
 }
 
-std::unique_ptr<Observer> ParseCityLine(const char* line)
+Observer ParseCityLine(const char* line)
 {
     const std::vector<std::string_view> f = TabFields(line, 6);
-    auto city = std::make_unique<Observer>(Name(f[0]), Name(f[1]),
-                                           static_cast<float>(Number(f[2]) * kDegreesToRad),
-                                           static_cast<float>(Number(f[3]) * kDegreesToRad),
-                                           static_cast<float>(Number(f[4])));
+    Observer city(Name(f[0]), Name(f[1]), static_cast<float>(Number(f[2]) * kDegreesToRad),
+                  static_cast<float>(Number(f[3]) * kDegreesToRad), static_cast<float>(Number(f[4])));
     // The optional sixth field: the IANA zone name, up to the first white space.
     std::string_view zone = f[5];
     const std::size_t end = zone.find_first_of(" \t\r\n");
     if (end != std::string_view::npos)
         zone = zone.substr(0, end);
-    city->zoneName = Name(zone);
+    city.zoneName = Name(zone);
     return city;
 }

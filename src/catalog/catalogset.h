@@ -11,14 +11,17 @@
 #include "catalog/star.h"
 #include "catalog/starname.h"
 
-#include <memory>
 #include <vector>
 
+// A catalog list: the records themselves, contiguous, in file order.
 template <typename T>
-using CatalogList = std::vector<std::unique_ptr<T>>;
+using CatalogList = std::vector<T>;
 
-// Every catalog list, each in file order, owning its records. Filled once by LoadCatalogs
-// and read-only afterwards.
+// Every catalog list, each in file order, filled once by LoadCatalogs (each list reserved for
+// its file's lines first) and read-only afterwards, so records do not move. Readers that keep
+// something across calls keep positions, not pointers: labels and their atlas slots go by
+// list index, picks by the search index's own numbering (it holds copies), the location
+// dialog by city-list position. A new start-up builds a new set after its readers are gone.
 class CatalogSet {
 public:
     CatalogSet() = default;

@@ -57,14 +57,14 @@ std::string ConstellationLatinName(const std::string& abbreviation)
 }
 
 std::map<std::string, double> ConstellationAreasDeg2(
-    const std::vector<std::unique_ptr<ConstellationZone>>& zones)
+    const std::vector<ConstellationZone>& zones)
 {
     std::map<std::string, double> areas;
     // Band edges: every zone's lower declination, and the poles.
     std::vector<double> edges = {-kHalfPi, kHalfPi};
     for (const auto& z : zones)
-        if (z && std::isfinite(z->decLow) && z->decLow > -kHalfPi && z->decLow < kHalfPi)
-            edges.push_back(z->decLow);
+        if (std::isfinite(z.decLow) && z.decLow > -kHalfPi && z.decLow < kHalfPi)
+            edges.push_back(z.decLow);
     std::sort(edges.begin(), edges.end());
     edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
     constexpr double kSteradianToDeg2 = kRadToDeg * kRadToDeg;
@@ -75,10 +75,10 @@ std::map<std::string, double> ConstellationAreasDeg2(
         std::vector<const ConstellationZone*> reaching;
         std::vector<double> cuts = {0.0, kTwoPi};
         for (const auto& z : zones) {
-            if (z && z->decLow <= low) {
-                reaching.push_back(z.get());
-                cuts.push_back(z->raLow);
-                cuts.push_back(z->raHigh);
+            if (z.decLow <= low) {
+                reaching.push_back(&z);
+                cuts.push_back(z.raLow);
+                cuts.push_back(z.raHigh);
             }
         }
         std::sort(cuts.begin(), cuts.end());

@@ -3,7 +3,6 @@
 #include "catalog/constellationzone.h"
 
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,4 +16,4 @@ std::string ConstellationLatinName(const std::string& abbreviation);
 // zone's lower edge and, within a band, at every zone's right-ascension edges, and each cell
 // goes to the first zone that contains it. The area does not depend on the equinox.
 std::map<std::string, double> ConstellationAreasDeg2(
-    const std::vector<std::unique_ptr<ConstellationZone>>& zones);
+    const std::vector<ConstellationZone>& zones);

@@ -3,18 +3,18 @@
 #include "astro/sky/frames.h"
 
 const char* FindConstellationAt1875(
-    const std::vector<std::unique_ptr<ConstellationZone>>& zones, const SphericalCoord& position)
+    const std::vector<ConstellationZone>& zones, const SphericalCoord& position)
 {
-    for (const std::unique_ptr<ConstellationZone>& zone : zones) {
-        if (position.lat < zone->decLow)
+    for (const ConstellationZone& zone : zones) {
+        if (position.lat < zone.decLow)
             continue;
-        if (zone->raHigh > position.lon && !(zone->raLow > position.lon))
-            return zone->name.c_str();
+        if (zone.raHigh > position.lon && !(zone.raLow > position.lon))
+            return zone.name.c_str();
     }
     return nullptr;
 }
 
-const char* FindConstellationAt(const std::vector<std::unique_ptr<ConstellationZone>>& zones,
+const char* FindConstellationAt(const std::vector<ConstellationZone>& zones,
                                 SphericalCoord position)
 {
     if (zones.empty())

@@ -10,6 +10,7 @@
 #include <QImageReader>
 #include <QSize>
 #include <QString>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -58,15 +59,18 @@ bool LoadCatalogs(CatalogSet& catalogs, const std::string& moduleDir, CatalogMes
 {
     CatalogFile file;
 
-    // Reads one file and hands every line with its index to parseLine, which answers
-    // whether it kept the line. False when the file could not be read, after reporting
-    // `message`. An empty file and skipped lines are reported once for the file.
-    auto load = [&](const char* relative, const char* message, auto&& parseLine) {
+    // Reads one file and hands every line with its index to parseLine, which appends what it
+    // keeps to `list` and answers whether it kept the line. False when the file could not be
+    // read, after reporting `message`. An empty file and skipped lines are reported once for
+    // the file. The list is reserved for every line of the file before the first is parsed,
+    // so it does not reallocate while it is filled; nothing appends to it after loading.
+    auto load = [&](const char* relative, const char* message, auto& list, auto&& parseLine) {
         if (!file.ReadLines(JoinModulePath(moduleDir, relative))) {
             sink.Report(message);
             return false;
         }
         const std::string shownName = std::string(relative) + (file.Compressed() ? ".gz" : "");
+        list.reserve(list.size() + file.LineCount());
         std::size_t skipped = 0;
         for (std::size_t i = 0; i < file.LineCount(); ++i)
             skipped += parseLine(file.Line(i), i) ? 0 : 1;
@@ -77,85 +81,61 @@ bool LoadCatalogs(CatalogSet& catalogs, const std::string& moduleDir, CatalogMes
         file.Release();
         return true;
     };
-    // Appends the record when check accepts it.
-    auto keep = [](auto& list, auto record, bool usable) {
-        if (usable)
+    // The common case: parse makes the record of a line, usable decides whether it is kept.
+    auto loadRecords = [&](const char* relative, const char* message, auto& list, auto&& parse,
+                           auto&& usable) {
+        return load(relative, message, list, [&](const char* line, std::size_t) {
+            auto record = parse(line);
+            if (!usable(record))
+                return false;
             list.push_back(std::move(record));
-        return usable;
+            return true;
+        });
     };
+    auto labelInSky = [](const auto& record) { return IsSkyPosition(record.position); };
 
-    if (!load("data/city.dat", kCityDataUnreadable, [&](const char* line, std::size_t) {
-            std::unique_ptr<Observer> city = ParseCityLine(line);
-            const bool usable = IsUsableSite(*city);
-            return keep(catalogs.cities, std::move(city), usable);
-        }))
+    if (!loadRecords("data/city.dat", kCityDataUnreadable, catalogs.cities, ParseCityLine, IsUsableSite))
         return false;
     if (catalogs.cities.size() <= kDefaultCityIndex)
         sink.Report(NoDefaultSiteMessage("data/city.dat"));
-    if (!load("data/star.dat", kStarDataUnreadable, [&](const char* line, std::size_t) {
-            std::unique_ptr<Star> star = ParseStarLine(line);
-            const bool usable = IsUsableStar(*star);
-            return keep(catalogs.stars, std::move(star), usable);
-        }))
+    if (!loadRecords("data/star.dat", kStarDataUnreadable, catalogs.stars, ParseStarLine, IsUsableStar))
         return false;
-    if (!load("data/conname.dat", kConstellationNameDataUnreadable, [&](const char* line, std::size_t) {
-            std::unique_ptr<ConstellationName> name = ParseConstellationNameLine(line);
-            const bool usable = IsSkyPosition(name->position);
-            return keep(catalogs.constellationNames, std::move(name), usable);
-        }))
+    if (!loadRecords("data/conname.dat", kConstellationNameDataUnreadable, catalogs.constellationNames,
+                     ParseConstellationNameLine, labelInSky))
         return false;
-    if (!load("data/starname.dat", kStarNameDataUnreadable, [&](const char* line, std::size_t) {
-            StarNameFields fields = ReadStarNameLine(line);
-            if (!IsSkyPosition(fields.position))
-                return false;
-            catalogs.starNames.push_back(
-                std::make_unique<StarName>(std::move(fields.name), fields.position));
-            return true;
-        }))
+    if (!loadRecords("data/starname.dat", kStarNameDataUnreadable, catalogs.starNames, ParseStarNameLine,
+                     labelInSky))
         return false;
     // The figures are decoration: without them the sky is still usable.
-    load("data/conline.dat", kConstellationFigureDataUnreadable, [&](const char* line, std::size_t) {
-        std::unique_ptr<ConstellationLine> figure = ParseConstellationLineLine(line);
-        const bool usable = IsSkyPosition(figure->start) && IsSkyPosition(figure->end);
-        return keep(catalogs.constellationLines, std::move(figure), usable);
-    });
-    if (!load("data/m.dat", kMessierDataUnreadable, [&](const char* line, std::size_t i) {
+    loadRecords("data/conline.dat", kConstellationFigureDataUnreadable, catalogs.constellationLines,
+                ParseConstellationLineLine, [](const ConstellationLine& figure) {
+                    return IsSkyPosition(figure.start) && IsSkyPosition(figure.end);
+                });
+    if (!load("data/m.dat", kMessierDataUnreadable, catalogs.messier, [&](const char* line, std::size_t i) {
             // Line i is M(i + 1) whether or not the lines before it were kept.
             const SphericalCoord position = ReadMessierLine(line);
             if (!IsSkyPosition(position))
                 return false;
-            catalogs.messier.push_back(std::make_unique<MessierObject>(
-                static_cast<std::int32_t>(i + 1), position));
+            catalogs.messier.emplace_back(static_cast<std::int32_t>(i + 1), position);
             return true;
         }))
         return false;
-    if (!load("data/ngc.dat", kNgcDataUnreadable, [&](const char* line, std::size_t) {
-            std::unique_ptr<NgcObject> object = ParseNgcLine(line);
-            const bool usable = IsSkyPosition(object->position);
-            return keep(catalogs.ngc, std::move(object), usable);
-        }))
+    if (!loadRecords("data/ngc.dat", kNgcDataUnreadable, catalogs.ngc, ParseNgcLine, labelInSky))
         return false;
     BoundaryChain chain;
-    if (!load("data/conbound.dat", kConstellationDataUnreadable, [&](const char* line, std::size_t) {
-            bool usable = false;
-            if (std::unique_ptr<BoundarySegment> segment = chain.AddLine(line, &usable))
-                catalogs.boundaries.push_back(std::move(segment));
-            return usable;
-        }))
+    if (!load("data/conbound.dat", kConstellationDataUnreadable, catalogs.boundaries,
+              [&](const char* line, std::size_t) {
+                  bool usable = false;
+                  if (std::optional<BoundarySegment> segment = chain.AddLine(line, &usable))
+                      catalogs.boundaries.push_back(*segment);
+                  return usable;
+              }))
         return false;
-    if (!load("data/conident.dat", kConstellationRegionDataUnreadable, [&](const char* line, std::size_t) {
-            std::unique_ptr<ConstellationZone> zone = ParseZoneLine(line);
-            const bool usable = IsUsableZone(*zone);
-            return keep(catalogs.zones, std::move(zone), usable);
-        }))
+    if (!loadRecords("data/conident.dat", kConstellationRegionDataUnreadable, catalogs.zones, ParseZoneLine,
+                     IsUsableZone))
         return false;
-    if (!load("data/milkyway.dat", kMilkyWayDataUnreadable, [&](const char* line, std::size_t) {
-            const SphericalCoord point = ParseMilkyWayLine(line);
-            if (!IsSkyPosition(point))
-                return false;
-            catalogs.milkyWay.points.push_back(point);
-            return true;
-        }))
+    if (!loadRecords("data/milkyway.dat", kMilkyWayDataUnreadable, catalogs.milkyWay.points,
+                     ParseMilkyWayLine, [](const SphericalCoord& point) { return IsSkyPosition(point); }))
         return false;
 
     // With fewer than 610 points there is no outline to triangulate.

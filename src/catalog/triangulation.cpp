@@ -1,5 +1,6 @@
 #include "catalog/triangulation.h"
 
+#include "astro/math/unitvectors.h"
 #include "astro/math/vector3.h"
 
 namespace {
@@ -33,22 +34,13 @@ bool IsEarOf(const std::vector<Vector3>& v, std::size_t i)
     return true;
 }
 
-std::vector<Vector3> UnitVectors(const std::vector<SphericalCoord>& w)
-{
-    std::vector<Vector3> v;
-    v.reserve(w.size());
-    for (const SphericalCoord& p : w)
-        v.push_back(p.ToVector());
-    return v;
-}
-
 }  // namespace
 
 bool IsEar(const std::vector<SphericalCoord>& w, std::size_t i)
 {
     if (w.size() < 3 || i >= w.size())
         return false;
-    return IsEarOf(UnitVectors(w), i);
+    return IsEarOf(ToVectors(w), i);
 }
 
 bool TriangulatePolygon(const std::vector<SphericalCoord>& outline,
@@ -57,7 +49,7 @@ bool TriangulatePolygon(const std::vector<SphericalCoord>& outline,
     if (outline.size() < 4)
         return false;
     std::vector<SphericalCoord> w = outline;
-    std::vector<Vector3> v = UnitVectors(w);
+    std::vector<Vector3> v = ToVectors(w);
     for (;;) {
         const std::size_t n = w.size();
         if (n == 3) {

@@ -1,4 +1,5 @@
 #include "planetarium/skygeometry.h"
+#include "astro/math/unitvectors.h"
 #include "astro/sky/frames.h"
 #include "astro/sky/shownsky.h"
 #include "astro/math/angles.h"
@@ -133,11 +134,7 @@ std::vector<float> FloatArray(const std::vector<Vector3>& points)
 
 std::vector<float> FloatArray(const std::vector<SphericalCoord>& points)
 {
-    std::vector<Vector3> v;
-    v.reserve(points.size());
-    for (const SphericalCoord& p : points)
-        v.push_back(p.ToVector());
-    return FloatArray(v);
+    return FloatArray(ToVectors(points));
 }
 
 std::vector<float> FigureArray(const CatalogList<ConstellationLine>& lines)
@@ -145,8 +142,8 @@ std::vector<float> FigureArray(const CatalogList<ConstellationLine>& lines)
     std::vector<Vector3> v;
     v.reserve(lines.size() * 2);
     for (const auto& line : lines) {
-        v.push_back(line->start.ToVector());
-        v.push_back(line->end.ToVector());
+        v.push_back(line.start.ToVector());
+        v.push_back(line.end.ToVector());
     }
     return FloatArray(v);
 }
@@ -155,7 +152,7 @@ std::vector<float> BoundaryArray(const CatalogList<BoundarySegment>& boundaries)
 {
     std::vector<Vector3> pieces;
     for (const auto& b : boundaries)
-        AppendBoundarySegments(b->start, b->end, pieces);
+        AppendBoundarySegments(b.start, b.end, pieces);
     return FloatArray(pieces);
 }
 
@@ -163,7 +160,7 @@ StarArrays StarQuads(const CatalogList<Star>& stars)
 {
     StarArrays arrays;
     for (const auto& star : stars)
-        AppendStarQuad(arrays, star->position, star->sizeFactor, star->colour);
+        AppendStarQuad(arrays, star.position, star.sizeFactor, star.colour);
     return arrays;
 }
 

@@ -327,14 +327,14 @@ void SkyRenderer::DrawNgc()
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     const std::string dir = ImagePath("");
     for (const auto& object : scene_.catalogs.ngc) {
-        const DibImage* image = TypeImage(*object, dir, SinkOf(scene_));
+        const DibImage* image = TypeImage(object, dir, SinkOf(scene_));
         if (!image)
             continue;
-        const int type = std::min(int(object->type), TypeImageCache::kSlots - 1);
+        const int type = std::min(int(object.type), TypeImageCache::kSlots - 1);
         if (ngcSlots_[type] == -2)
             ngcSlots_[type] = atlas_.Add(image->pixels.data(), image->width, image->height,
                                          GL_RGB, 1);
-        QueueAt(ngcSlots_[type], object->position.ToVector());
+        QueueAt(ngcSlots_[type], object.position.ToVector());
     }
     FlushPictures();
 }
@@ -408,7 +408,7 @@ void SkyRenderer::DrawStarNames()
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     const auto& names = scene_.catalogs.starNames;
     for (std::size_t i = 0; i < names.size(); ++i)
-        QueueAt(starNameSlots_[i], names[i]->position.ToVector());
+        QueueAt(starNameSlots_[i], names[i].position.ToVector());
     FlushPictures();
 }
 
@@ -456,7 +456,7 @@ void SkyRenderer::DrawConstellationNames()
     const auto& names = scene_.catalogs.constellationNames;
     const std::size_t count = std::min<std::size_t>(names.size(), kNamedConstellations);
     for (std::size_t i = 0; i < count && i < nameBandSlots_.size(); ++i)
-        QueueAt(nameBandSlots_[i], names[i]->position.ToVector());
+        QueueAt(nameBandSlots_[i], names[i].position.ToVector());
     FlushPictures();
 }
 
@@ -466,7 +466,7 @@ void SkyRenderer::DrawMessier()
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     const auto& objects = scene_.catalogs.messier;
     for (std::size_t i = 0; i < objects.size(); ++i)
-        QueueAt(messierSlots_[i], objects[i]->position.ToVector());
+        QueueAt(messierSlots_[i], objects[i].position.ToVector());
     FlushPictures();
 }
 

@@ -249,11 +249,11 @@ void SkyChart::Paint(QPainter& p, const QRectF& rect, const ChartInks& inks) con
         const Matrix3 toEye = horizontalToEye_ * catalogue;
         QPainterPath discs;
         for (const auto& star : catalogs_.stars) {
-            const Vector3 eye = toEye.Apply(star->position.ToVector());
+            const Vector3 eye = toEye.Apply(star.position.ToVector());
             if (-eye.z < SkyGeometry::kNearPlane)
                 continue;
             const QPointF at = Device(eye, rect);
-            const double r = StarRadius(star->magnitude);
+            const double r = StarRadius(star.magnitude);
             if (!rect.adjusted(-r, -r, r, r).contains(at))
                 continue;
             discs.addEllipse(at, r, r);
@@ -265,8 +265,8 @@ void SkyChart::Paint(QPainter& p, const QRectF& rect, const ChartInks& inks) con
     if (flags.starNames) {
         p.setPen(inks.starNames);
         for (const auto& name : catalogs_.starNames)
-            PaintLabel(p, rect, catalogue.Apply(name->position.ToVector()),
-                       DisplayText(name->name));
+            PaintLabel(p, rect, catalogue.Apply(name.position.ToVector()),
+                       DisplayText(name.name));
     }
 
     if (flags.solarSystem) {
@@ -291,8 +291,8 @@ void SkyChart::Paint(QPainter& p, const QRectF& rect, const ChartInks& inks) con
     if (flags.figures) {
         std::vector<Vector3> lines;
         for (const auto& line : catalogs_.constellationLines) {
-            lines.push_back(line->start.ToVector());
-            lines.push_back(line->end.ToVector());
+            lines.push_back(line.start.ToVector());
+            lines.push_back(line.end.ToVector());
         }
         p.setPen(QPen(inks.figures, 0.5));
         PaintSegments(p, rect, catalogue, lines);
@@ -301,7 +301,7 @@ void SkyChart::Paint(QPainter& p, const QRectF& rect, const ChartInks& inks) con
     if (flags.boundaries) {
         std::vector<Vector3> pieces;
         for (const auto& b : catalogs_.boundaries)
-            SkyGeometry::AppendBoundarySegments(b->start, b->end, pieces);
+            SkyGeometry::AppendBoundarySegments(b.start, b.end, pieces);
         p.setPen(QPen(inks.boundaries, 0.4, Qt::DashLine));
         PaintSegments(p, rect, catalogue * PrecessionMatrix(1875.0, 2000.0), pieces);
     }
@@ -312,9 +312,9 @@ void SkyChart::Paint(QPainter& p, const QRectF& rect, const ChartInks& inks) con
         const QFontMetricsF metrics(p.font(), p.device());
         for (const auto& c : catalogs_.constellationNames) {
             QPointF at;
-            if (!PlaceCatalogue(c->position, rect, &at) || !rect.contains(at))
+            if (!PlaceCatalogue(c.position, rect, &at) || !rect.contains(at))
                 continue;
-            const QString text = DisplayText(c->name);
+            const QString text = DisplayText(c.name);
             PrintText(p, at - QPointF(metrics.horizontalAdvance(text) / 2.0, 0.0), text);
         }
     }
@@ -323,7 +323,7 @@ void SkyChart::Paint(QPainter& p, const QRectF& rect, const ChartInks& inks) con
         p.setFont(PrintFont(p, 5.0));
         p.setPen(inks.messier);
         for (std::size_t i = 0; i < catalogs_.messier.size(); ++i)
-            PaintLabel(p, rect, catalogue.Apply(catalogs_.messier[i]->position.ToVector()),
+            PaintLabel(p, rect, catalogue.Apply(catalogs_.messier[i].position.ToVector()),
                        QStringLiteral("M%1").arg(i + 1));
     }
 

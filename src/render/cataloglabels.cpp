@@ -9,10 +9,10 @@ CatalogLabels MakeCatalogLabels(const CatalogSet& catalogs, const QFont& nameFon
     CatalogLabels labels;
     labels.starNames.reserve(catalogs.starNames.size());
     for (const auto& name : catalogs.starNames)
-        labels.starNames.emplace_back(name->name, nameFont, nameColour, 0);
+        labels.starNames.emplace_back(name.name, nameFont, nameColour, 0);
     labels.messier.reserve(catalogs.messier.size());
     for (const auto& object : catalogs.messier)
-        labels.messier.emplace_back(MessierObject::LabelText(object->number), messierFont,
+        labels.messier.emplace_back(MessierObject::LabelText(object.number), messierFont,
                                     messierColour, 0);
     return labels;
 }

@@ -134,8 +134,8 @@ bool ReadSkySources(const std::string& moduleDir, SkySources& s, std::vector<std
     bool any = false;
     any |= ReadEach(moduleDir, "data/star.dat", kStarDataUnreadable, messages, [&](const char* l) {
         const auto star = ParseStarLine(l);
-        if (star && IsUsableStar(*star))
-            s.stars.push_back({star->position, double(star->magnitude)});
+        if (IsUsableStar(star))
+            s.stars.push_back({star.position, double(star.magnitude)});
     });
     any |= ReadEach(moduleDir, "data/starname.dat", kStarNameDataUnreadable, messages,
                     [&](const char* l) {
@@ -146,24 +146,23 @@ bool ReadSkySources(const std::string& moduleDir, SkySources& s, std::vector<std
     any |= ReadEach(moduleDir, "data/conname.dat", kConstellationNameDataUnreadable, messages,
                     [&](const char* l) {
                         const auto c = ParseConstellationNameLine(l);
-                        if (c)
-                            s.constellations.push_back({c->name, c->position});
+                        s.constellations.push_back({c.name, c.position});
                     });
     // m.dat has the columns of ngc.dat; its name field is for people only.
     any |= ReadEach(moduleDir, "data/m.dat", kMessierDataUnreadable, messages, [&](const char* l) {
         const auto o = ParseNgcLine(l);
-        if (o && IsSkyPosition(o->position))
-            s.messier.push_back({std::string(), o->position, o->type});
+        if (IsSkyPosition(o.position))
+            s.messier.push_back({std::string(), o.position, o.type});
     });
     any |= ReadEach(moduleDir, "data/ngc.dat", kNgcDataUnreadable, messages, [&](const char* l) {
         const auto o = ParseNgcLine(l);
-        if (o && IsSkyPosition(o->position))
-            s.ngc.push_back({o->name, o->position, o->type});
+        if (IsSkyPosition(o.position))
+            s.ngc.push_back({o.name, o.position, o.type});
     });
     ReadEach(moduleDir, "data/conident.dat", kConstellationRegionDataUnreadable, messages,
              [&](const char* l) {
                  auto z = ParseZoneLine(l);
-                 if (z && IsUsableZone(*z))
+                 if (IsUsableZone(z))
                      s.zones.push_back(std::move(z));
              });
     if (!ReadDesignations(JoinModulePath(moduleDir, kDesignationFile), s.designations))

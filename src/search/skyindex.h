@@ -59,7 +59,7 @@ struct SkySources {
     std::vector<DeepSky> messier;       // data/m.dat (type from the same columns as ngc.dat)
     std::vector<DeepSky> ngc;           // data/ngc.dat
     std::vector<Named> constellations;  // data/conname.dat: Korean name, label point
-    std::vector<std::unique_ptr<ConstellationZone>> zones;  // data/conident.dat
+    std::vector<ConstellationZone> zones;  // data/conident.dat
     Designations designations;          // data/designation.dat
 };
 

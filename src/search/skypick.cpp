@@ -203,7 +203,7 @@ void DescribeKind(const SkyObject& o, ObjectReport& r)
     }
 }
 
-std::string ConstellationOf(const std::vector<std::unique_ptr<ConstellationZone>>& zones,
+std::string ConstellationOf(const std::vector<ConstellationZone>& zones,
                             const SphericalCoord& j2000)
 {
     const char* name = zones.empty() ? nullptr : FindConstellationAt(zones, j2000);
@@ -211,7 +211,7 @@ std::string ConstellationOf(const std::vector<std::unique_ptr<ConstellationZone>
 }
 
 ObjectReport DescribeObject(const SkyIndex& index, std::size_t object, const ShownSky& sky,
-                            const std::vector<std::unique_ptr<ConstellationZone>>& zones)
+                            const std::vector<ConstellationZone>& zones)
 {
     const SkyObject& o = index.Object(object);
     ObjectReport r;

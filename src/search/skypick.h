@@ -67,13 +67,13 @@ struct ObjectReport {
 
 // The report of one object for the shown sky (its instant, site, model); zones may be empty.
 ObjectReport DescribeObject(const SkyIndex& index, std::size_t object, const ShownSky& sky,
-                            const std::vector<std::unique_ptr<ConstellationZone>>& zones);
+                            const std::vector<ConstellationZone>& zones);
 
 // The kind of an object in words: kindText, kindKey and typeKey of ObjectReport.
 void DescribeKind(const SkyObject& object, ObjectReport& report);
 
 // The constellation holding a J2000 position (Korean name), empty when no zone has it.
-std::string ConstellationOf(const std::vector<std::unique_ptr<ConstellationZone>>& zones,
+std::string ConstellationOf(const std::vector<ConstellationZone>& zones,
                             const SphericalCoord& j2000);
 
 // Korean word of a deep-sky type: "은하", "산개 성단", "구상 성단", "행성상 성운", "성운".

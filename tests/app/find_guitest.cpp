@@ -49,7 +49,7 @@ protected:
 
     void Add(const char* name, double raHours, double decDegrees)
     {
-        sky.catalogs.constellationNames.push_back(std::make_unique<ConstellationName>(
+        sky.catalogs.constellationNames.push_back(ConstellationName(
             name, SphericalCoord(raHours * kHoursToRad, decDegrees * kDegToRad)));
     }
 
@@ -57,7 +57,7 @@ protected:
     {
         // Label points are J2000; the sky is of date.
         const Vector3 ofDate = sky.shown.j2000ToDate.Apply(
-            sky.catalogs.constellationNames[index]->position.ToVector());
+            sky.catalogs.constellationNames[index].position.ToVector());
         return EquatorialToHorizontal(SphericalCoord::FromVector(ofDate), sky.lst,
                                       double(sky.observer.latitude));
     }
@@ -227,7 +227,7 @@ TEST_F(FindConstellation, LabelPointExactlyOnTheHorizonIsAccepted)
     }
     ASSERT_TRUE(onHorizon);
     sky.catalogs.constellationNames.push_back(
-        std::make_unique<ConstellationName>("Horizon", SphericalCoord(ra, 0.0)));
+        ConstellationName("Horizon", SphericalCoord(ra, 0.0)));
 
     auto dialog = Open();
     Type(*dialog, QStringLiteral("horizon"));
@@ -286,7 +286,7 @@ TEST(ConstellationInfo, OrionFromTheShippedTables)
     ASSERT_TRUE(LoadShippedCatalogs(sky));
     int orion = -1;
     for (std::size_t i = 0; i < sky.catalogs.constellationNames.size(); ++i)
-        if (sky.catalogs.constellationNames[i]->abbreviation == "Ori")
+        if (sky.catalogs.constellationNames[i].abbreviation == "Ori")
             orion = static_cast<int>(i);
     ASSERT_GE(orion, 0);
     CConstellationInfoDlg dialog(sky.scene, orion);

@@ -17,10 +17,10 @@ namespace {
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr double kToleranceRadians = 1e-6;
 
-std::unique_ptr<Observer> City(const char* region, const char* name, double lonDeg, double latDeg, float zone)
+Observer City(const char* region, const char* name, double lonDeg, double latDeg, float zone)
 {
-    return std::make_unique<Observer>(region, name, static_cast<float>(lonDeg * kRadiansPerDegree),
-                                      static_cast<float>(latDeg * kRadiansPerDegree), zone);
+    return Observer(region, name, static_cast<float>(lonDeg * kRadiansPerDegree),
+                    static_cast<float>(latDeg * kRadiansPerDegree), zone);
 }
 
 // Twelve regions; "가" comes back after "나" as a second run.
@@ -40,9 +40,9 @@ CatalogList<Observer> TestCities()
         lon += 2.0;
     }
     list.push_back(City("서울특별시", "서울", 126.978, 37.5665, 9.0f));
-    list.back()->zoneName = "Asia/Seoul";
+    list.back().zoneName = "Asia/Seoul";
     list.push_back(City("미국", "뉴욕", -74.006, 40.7128, -5.0f));
-    list.back()->zoneName = "America/New_York";
+    list.back().zoneName = "America/New_York";
     return list;
 }
 
@@ -108,7 +108,7 @@ bool IsRed(const QImage& image, int x, int y)
 TEST(LocationDlg, RegionsAreListedByRuns)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[0], cities);
+    Opened o(cities[0], cities);
     EXPECT_EQ(o.dlg.windowTitle(), QStringLiteral("위치 설정"));
     const QStringList& names = o.dlg.RegionNames();
     ASSERT_EQ(names.size(), 14);
@@ -121,7 +121,7 @@ TEST(LocationDlg, RegionsAreListedByRuns)
 TEST(LocationDlg, OpensOnTheCurrentSiteAndOkKeepsIt)
 {
     const CatalogList<Observer> cities = TestCities();
-    const Observer seoul = *cities[23];
+    const Observer seoul = cities[23];
     Opened o(seoul, cities);
     EXPECT_EQ(TextOf(o.dlg, "regions"), QStringLiteral("서울특별시"));
     EXPECT_EQ(TextOf(o.dlg, "cities"), QStringLiteral("서울"));
@@ -183,11 +183,11 @@ TEST(LocationDlg, EmptyCityListStillOpens)
 TEST(LocationDlg, ChoosingARegionTakesItsFirstCity)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[0], cities);
+    Opened o(cities[0], cities);
     Choose(o.dlg, "regions", 1);  // "나"
     EXPECT_EQ(TextOf(o.dlg, "cities"), QStringLiteral("나1"));
     EXPECT_EQ(o.dlg.Site().name, "나1");
-    EXPECT_EQ(o.dlg.Site().longitude, cities[2]->longitude);
+    EXPECT_EQ(o.dlg.Site().longitude, cities[2].longitude);
     EXPECT_EQ(TextOf(o.dlg, "northSouth"), QStringLiteral("남위"));
     EXPECT_EQ(TextOf(o.dlg, "latDegreesEdit"), QStringLiteral("20"));
 }
@@ -195,13 +195,13 @@ TEST(LocationDlg, ChoosingARegionTakesItsFirstCity)
 TEST(LocationDlg, ACityOfTheSecondRunIsTheOneChosen)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[0], cities);
+    Opened o(cities[0], cities);
     auto* box = o.dlg.findChild<QComboBox*>(QStringLiteral("cities"));
     ASSERT_EQ(box->count(), 4);  // 가1 가2 가3 가4: both runs
     Choose(o.dlg, "cities", 2);
     EXPECT_EQ(TextOf(o.dlg, "cities"), QStringLiteral("가3"));
     EXPECT_EQ(o.dlg.Site().name, "가3");
-    EXPECT_EQ(o.dlg.Site().longitude, cities[3]->longitude);
+    EXPECT_EQ(o.dlg.Site().longitude, cities[3].longitude);
     EXPECT_EQ(TextOf(o.dlg, "lonDegreesEdit"), QStringLiteral("12"));
     EXPECT_EQ(TextOf(o.dlg, "lonMinutesEdit"), QStringLiteral("30"));
     EXPECT_EQ(TextOf(o.dlg, "lonSecondsEdit"), QStringLiteral("0"));
@@ -210,7 +210,7 @@ TEST(LocationDlg, ACityOfTheSecondRunIsTheOneChosen)
 TEST(LocationDlg, ClickAtTheLeftEdge)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[23], cities);
+    Opened o(cities[23], cities);
     ClickMap(o.dlg, 10, 100);
     EXPECT_NEAR(o.dlg.Site().longitude, -180.0 * kRadiansPerDegree, kToleranceRadians);
     EXPECT_EQ(o.dlg.Site().latitude, 0.0f);
@@ -233,7 +233,7 @@ TEST(LocationDlg, ClickAtTheLeftEdge)
 TEST(LocationDlg, ClickAtTheCentre)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[23], cities);
+    Opened o(cities[23], cities);
     ClickMap(o.dlg, 190, 100);
     EXPECT_EQ(o.dlg.Site().longitude, 0.0f);
     EXPECT_EQ(TextOf(o.dlg, "eastWest"), QStringLiteral("서경"));
@@ -245,7 +245,7 @@ TEST(LocationDlg, ClickAtTheCentre)
 TEST(LocationDlg, ClickOnTheTopRow)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[23], cities);
+    Opened o(cities[23], cities);
     ClickMap(o.dlg, 200, 10);
     EXPECT_EQ(TextOf(o.dlg, "northSouth"), QStringLiteral("북위"));
     EXPECT_EQ(TextOf(o.dlg, "latDegreesEdit"), QStringLiteral("90"));
@@ -258,7 +258,7 @@ TEST(LocationDlg, ClickOnTheTopRow)
 TEST(LocationDlg, ClickAt127EastTakesTheZoneOfSeoul)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[0], cities);
+    Opened o(cities[0], cities);
     ClickMap(o.dlg, 10 + 180 + 127, 100 - 37);
     EXPECT_EQ(o.dlg.Site().timeZone, 9.0f);
     EXPECT_EQ(o.dlg.Site().zoneName, "Asia/Seoul");
@@ -274,7 +274,7 @@ TEST(LocationDlg, ClickAt127EastTakesTheZoneOfSeoul)
 TEST(LocationDlg, ClickAt74WestTakesTheZoneOfNewYork)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[0], cities);
+    Opened o(cities[0], cities);
     ClickMap(o.dlg, 10 + 180 - 74, 100 - 41);
     EXPECT_EQ(o.dlg.Site().timeZone, -5.0f);  // not the -4 of 74 degrees / 15
     EXPECT_EQ(o.dlg.Site().zoneName, "America/New_York");
@@ -289,7 +289,7 @@ TEST(LocationDlg, ClickAt74WestTakesTheZoneOfNewYork)
 TEST(LocationDlg, TypedCoordinatesTakeTheNearestZoneAndATypedOffsetWins)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[0], cities);
+    Opened o(cities[0], cities);
     Choose(o.dlg, "eastWest", 1);  // 서경
     Retype(o.dlg, "lonDegreesEdit", QStringLiteral("73"));
     Retype(o.dlg, "latDegreesEdit", QStringLiteral("41"));
@@ -307,7 +307,7 @@ TEST(LocationDlg, TypedCoordinatesTakeTheNearestZoneAndATypedOffsetWins)
 TEST(LocationDlg, ClickAt100WestGivesZoneMinus6)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[0], cities);
+    Opened o(cities[0], cities);
     ClickMap(o.dlg, 10 + 180 - 100, 100);
     EXPECT_EQ(o.dlg.Site().timeZone, -6.0f);
     EXPECT_EQ(TextOf(o.dlg, "zoneHoursEdit"), QStringLiteral("6"));
@@ -317,12 +317,12 @@ TEST(LocationDlg, ClickAt100WestGivesZoneMinus6)
 TEST(LocationDlg, ClickOutsideTheMapChangesNothing)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[23], cities);
+    Opened o(cities[23], cities);
     ClickMap(o.dlg, 370, 100);  // right edge is exclusive
     ClickMap(o.dlg, 100, 190);  // bottom edge is exclusive
     ClickMap(o.dlg, 9, 100);
-    EXPECT_EQ(o.dlg.Site().longitude, cities[23]->longitude);
-    EXPECT_EQ(o.dlg.Site().latitude, cities[23]->latitude);
+    EXPECT_EQ(o.dlg.Site().longitude, cities[23].longitude);
+    EXPECT_EQ(o.dlg.Site().latitude, cities[23].latitude);
     ClickMap(o.dlg, 369, 189);  // the last pixel inside
     EXPECT_NEAR(o.dlg.Site().longitude, 179.0 * kRadiansPerDegree, kToleranceRadians);
     EXPECT_NEAR(o.dlg.Site().latitude, -89.0 * kRadiansPerDegree, kToleranceRadians);
@@ -331,7 +331,7 @@ TEST(LocationDlg, ClickOutsideTheMapChangesNothing)
 TEST(LocationDlg, MarkerIsARedCrossNinePixelsWide)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[0], cities);
+    Opened o(cities[0], cities);
     ClickMap(o.dlg, 317, 63);
     const QPoint m = o.dlg.MarkerPosition();
     const QImage shot = o.dlg.grab().toImage();
@@ -353,7 +353,7 @@ TEST(LocationDlg, MarkerIsARedCrossNinePixelsWide)
 TEST(LocationDlg, MapHasASunkenEdge)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[0], cities);
+    Opened o(cities[0], cities);
     const QImage shot = o.dlg.grab().toImage();
     const QColor background = shot.pixelColor(o.dlg.width() - 3, 5);
     const QRect r = o.dlg.MapRect();
@@ -369,7 +369,7 @@ TEST(LocationDlg, MapIsCopiedOneToOne)
     if (!QFile::exists(MapPath()))
         GTEST_SKIP() << "images/location.bmp not present";
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[0], cities, MapPath());
+    Opened o(cities[0], cities, MapPath());
     ASSERT_TRUE(o.dlg.HasMap());
     SilentMessageSink quiet;
     const std::unique_ptr<DibImage> dib = LoadDibImage(MapPath().toStdString(), quiet);
@@ -389,7 +389,7 @@ TEST(LocationDlg, MapIsCopiedOneToOne)
 TEST(LocationDlg, TypedCoordinatesSetTheSite)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[24], cities);  // New York: west, north, behind
+    Opened o(cities[24], cities);  // New York: west, north, behind
     Choose(o.dlg, "eastWest", 0);
     Retype(o.dlg, "lonDegreesEdit", QStringLiteral("126"));
     Retype(o.dlg, "lonMinutesEdit", QStringLiteral("58"));
@@ -418,7 +418,7 @@ TEST(LocationDlg, TypedCoordinatesSetTheSite)
 TEST(LocationDlg, BadNumbersShowAMessageAndKeepThePreviousValue)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(*cities[23], cities);
+    Opened o(cities[23], cities);
     const float before = o.dlg.Site().latitude;
     MessageBoxLog log;
     auto* minutes = o.dlg.findChild<QLineEdit*>(QStringLiteral("latMinutesEdit"));
@@ -443,7 +443,7 @@ TEST(LocationDlg, BadNumbersShowAMessageAndKeepThePreviousValue)
 TEST(LocationDlg, OkRefusesAHalfTypedForm)
 {
     const CatalogList<Observer> cities = TestCities();
-    const Observer seoul = *cities[23];
+    const Observer seoul = cities[23];
     Opened o(seoul, cities);
     MessageBoxLog log;
     auto* seconds = o.dlg.findChild<QLineEdit*>(QStringLiteral("lonSecondsEdit"));

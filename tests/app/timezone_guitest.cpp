@@ -86,7 +86,7 @@ TEST(SiteTime, CityListWithoutZoneNamesLoadsWithFixedOffsets)
     EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
     ASSERT_GT(app->Catalogs().cities.size(), 35u);
     for (const auto& city : app->Catalogs().cities)
-        EXPECT_TRUE(city->zoneName.empty()) << city->name;
+        EXPECT_TRUE(city.zoneName.empty()) << city.name;
     EXPECT_EQ(app->GetObserver().name, "서울");
     app->SetShownTime(SkyTime(JulianDateFromCalendar(1988, 6, 15), SkyHours(21.0)));
     EXPECT_EQ(app->GetShownSky().site.timeZone, 9.0f);  // no zone: the fixed offset

@@ -3,11 +3,14 @@
 #include "astro/time/juliandate.h"
 #include "astro/math/matrix3.h"
 #include "astro/math/sphericalcoord.h"
+#include "astro/math/unitvectors.h"
 #include "astro/math/vector3.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -234,6 +237,33 @@ TEST(Precession, MeeusExample)
     const SphericalCoord p = Precess(start, 2000.0, 2028.8670500);
     EXPECT_NEAR(p.lon / kDegToRad, 41.547214, 0.0005);
     EXPECT_NEAR(p.lat / kDegToRad, 49.348483, 0.0005);
+}
+
+TEST(SphericalCoordValue, ToVectorsKeepsOrderAndGivesUnitVectors)
+{
+    // The axes and the midpoint of RA 45 deg on the equator, by their known components.
+    const double half = std::sqrt(0.5);
+    const struct {
+        double lonDeg, latDeg;
+        Vector3 expected;
+    } cases[] = {
+        {0.0, 0.0, {1.0, 0.0, 0.0}},
+        {90.0, 0.0, {0.0, 1.0, 0.0}},
+        {0.0, 90.0, {0.0, 0.0, 1.0}},
+        {180.0, -90.0, {0.0, 0.0, -1.0}},
+        {45.0, 0.0, {half, half, 0.0}},
+    };
+    std::vector<SphericalCoord> points;
+    for (const auto& c : cases)
+        points.emplace_back(c.lonDeg * kDegToRad, c.latDeg * kDegToRad);
+    const std::vector<Vector3> vectors = ToVectors(points);
+    ASSERT_EQ(vectors.size(), std::size(cases));
+    for (std::size_t i = 0; i < vectors.size(); ++i) {
+        EXPECT_NEAR(vectors[i].x, cases[i].expected.x, kToleranceRad) << i;
+        EXPECT_NEAR(vectors[i].y, cases[i].expected.y, kToleranceRad) << i;
+        EXPECT_NEAR(vectors[i].z, cases[i].expected.z, kToleranceRad) << i;
+    }
+    EXPECT_TRUE(ToVectors({}).empty());
 }
 
 }  // namespace

@@ -46,13 +46,9 @@ std::string Bound(double raHours, double decDegrees, const char* abbreviation)
     return line;
 }
 
-std::vector<std::unique_ptr<ConstellationZone>> Zones(
-    std::initializer_list<ConstellationZone> rows)
+std::vector<ConstellationZone> Zones(std::initializer_list<ConstellationZone> rows)
 {
-    std::vector<std::unique_ptr<ConstellationZone>> zones;
-    for (const ConstellationZone& z : rows)
-        zones.push_back(std::make_unique<ConstellationZone>(z));
-    return zones;
+    return std::vector<ConstellationZone>(rows);
 }
 
 }  // namespace
@@ -91,25 +87,25 @@ TEST(BoundarySegment, CornersSharingNeitherCoordinateGiveZeroes)
 TEST(BoundaryChain, SameAbbreviationChainsDifferentOneStartsAgain)
 {
     BoundaryChain chain;
-    EXPECT_EQ(chain.AddLine(Bound(0, 28, "And").c_str()), nullptr);
+    EXPECT_FALSE(chain.AddLine(Bound(0, 28, "And").c_str()).has_value());
     auto first = chain.AddLine(Bound(0, 31.3333, "And").c_str());
-    ASSERT_NE(first, nullptr);
+    ASSERT_TRUE(first.has_value());
     ExpectSame(first->start, Hours(0, 28));
     ExpectSame(first->end, Hours(0, 31.3333));
     auto second = chain.AddLine(Bound(23.75, 31.3333, "And").c_str());
-    ASSERT_NE(second, nullptr);
+    ASSERT_TRUE(second.has_value());
     ExpectSame(second->start, Hours(23.75, 31.3333));  // 23h45m to 0h runs east from 23h45m
     // A new abbreviation makes no segment from the last corner of the previous chain.
-    EXPECT_EQ(chain.AddLine(Bound(23.75, 31.3333, "Peg").c_str()), nullptr);
-    EXPECT_NE(chain.AddLine(Bound(23.75, 20, "Peg").c_str()), nullptr);
+    EXPECT_FALSE(chain.AddLine(Bound(23.75, 31.3333, "Peg").c_str()).has_value());
+    EXPECT_TRUE(chain.AddLine(Bound(23.75, 20, "Peg").c_str()).has_value());
 }
 
 TEST(BoundaryChain, ShortLinesAreReadSafely)
 {
     BoundaryChain chain;
-    EXPECT_EQ(chain.AddLine("  1.0000   20.0000 An").get(), nullptr);
-    EXPECT_NE(chain.AddLine("  1.0000   30.0000 An"), nullptr);
-    EXPECT_EQ(chain.AddLine("  1.0"), nullptr);  // empty abbreviation starts a chain
+    EXPECT_FALSE(chain.AddLine("  1.0000   20.0000 An").has_value());
+    EXPECT_TRUE(chain.AddLine("  1.0000   30.0000 An").has_value());
+    EXPECT_FALSE(chain.AddLine("  1.0").has_value());  // empty abbreviation starts a chain
 }
 
 TEST(FindConstellation, ZoneLimits)
@@ -130,7 +126,7 @@ TEST(FindConstellation, ZoneLimits)
 
 TEST(FindConstellation, EmptyTableGivesNone)
 {
-    const std::vector<std::unique_ptr<ConstellationZone>> none;
+    const std::vector<ConstellationZone> none;
     EXPECT_EQ(FindConstellationAt(none, Hours(5, 5)), nullptr);
 }
 
@@ -164,7 +160,7 @@ protected:
         for (std::size_t i = 0; i < file.LineCount(); ++i) {
             std::string line = file.Line(i);
             const std::size_t tab = line.find('\t');
-            names[line.substr(0, tab)] = ParseConstellationNameLine(file.Line(i))->name;
+            names[line.substr(0, tab)] = ParseConstellationNameLine(file.Line(i)).name;
         }
     }
 
@@ -174,7 +170,7 @@ protected:
         return name ? name : "(none)";
     }
 
-    std::vector<std::unique_ptr<ConstellationZone>> zones;
+    std::vector<ConstellationZone> zones;
     std::map<std::string, std::string> names;  // abbreviation -> name
 };
 

@@ -91,22 +91,22 @@ TEST_F(LoadCatalogsTest, EveryListInFileOrder)
     ASSERT_TRUE(Load());
     EXPECT_TRUE(sink.texts.empty()) << sink.texts.front();
     ASSERT_EQ(catalogs.cities.size(), 40u);
-    EXPECT_EQ(catalogs.cities[35]->name, "도시35");
+    EXPECT_EQ(catalogs.cities[35].name, "도시35");
     ASSERT_EQ(catalogs.stars.size(), 2u);
-    EXPECT_EQ(catalogs.stars[1]->spectral, 'G');
+    EXPECT_EQ(catalogs.stars[1].spectral, 'G');
     ASSERT_EQ(catalogs.constellationNames.size(), 2u);
-    EXPECT_EQ(catalogs.constellationNames[1]->name, "큰개자리");
+    EXPECT_EQ(catalogs.constellationNames[1].name, "큰개자리");
     ASSERT_EQ(catalogs.starNames.size(), 2u);
-    EXPECT_EQ(catalogs.starNames[1]->name, "직녀");
+    EXPECT_EQ(catalogs.starNames[1].name, "직녀");
     EXPECT_EQ(catalogs.constellationLines.size(), 1u);
     ASSERT_EQ(catalogs.messier.size(), 110u);
-    EXPECT_EQ(catalogs.messier[0]->number, 1);
-    EXPECT_EQ(catalogs.messier[109]->number, 110);
+    EXPECT_EQ(catalogs.messier[0].number, 1);
+    EXPECT_EQ(catalogs.messier[109].number, 110);
     ASSERT_EQ(catalogs.ngc.size(), 2u);
-    EXPECT_EQ(catalogs.ngc[1]->type, NgcType::OpenCluster);
+    EXPECT_EQ(catalogs.ngc[1].type, NgcType::OpenCluster);
     EXPECT_EQ(catalogs.boundaries.size(), 2u);
     ASSERT_EQ(catalogs.zones.size(), 2u);
-    EXPECT_EQ(catalogs.zones[1]->name, "팔분의자리");
+    EXPECT_EQ(catalogs.zones[1].name, "팔분의자리");
     EXPECT_EQ(catalogs.milkyWay.points.size(), 610u);
     EXPECT_EQ(catalogs.milkyWay.outline.size(), 610u);
     EXPECT_EQ(catalogs.milkyWay.triangles.size(), 3u * 608u);
@@ -124,9 +124,9 @@ TEST_F(LoadCatalogsTest, WorkerThreadGivesTheSameLists)
     EXPECT_TRUE(otherSink.texts.empty());
     ASSERT_EQ(other.starNames.size(), catalogs.starNames.size());
     for (std::size_t i = 0; i < other.starNames.size(); ++i)
-        EXPECT_EQ(other.starNames[i]->name, catalogs.starNames[i]->name) << i;
+        EXPECT_EQ(other.starNames[i].name, catalogs.starNames[i].name) << i;
     ASSERT_EQ(other.messier.size(), 110u);
-    EXPECT_EQ(other.messier[42]->number, catalogs.messier[42]->number);
+    EXPECT_EQ(other.messier[42].number, catalogs.messier[42].number);
 }
 
 struct StopCase {
@@ -200,7 +200,7 @@ TEST_F(LoadCatalogsTest, CatalogPresentOnlyAsGz)
     EXPECT_TRUE(Load());
     EXPECT_TRUE(sink.texts.empty());
     ASSERT_EQ(catalogs.stars.size(), 3u);
-    EXPECT_EQ(catalogs.stars[0]->position.lon, 1.7677953616);
+    EXPECT_EQ(catalogs.stars[0].position.lon, 1.7677953616);
 }
 
 TEST_F(LoadCatalogsTest, ShortMilkyWayIsNotTriangulated)
@@ -258,10 +258,10 @@ TEST(LoadShippedCatalogs, EveryShippedFileLoads)
     EXPECT_EQ(catalogs.milkyWay.outline.size(), 610u);
     EXPECT_EQ(catalogs.milkyWay.triangles.size(), 3u * 608u);
     for (const auto& name : catalogs.starNames)
-        EXPECT_FALSE(name->name.empty());
+        EXPECT_FALSE(name.name.empty());
     // Every boundary edge lies along a meridian or a parallel.
     for (const auto& b : catalogs.boundaries)
-        EXPECT_TRUE(b->start.lon == b->end.lon || b->start.lat == b->end.lat);
+        EXPECT_TRUE(b.start.lon == b.end.lon || b.start.lat == b.end.lat);
 }
 
 // ----- Hostile catalogs: every bad record is skipped, counted and reported once per file -----
@@ -357,7 +357,7 @@ TEST_F(LoadCatalogsTest, BadBoundaryCornerBreaksTheChain)
     ASSERT_EQ(sink.texts.size(), 1u);
     EXPECT_EQ(sink.texts[0], SkippedLinesMessage("data/conbound.dat", 1));
     ASSERT_EQ(catalogs.boundaries.size(), 1u);
-    EXPECT_EQ(catalogs.boundaries[0]->start.lat, catalogs.boundaries[0]->end.lat);
+    EXPECT_EQ(catalogs.boundaries[0].start.lat, catalogs.boundaries[0].end.lat);
 }
 
 TEST_F(LoadCatalogsTest, SkippedMessierLinesKeepTheNumbersOfTheOthers)
@@ -368,9 +368,9 @@ TEST_F(LoadCatalogsTest, SkippedMessierLinesKeepTheNumbersOfTheOthers)
     WriteText(DataPath("m.dat"), messier);
     EXPECT_TRUE(Load());
     ASSERT_EQ(catalogs.messier.size(), 109u);
-    EXPECT_EQ(catalogs.messier[2]->number, 3);
-    EXPECT_EQ(catalogs.messier[3]->number, 5);
-    EXPECT_EQ(catalogs.messier.back()->number, 110);
+    EXPECT_EQ(catalogs.messier[2].number, 3);
+    EXPECT_EQ(catalogs.messier[3].number, 5);
+    EXPECT_EQ(catalogs.messier.back().number, 110);
 }
 
 TEST_F(LoadCatalogsTest, EmptyCatalogIsReportedAndLoadingGoesOn)
@@ -424,8 +424,8 @@ TEST_F(LoadCatalogsTest, StarNameOfMegabytesIsCut)
     EXPECT_TRUE(Load());
     EXPECT_TRUE(sink.texts.empty());
     ASSERT_EQ(catalogs.starNames.size(), 2u);
-    EXPECT_EQ(catalogs.starNames[0]->name.size(), kMaxNameBytes);
-    EXPECT_EQ(catalogs.starNames[1]->name, "직녀");
+    EXPECT_EQ(catalogs.starNames[0].name.size(), kMaxNameBytes);
+    EXPECT_EQ(catalogs.starNames[1].name, "직녀");
 }
 
 TEST_F(LoadCatalogsTest, EveryTextFieldIsCapped)
@@ -437,11 +437,11 @@ TEST_F(LoadCatalogsTest, EveryTextFieldIsCapped)
     EXPECT_TRUE(Load());
     EXPECT_TRUE(sink.texts.empty());
     ASSERT_EQ(catalogs.ngc.size(), 1u);
-    EXPECT_EQ(catalogs.ngc[0]->name.size(), kMaxNameBytes);
+    EXPECT_EQ(catalogs.ngc[0].name.size(), kMaxNameBytes);
     ASSERT_EQ(catalogs.zones.size(), 1u);
-    EXPECT_EQ(catalogs.zones[0]->name.size(), kMaxNameBytes);
+    EXPECT_EQ(catalogs.zones[0].name.size(), kMaxNameBytes);
     ASSERT_EQ(catalogs.constellationNames.size(), 1u);
-    EXPECT_EQ(catalogs.constellationNames[0]->name.size(), kMaxNameBytes);
+    EXPECT_EQ(catalogs.constellationNames[0].name.size(), kMaxNameBytes);
 }
 
 namespace {

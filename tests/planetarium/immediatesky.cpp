@@ -109,7 +109,7 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     if (flags.starNames) {
         glDisable(GL_TEXTURE_2D);
         for (std::size_t i = 0; i < c.starNames.size(); ++i)
-            DrawLabelBitmap(labels.starNames[i], c.starNames[i]->position.ToVector());
+            DrawLabelBitmap(labels.starNames[i], c.starNames[i].position.ToVector());
     }
     if (flags.solarSystem) {
         glDisable(GL_TEXTURE_2D);
@@ -129,8 +129,8 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
         Sky::SetColour(scene_.colours.figures);
         glBegin(GL_LINES);
         for (const auto& line : c.constellationLines) {
-            Vertex(line->start);
-            Vertex(line->end);
+            Vertex(line.start);
+            Vertex(line.end);
         }
         glEnd();
     }
@@ -143,7 +143,7 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
         glBegin(GL_LINES);
         for (const auto& b : c.boundaries) {
             pieces.clear();
-            SkyGeometry::AppendBoundarySegments(b->start, b->end, pieces);
+            SkyGeometry::AppendBoundarySegments(b.start, b.end, pieces);
             for (const Vector3& v : pieces)
                 Vertex(v);
         }
@@ -158,7 +158,7 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
         const std::size_t count =
             std::min<std::size_t>(c.constellationNames.size(), kNamedConstellations);
         for (std::size_t i = 0; i < count; ++i) {
-            const SphericalCoord& p = c.constellationNames[i]->position;
+            const SphericalCoord& p = c.constellationNames[i].position;
             glRasterPos3d(p.X(), p.Y(), p.Z());
             const std::uint8_t* band = names->pixels.data() +
                                        std::size_t(kNamedConstellations - 1 - i) * bandHeight *
@@ -169,7 +169,7 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     if (flags.messier) {
         glDisable(GL_TEXTURE_2D);
         for (std::size_t i = 0; i < c.messier.size(); ++i)
-            DrawLabelBitmap(labels.messier[i], c.messier[i]->position.ToVector());
+            DrawLabelBitmap(labels.messier[i], c.messier[i].position.ToVector());
     }
     glPopMatrix();
 
@@ -242,10 +242,10 @@ void ImmediateSky::DrawNgc()
         dir += '/';
     SilentMessageSink silent;
     for (const auto& object : scene_.catalogs.ngc) {
-        const DibImage* image = TypeImage(*object, dir, silent);
+        const DibImage* image = TypeImage(object, dir, silent);
         if (!image)
             continue;
-        glRasterPos3d(object->position.X(), object->position.Y(), object->position.Z());
+        glRasterPos3d(object.position.X(), object.position.Y(), object.position.Z());
         glDrawPixels(image->width, image->height, GL_RGB, GL_UNSIGNED_BYTE, image->pixels.data());
     }
 }
@@ -292,8 +292,8 @@ void ImmediateSky::DrawStars(bool faint, const double modelView[16], const doubl
                               });
     }
     for (const auto& star : scene_.catalogs.stars) {
-        Sky::SetColour(star->colour);
-        quad(star->position, double(star->sizeFactor) * SkyGeometry::kStarSizeScale);
+        Sky::SetColour(star.colour);
+        quad(star.position, double(star.sizeFactor) * SkyGeometry::kStarSizeScale);
     }
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_TEXTURE_2D);

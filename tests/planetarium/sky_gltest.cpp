@@ -199,7 +199,7 @@ TEST_F(SkyRender, AStarAtTheZenithIsASquareCentredOnTheZenith)
     // Catalogue positions are J2000: the star whose place of date is the zenith.
     const SphericalCoord zenith2000 = SphericalCoord::FromVector(
         sky.shown.j2000ToDate.Transposed().Apply(zenith.ToVector()));
-    sky.catalogs.stars.push_back(std::make_unique<Star>(zenith2000, 'A', 0.0f));
+    sky.catalogs.stars.push_back(Star(zenith2000, 'A', 0.0f));
     Open(400, 300);
     flags.stars = 1;
     view->SetLayerFlags(&flags);
@@ -302,7 +302,7 @@ TEST_F(SkyRender, TexturedStarIsBrightestAtItsCentreAndTintedByItsColour)
 {
     const SphericalCoord zenith(sky.lst.time.hours * 0.26179938779914946,
                                 double(sky.observer.latitude));
-    sky.catalogs.stars.push_back(std::make_unique<Star>(zenith, 'M', -3.0f));  // orange
+    sky.catalogs.stars.push_back(Star(zenith, 'M', -3.0f));  // orange
     Open(400, 300);
     flags.stars = 1;
     view->SetLayerFlags(&flags);
@@ -319,9 +319,9 @@ TEST_F(SkyRender, ConstantDeclinationBoundaryFrom350To10DegreesPassesThroughZero
 {
     sky.lst.time.hours = 0.0;  // 0h on the meridian
     constexpr double kDec = 20.0 * kDegToRad;
-    sky.catalogs.boundaries.push_back(std::make_unique<BoundarySegment>());
-    sky.catalogs.boundaries.back()->start = SphericalCoord(350.0 * kDegToRad, kDec);
-    sky.catalogs.boundaries.back()->end = SphericalCoord(10.0 * kDegToRad, kDec);
+    sky.catalogs.boundaries.push_back(BoundarySegment());
+    sky.catalogs.boundaries.back().start = SphericalCoord(350.0 * kDegToRad, kDec);
+    sky.catalogs.boundaries.back().end = SphericalCoord(10.0 * kDegToRad, kDec);
     const double lat = sky.observer.latitude;
     auto horizontalOf = [&](double raDeg) {
         const SphericalCoord p2000 =
@@ -375,7 +375,7 @@ TEST_F(SkyRender, NameBandsComeFromTheTopOfTheImageDownward)
             h = spots[1];
         else if (i == 88)
             h = spots[2];
-        sky.catalogs.constellationNames.push_back(std::make_unique<ConstellationName>(
+        sky.catalogs.constellationNames.push_back(ConstellationName(
             "x", HorizontalToEquatorial(h, sky.lst, lat)));
     }
     Open(400, 300);
@@ -443,7 +443,7 @@ TEST_F(SkyRender, OverlappingLabelsAddTheirColoursAndSaturate)
                                                     {"MMM", MakeColour(200, 100, 0)},
                                                     {"MMM", MakeColour(200, 100, 0)}};
     for (const auto& [text, colour] : names) {
-        sky.catalogs.starNames.push_back(std::make_unique<StarName>(text, at));
+        sky.catalogs.starNames.push_back(StarName(text, at));
         sky.labels.starNames.emplace_back(text, sky.labelFont, colour, 0);
     }
     flags.starNames = 1;

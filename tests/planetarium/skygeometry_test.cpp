@@ -313,8 +313,8 @@ namespace {
 TEST(SkyArrays, FiguresAreTheEndsOfEveryLineInOrder)
 {
     CatalogList<ConstellationLine> lines;
-    lines.push_back(std::make_unique<ConstellationLine>(Deg(0, 0), Deg(90, 0)));
-    lines.push_back(std::make_unique<ConstellationLine>(Deg(0, 90), Deg(180, -30)));
+    lines.push_back(ConstellationLine(Deg(0, 0), Deg(90, 0)));
+    lines.push_back(ConstellationLine(Deg(0, 90), Deg(180, -30)));
     const std::vector<float> a = SkyGeometry::FigureArray(lines);
     // (1,0,0) (0,1,0) (0,0,1) (-cos 30, 0, -sin 30)
     const float want[12] = {1, 0, 0, 0, 1, 0, 0, 0, 1, -0.8660254f, 0, -0.5f};
@@ -326,8 +326,8 @@ TEST(SkyArrays, FiguresAreTheEndsOfEveryLineInOrder)
 TEST(SkyArrays, StarQuadsFollowTheListWithFourCornersEach)
 {
     CatalogList<Star> stars;
-    stars.push_back(std::make_unique<Star>(Deg(10, 20), 'M', 1.0f));
-    stars.push_back(std::make_unique<Star>(Deg(200, -60), 'B', 5.0f));
+    stars.push_back(Star(Deg(10, 20), 'M', 1.0f));
+    stars.push_back(Star(Deg(200, -60), 'B', 5.0f));
     const SkyGeometry::StarArrays a = SkyGeometry::StarQuads(stars);
     ASSERT_EQ(a.CornerCount(), 8u);
     Vector3 corners[4];

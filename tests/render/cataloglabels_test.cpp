@@ -27,10 +27,10 @@ class CatalogLabelsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        catalogs.starNames.push_back(std::make_unique<StarName>("시리우스", SphericalCoord(1.77, -0.29)));
-        catalogs.starNames.push_back(std::make_unique<StarName>("직녀", SphericalCoord(4.87, 0.68)));
+        catalogs.starNames.push_back(StarName("시리우스", SphericalCoord(1.77, -0.29)));
+        catalogs.starNames.push_back(StarName("직녀", SphericalCoord(4.87, 0.68)));
         for (int i = 0; i < 110; ++i)
-            catalogs.messier.push_back(std::make_unique<MessierObject>(i + 1, SphericalCoord(1.0, 0.5)));
+            catalogs.messier.push_back(MessierObject(i + 1, SphericalCoord(1.0, 0.5)));
     }
 
     CatalogLabels Make() const
@@ -102,7 +102,7 @@ TEST_F(CatalogLabelsTest, StarNameOfMegabytesHasItsLabelCapped)
     for (int i = 0; i < 1000000; ++i)
         name += "별";  // 3 MB of UTF-8
     const StarNameFields fields = ReadStarNameLine(("064509-164258" + name).c_str());
-    catalogs.starNames[0] = std::make_unique<StarName>(fields.name, fields.position);
+    catalogs.starNames[0] = StarName(fields.name, fields.position);
     const CatalogLabels labels = Make();
     EXPECT_GT(labels.starNames[0].Width(), 0);
     EXPECT_LE(labels.starNames[0].Width(), TextBitmap::kMaxWidth);
@@ -118,6 +118,6 @@ TEST(CatalogLabelsShipped, EveryShippedStarNameHasALabel)
                                                    PixelFont("Liberation Sans", 12));
     ASSERT_EQ(labels.starNames.size(), catalogs.starNames.size());
     for (std::size_t i = 0; i < labels.starNames.size(); ++i)
-        EXPECT_GT(labels.starNames[i].Width(), 0) << catalogs.starNames[i]->name;
+        EXPECT_GT(labels.starNames[i].Width(), 0) << catalogs.starNames[i].name;
     EXPECT_EQ(labels.messier.size(), 110u);
 }

@@ -153,7 +153,7 @@ TEST(SiteClock, OffsetTexts)
 TEST(SiteClock, NearestCityOnTheSphere)
 {
     constexpr double kDeg = 0.017453292519943295;
-    std::vector<std::unique_ptr<Observer>> owned;
+    std::vector<Observer> owned;
     for (const char* line : {"미국\t뉴욕\t-74.006\t40.7143\t-5\tAmerica/New_York",
                              "미국\t시카고\t-87.65\t41.85\t-6\tAmerica/Chicago",
                              "서울특별시\t서울\t126.9784\t37.5660\t9\tAsia/Seoul",
@@ -162,7 +162,7 @@ TEST(SiteClock, NearestCityOnTheSphere)
         owned.push_back(ParseCityLine(line));
     std::vector<const Observer*> cities;
     for (const auto& c : owned)
-        cities.push_back(c.get());
+        cities.push_back(&c);
     const struct {
         double lonDeg, latDeg;
         const char* expected;
@@ -188,13 +188,13 @@ TEST(SiteClock, NearestCityOnTheSphere)
 TEST(CityList, SixthFieldIsTheZoneNameAndFiveFieldLinesStillLoad)
 {
     const auto withZone = ParseCityLine("미국\t뉴욕\t-74.006\t40.7143\t-5\tAmerica/New_York\r");
-    EXPECT_EQ(withZone->timeZone, -5.0f);
-    EXPECT_EQ(withZone->zoneName, "America/New_York");
+    EXPECT_EQ(withZone.timeZone, -5.0f);
+    EXPECT_EQ(withZone.zoneName, "America/New_York");
     const auto old = ParseCityLine("대한민국\t서울\t126.98\t37.57\t9");
-    EXPECT_EQ(old->timeZone, 9.0f);
-    EXPECT_EQ(old->zoneName, "");
-    EXPECT_FALSE(SiteClock(*old).Known());
-    EXPECT_EQ(SiteClock(*old).OffsetAtUT(UtJD(1988, 6, 15, 3.0)), 9.0);
+    EXPECT_EQ(old.timeZone, 9.0f);
+    EXPECT_EQ(old.zoneName, "");
+    EXPECT_FALSE(SiteClock(old).Known());
+    EXPECT_EQ(SiteClock(old).OffsetAtUT(UtJD(1988, 6, 15, 3.0)), 9.0);
 }
 
 }  // namespace
