@@ -3,6 +3,7 @@
 #include "astro/math/angles.h"
 #include "astro/sky/shownsky.h"
 #include "catalog/loadcatalogs.h"
+#include "image/messagesink.h"
 #include "cli/jsonwriter.h"
 #include "print/calendarprint.h"
 #include "print/pdfexport.h"
@@ -79,12 +80,6 @@ std::string ModuleDirectory()
     return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath().toStdString();
 }
 
-class ErrorSink : public MessageSink {
-public:
-    void Report(const std::string& text) override { messages += text + "\n"; }
-    std::string messages;
-};
-
 }  // namespace
 
 bool ValidPrintedDate(const std::string& text)
@@ -109,9 +104,9 @@ int WriteChartPdf(const ShownSky& sky, double azimuthDeg, double altitudeDeg, do
 {
     EnsureGui();
     CatalogSet catalogs;
-    ErrorSink sink;
+    TextMessageSink sink;
     if (!LoadCatalogs(catalogs, ModuleDirectory(), sink)) {
-        err = "별 목록을 읽을 수 없습니다.\n" + sink.messages;
+        err = "별 목록을 읽을 수 없습니다.\n" + sink.text;
         return 1;
     }
     SkyChartView view;

@@ -10,9 +10,17 @@
 #include "search/searchtext.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
+
+// A magnitude the star lists store as a float, back to the hundredths they publish
+// (9.06, not 9.06000041962).
+double PublishedMagnitude(float magnitude)
+{
+    return std::round(double(magnitude) * 100.0) / 100.0;
+}
 
 constexpr double kSameStarRad = 30.0 * kArcsecToRad;  // starname.dat is rounded to 1 s
 constexpr double kSameHipStarRad = 2.0 * kArcsecToRad;
@@ -135,7 +143,7 @@ bool ReadSkySources(const std::string& moduleDir, SkySources& s, std::vector<std
     any |= ReadEach(moduleDir, "data/star.dat", kStarDataUnreadable, messages, [&](const char* l) {
         const auto star = ParseStarLine(l);
         if (IsUsableStar(star))
-            s.stars.push_back({star.position, double(star.magnitude)});
+            s.stars.push_back({star.position, PublishedMagnitude(star.magnitude)});
     });
     any |= ReadEach(moduleDir, "data/starname.dat", kStarNameDataUnreadable, messages,
                     [&](const char* l) {
@@ -499,7 +507,7 @@ std::vector<HipStar> HipStarsOf(const std::vector<DeepStar>& deep)
     stars.reserve(deep.size());
     for (const DeepStar& s : deep)
         if (s.hip > 0 && s.hip <= 0x7fffffffu)
-            stars.push_back({static_cast<int>(s.hip), s.position, double(s.magnitude)});
+            stars.push_back({static_cast<int>(s.hip), s.position, PublishedMagnitude(s.magnitude)});
     std::sort(stars.begin(), stars.end(),
               [](const HipStar& a, const HipStar& b) { return a.hip < b.hip; });
     return stars;

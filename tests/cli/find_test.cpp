@@ -53,6 +53,9 @@ TEST(FindCommand, NamesKindPlaceAndMagnitude)
                             "\"hip\":27989", "\"others\":["})
         EXPECT_NE(b.out.find(key), std::string::npos) << key << b.out;
     EXPECT_NE(b.out.find("\"α Ori\""), std::string::npos);
+    // The lists store magnitudes as floats; the output gives the published hundredths.
+    const AlmanacResult deep = Almanac({"find", "HIP 45982", "--data", kData});
+    EXPECT_NE(deep.out.find("\"magnitude\":9.06,"), std::string::npos) << deep.out;
     EXPECT_NE(b.out.find("\"58 Ori\""), std::string::npos);
 }
 
