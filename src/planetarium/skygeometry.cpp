@@ -202,6 +202,34 @@ double FaintStarSizeFactor(double mag, double radPerPixel)
     return std::min(natural, maxPx * radPerPixel / kStarSizeScale);
 }
 
+bool FaintStarView::Empty() const
+{
+    return count == 0 || !(float(limitMag) > float(kNakedEyeLimitMag));
+}
+
+FaintStarView FaintStarViewOf(const void* list, const void* stars, std::size_t count,
+                              const double modelView[16], const double projection[16],
+                              int viewportHeight)
+{
+    FaintStarView v;
+    v.list = list;
+    v.stars = stars;
+    v.count = viewportHeight > 0 ? count : 0;
+    const double field = FieldOfViewOf(projection);
+    v.limitMag = LimitingMagnitude(field);
+    ViewCircle(modelView, projection, &v.centre, &v.radiusRad);
+    v.radPerPixel = viewportHeight > 0 ? field / viewportHeight : 0.0;
+    return v;
+}
+
+bool operator==(const FaintStarView& a, const FaintStarView& b)
+{
+    return a.list == b.list && a.stars == b.stars && a.count == b.count &&
+           a.centre.x == b.centre.x && a.centre.y == b.centre.y && a.centre.z == b.centre.z &&
+           a.radiusRad == b.radiusRad && a.limitMag == b.limitMag &&
+           a.radPerPixel == b.radPerPixel;
+}
+
 std::vector<Vector3> GroundTriangles()
 {
     std::vector<Vector3> v;

@@ -112,6 +112,31 @@ std::uint8_t FaintStarAlpha(double mag, double limitMag);
 constexpr double kFaintStarMaxHalfWidthPx = 4.0;
 double FaintStarSizeFactor(double mag, double radPerPixel);
 
+// What chooses and sizes the faint stars of a frame: the view circle (ViewCircle) in the
+// catalogue frame, the limiting magnitude, the angle of one pixel at the view's centre
+// (FaintStarSizeFactor) and the deep list drawn (its address, the address of its stars and
+// their number, which change when it is loaded or replaced). Their arrays are built again
+// only when one of these changed; night vision only recolours them.
+struct FaintStarView {
+    const void* list = nullptr;
+    const void* stars = nullptr;
+    std::size_t count = 0;
+    Vector3 centre{0.0, 0.0, 0.0};
+    double radiusRad = 0.0;
+    double limitMag = kNakedEyeLimitMag;
+    double radPerPixel = 0.0;
+    // True when the deep list adds nothing at this limit: none of its stars lies between the
+    // naked-eye limit and this one (as the index compares them, in single precision).
+    bool Empty() const;
+};
+// The faint-star view of a frame drawn through the model-view (catalogue frame to eye) and
+// the gluPerspective projection into viewportHeight rows.
+FaintStarView FaintStarViewOf(const void* list, const void* stars, std::size_t count,
+                              const double modelView[16], const double projection[16],
+                              int viewportHeight);
+bool operator==(const FaintStarView& a, const FaintStarView& b);
+inline bool operator!=(const FaintStarView& a, const FaintStarView& b) { return !(a == b); }
+
 // The ground: 36 triangles from (0,0,-0.1) to consecutive points of the horizon every
 // 10 degrees; the horizon line: the 36 segments between those points.
 std::vector<Vector3> GroundTriangles();

@@ -30,10 +30,8 @@ namespace {
 
 constexpr int kNamedConstellations = 88;  // bands in the name image
 
-// Night vision for this frame: every display colour drawn as the red of its brightness. The
-// star colours and the label atlas are mapped once, when the setting changes.
-bool nightColours = false;
-
+// Night vision draws every display colour as the red of its brightness. The star colours and
+// the label atlas are mapped once, when the setting changes (or the faint stars change).
 Colour NightColour(Colour c)
 {
     const QRgb red = NightVision::Map(qRgb(ColourRed(c), ColourGreen(c), ColourBlue(c)));
@@ -63,9 +61,9 @@ const int SkyRenderer::kBodyIndex[kBodyCount] = {-2, -1, kMercury, kVenus, kMars
 
 SkyRenderer::SkyRenderer(const SkyScene& scene) : scene_(scene) {}
 
-void SkyRenderer::SetColour(Colour c)
+void SkyRenderer::SetColour(Colour c, bool night)
 {
-    if (nightColours)
+    if (night)
         c = NightColour(c);
     glColor3ub(GLubyte(ColourRed(c)), GLubyte(ColourGreen(c)), GLubyte(ColourBlue(c)));
 }
@@ -125,6 +123,7 @@ void SkyRenderer::ReleaseGL()
     starTexture_ = 0;
     atlas_.Release();
     built_ = false;
+    faintBuilt_ = false;
     cachedLabels_.clear();
 }
 
@@ -135,7 +134,7 @@ SphericalCoord SkyRenderer::BodyPosition(int i) const
 
 // ----- Static geometry of the batched mode -----
 
-std::vector<std::size_t> SkyRenderer::CatalogSizes() const
+SkyRenderer::Sizes SkyRenderer::CatalogSizes() const
 {
     const CatalogSet& c = scene_.catalogs;
     return {c.stars.size(),      c.starNames.size(),          c.messier.size(),
@@ -263,10 +262,9 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_DST_ALPHA);
-    nightColours = night_;
-    atlas_.SetNight(nightColours);
+    atlas_.SetNight(night_);
     const Colour background =
-        nightColours ? NightColour(scene_.colours.skyBackground) : scene_.colours.skyBackground;
+        night_ ? NightColour(scene_.colours.skyBackground) : scene_.colours.skyBackground;
     glClearColor(ColourRed(background) / 255.0f, ColourGreen(background) / 255.0f,
                  ColourBlue(background) / 255.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -280,7 +278,7 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
             continue;
         glPushMatrix();
         MultMatrix(grid.toHorizontal);
-        SetColour(scene_.colours.grids[grid.colourIndex]);
+        SetColour(scene_.colours.grids[grid.colourIndex], night_);
         DrawGrid();
         glPopMatrix();
     }
@@ -342,7 +340,7 @@ void SkyRenderer::DrawNgc()
 void SkyRenderer::DrawMilkyWay()
 {
     glDisable(GL_TEXTURE_2D);
-    SetColour(scene_.colours.milkyWay);
+    SetColour(scene_.colours.milkyWay, night_);
     DrawSegments(milkyWay_, GL_TRIANGLES);
 }
 
@@ -355,36 +353,41 @@ void SkyRenderer::DrawStarArrays(const SkyGeometry::StarArrays& arrays)
     glEnableClientState(GL_COLOR_ARRAY);
     glVertexPointer(3, GL_FLOAT, 0, arrays.vertices.data());
     glTexCoordPointer(2, GL_FLOAT, 0, arrays.texCoords.data());
-    glColorPointer(4, GL_UNSIGNED_BYTE, 0,
-                   nightColours && &arrays == &stars_ ? NightStarColours().data()
-                                                      : arrays.colours.data());
+    const std::uint8_t* colours = arrays.colours.data();
+    if (night_)
+        colours = &arrays == &stars_ ? NightStarColours().data() : FaintNightColours().data();
+    glColorPointer(4, GL_UNSIGNED_BYTE, 0, colours);
     glDrawArrays(GL_QUADS, 0, GLsizei(arrays.CornerCount()));
     glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
 }
 
-void SkyRenderer::BuildFaintStars()
+const std::vector<std::uint8_t>& SkyRenderer::FaintNightColours()
+{
+    if (!faintNightMapped_) {
+        faintNightColours_ = faintStars_.colours;
+        MapNightColours(faintNightColours_);
+        faintNightMapped_ = true;
+    }
+    return faintNightColours_;
+}
+
+void SkyRenderer::BuildFaintStars(const SkyGeometry::FaintStarView& view)
 {
     faintStars_.Clear();
-    const DeepStarIndex* deep = scene_.deepStars;
-    if (!deep || deep->Empty() || viewport_[3] <= 0)
-        return;
-    const double fieldOfView = SkyGeometry::FieldOfViewOf(projection_);
-    const double limit = SkyGeometry::LimitingMagnitude(fieldOfView);
-    if (limit <= SkyGeometry::kNakedEyeLimitMag)
+    faintNightMapped_ = false;
+    if (view.Empty())
         return;  // the naked-eye list shows everything this field shows
-    Vector3 centre;
-    double radius = 0.0;
-    SkyGeometry::ViewCircle(modelView_, projection_, &centre, &radius);
-    const double radPerPixel = fieldOfView / viewport_[3];
-    deep->ForEachInCircle(centre, radius, float(SkyGeometry::kNakedEyeLimitMag), float(limit),
-                          [&](const DeepStar& s) {
-                              SkyGeometry::AppendStarQuad(
-                                  faintStars_, s.position,
-                                  SkyGeometry::FaintStarSizeFactor(s.magnitude, radPerPixel),
-                                  s.colour, SkyGeometry::FaintStarAlpha(s.magnitude, limit));
-                          });
+    const double limit = view.limitMag;
+    scene_.deepStars->ForEachInCircle(
+        view.centre, view.radiusRad, float(SkyGeometry::kNakedEyeLimitMag), float(limit),
+        [&](const DeepStar& s) {
+            SkyGeometry::AppendStarQuad(
+                faintStars_, s.position,
+                SkyGeometry::FaintStarSizeFactor(s.magnitude, view.radPerPixel), s.colour,
+                SkyGeometry::FaintStarAlpha(s.magnitude, limit));
+        });
 }
 
 void SkyRenderer::DrawStars(bool faint)
@@ -392,9 +395,16 @@ void SkyRenderer::DrawStars(bool faint)
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, starTexture_);
     if (faint) {
-        BuildFaintStars();
-        if (nightColours)
-            MapNightColours(faintStars_.colours);
+        const DeepStarIndex* deep = scene_.deepStars;
+        const SkyGeometry::FaintStarView view =
+            deep ? SkyGeometry::FaintStarViewOf(deep, deep->Stars().data(), deep->Size(),
+                                                modelView_, projection_, viewport_[3])
+                 : SkyGeometry::FaintStarView{};
+        if (!faintBuilt_ || view != faintView_) {
+            BuildFaintStars(view);
+            faintView_ = view;
+            faintBuilt_ = true;
+        }
         DrawStarArrays(faintStars_);
     }
     DrawStarArrays(stars_);
@@ -433,14 +443,14 @@ void SkyRenderer::DrawBodies()
 void SkyRenderer::DrawFigures()
 {
     glDisable(GL_TEXTURE_2D);
-    SetColour(scene_.colours.figures);
+    SetColour(scene_.colours.figures, night_);
     DrawSegments(figures_, GL_LINES);
 }
 
 void SkyRenderer::DrawBoundaries()
 {
     glDisable(GL_TEXTURE_2D);
-    SetColour(scene_.colours.boundaries);
+    SetColour(scene_.colours.boundaries, night_);
     glPushMatrix();
     MultMatrix(PrecessionMatrix(1875.0, 2000.0));
     DrawSegments(boundaries_, GL_LINES);
@@ -514,6 +524,6 @@ void SkyRenderer::DrawGround()
 
 void SkyRenderer::DrawHorizonLine()
 {
-    SetColour(scene_.colours.lines);
+    SetColour(scene_.colours.lines, night_);
     DrawSegments(horizon_, GL_LINES);
 }

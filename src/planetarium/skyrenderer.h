@@ -10,6 +10,7 @@
 
 #include <QSize>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -36,8 +37,9 @@ public:
     // the viewing direction, east to the right and the zenith up, then the centre's altitude
     // about y and minus its azimuth about z (degrees at the GL calls).
     static void ApplyViewOrientation(const SphericalCoord& centre);
-    // glColor3ub of a colour value; glMultMatrixd of a rotation.
-    static void SetColour(Colour c);
+    // glColor3ub of a colour value, as the red of its brightness under night vision;
+    // glMultMatrixd of a rotation.
+    static void SetColour(Colour c, bool night);
     static void MultMatrix(const Matrix3& m);
 
     // One-time set-up with the new context current: the star texture from "images/Star.bmp"
@@ -83,14 +85,16 @@ private:
 
     std::string ImagePath(const char* relative) const;
     void BuildStaticGeometry();
-    std::vector<std::size_t> CatalogSizes() const;
+    using Sizes = std::array<std::size_t, 8>;
+    Sizes CatalogSizes() const;
     void DrawSegments(const std::vector<float>& vertices, GLenum mode);
     void DrawGrid();
     void DrawNgc();
     void DrawMilkyWay();
     void DrawStars(bool faint);
     void DrawStarArrays(const SkyGeometry::StarArrays& arrays);
-    void BuildFaintStars();
+    void BuildFaintStars(const SkyGeometry::FaintStarView& view);
+    const std::vector<std::uint8_t>& FaintNightColours();
     void DrawStarNames();
     void DrawBodies();
     void DrawFigures();
@@ -112,7 +116,7 @@ private:
     const CatalogLabels& Labels();
 
     const SkyScene scene_;  // a copy of the references
-    bool night_ = false;
+    bool night_ = false;  // night vision for the frames drawn from now on
     std::vector<std::uint8_t> nightStarColours_;  // stars_.colours mapped, made when first needed
     const std::vector<std::uint8_t>& NightStarColours();
     double labelScale_ = 1.0;
@@ -125,7 +129,7 @@ private:
 
     // Built once per context (the catalogs do not change after loading).
     bool built_ = false;
-    std::vector<std::size_t> builtSizes_;  // catalog sizes the arrays were built from
+    Sizes builtSizes_{};  // catalog sizes the arrays were built from
     LabelAtlas atlas_;
     std::vector<float> grid_;
     std::vector<float> ground_;
@@ -134,8 +138,14 @@ private:
     std::vector<float> figures_;
     std::vector<float> boundaries_;  // equinox 1875, drawn under the precession matrix
     SkyGeometry::StarArrays stars_;
-    // The faint stars of the deep list inside the view, rebuilt every frame (capacity kept).
+    // The faint stars of the deep list inside the view, built again only when the view they
+    // were chosen for changed (capacity kept), and their night colours, mapped when first
+    // needed after a build.
+    SkyGeometry::FaintStarView faintView_;
+    bool faintBuilt_ = false;
     SkyGeometry::StarArrays faintStars_;
+    std::vector<std::uint8_t> faintNightColours_;
+    bool faintNightMapped_ = false;
     std::vector<int> starNameSlots_;
     std::vector<int> messierSlots_;
     std::vector<int> nameBandSlots_;

@@ -7,6 +7,7 @@
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
 #include <QPaintEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QtMath>
@@ -127,6 +128,7 @@ bool COpenGLWnd::RebuildSurface(int width, int height)
     }
     image_ = QImage(width, height, QImage::Format_RGB32);
     frameShown_ = false;
+    imageCurrent_ = false;
     if (created) {
         packInvert_ = context_->hasExtension(QByteArrayLiteral("GL_MESA_pack_invert"));
         ++contextCreatedCount_;
@@ -159,23 +161,64 @@ void COpenGLWnd::resizeEvent(QResizeEvent* event)
     RebuildSurface(width, height);
 }
 
-void COpenGLWnd::RenderFrame()
+void COpenGLWnd::DrawFrame()
 {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     DrawScene();
+}
+
+void COpenGLWnd::ReadFrame(uchar* topRow, int bytesPerLine)
+{
     const QSize size = framebuffer_->size();
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_PACK_ROW_LENGTH, bytesPerLine / 4);
     if (packInvert_)
         glPixelStorei(GL_PACK_INVERT_MESA, GL_TRUE);
     // BGRA bytes are the 0xffRRGGBB words of an RGB32 image on a little-endian machine.
-    glReadPixels(0, 0, size.width(), size.height(), GL_BGRA, GL_UNSIGNED_BYTE, image_.bits());
+    glReadPixels(0, 0, size.width(), size.height(), GL_BGRA, GL_UNSIGNED_BYTE, topRow);
     if (packInvert_)
         glPixelStorei(GL_PACK_INVERT_MESA, GL_FALSE);
-    else
+    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+}
+
+void COpenGLWnd::ReadFrameIntoImage()
+{
+    ReadFrame(image_.bits(), int(image_.bytesPerLine()));
+    if (!packInvert_)
         image_.mirror(false, true);
     image_.setDevicePixelRatio(devicePixelRatioF());
+    imageCurrent_ = true;
+}
+
+bool COpenGLWnd::ReadFrameIntoDevice(QPainter& painter)
+{
+    // Only where the painter writes to an image (the window's backing store, not a pixmap
+    // of grab()) that the frame fits in whole, every pixel of it to be painted (no other
+    // window over it), rows top first straight from the driver.
+    QPaintEngine* engine = painter.paintEngine();
+    if (!packInvert_ || !engine || !engine->paintDevice() ||
+        engine->paintDevice()->devType() != QInternal::Image)
+        return false;
+    QImage* device = static_cast<QImage*>(engine->paintDevice());
+    const QImage::Format format = device->format();
+    if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied &&
+         format != QImage::Format_ARGB32) ||
+        !device->isDetached())
+        return false;
+    const QPointF origin = painter.deviceTransform().map(QPointF(0.0, 0.0));
+    const QPoint at(qRound(origin.x()), qRound(origin.y()));
+    if (QPointF(at) != origin)
+        return false;
+    const QRect frame(at, framebuffer_->size());
+    const QRegion clip = engine->systemClip();
+    if (!device->rect().contains(frame) || clip.isEmpty() ||
+        !QRegion(frame).subtracted(clip).isEmpty())
+        return false;
+    const int bytesPerLine = int(device->bytesPerLine());
+    ReadFrame(device->bits() + std::ptrdiff_t(at.y()) * bytesPerLine + std::ptrdiff_t(at.x()) * 4,
+              bytesPerLine);
+    return true;
 }
 
 QImage COpenGLWnd::RenderImage()
@@ -183,7 +226,8 @@ QImage COpenGLWnd::RenderImage()
     if (failed_ || !MakeCurrent())
         return QImage();
     forScreen_ = false;
-    RenderFrame();
+    DrawFrame();
+    ReadFrameIntoImage();
     frameShown_ = false;  // the next paint draws a screen frame again
     return image_;
 }
@@ -191,20 +235,36 @@ QImage COpenGLWnd::RenderImage()
 void COpenGLWnd::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    readStraight_ = false;
     if (failed_ || !MakeCurrent()) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
+    // Night vision maps the frame on screen only; RenderImage keeps the day colours.
+    const bool mapNight = NightVision::On() && !DrawsNightColours();
     // The program asks for new frames with update() or repaint() of the whole window; a
     // paint of a part of it only (a window moved off it, an overlapping child window
     // shifted) shows the last frame again, when there is one of the current size.
     const bool whole = event->region().rectCount() == 1 && event->rect() == rect();
     if (whole || !frameShown_ || image_.size() != framebuffer_->size()) {
         forScreen_ = true;
-        RenderFrame();
+        DrawFrame();
         forScreen_ = false;
-        // Night vision maps the frame on screen only; RenderImage keeps the day colours.
-        if (NightVision::On() && !DrawsNightColours())
+        frameShown_ = true;
+        // Read back straight into the window's backing store when it can take the whole frame:
+        // no copy of it to paint. The framebuffer keeps the frame for a later partial paint.
+        if (!mapNight && ReadFrameIntoDevice(painter)) {
+            imageCurrent_ = false;
+            readStraight_ = true;
+            return;
+        }
+        ReadFrameIntoImage();
+        if (mapNight)
+            NightVision::Map(image_);
+    } else if (!imageCurrent_) {
+        // The last frame went straight to the screen; the framebuffer still holds it.
+        ReadFrameIntoImage();
+        if (mapNight)
             NightVision::Map(image_);
     }
     frameShown_ = true;

@@ -8,13 +8,15 @@
 class QOffscreenSurface;
 class QOpenGLContext;
 class QOpenGLFramebufferObject;
+class QPainter;
 
 // Base window of the OpenGL views. It never renders into the window itself: a GL context
 // (compatibility profile, depth of at least 16 bits) draws on an off-screen surface into a
 // framebuffer object of the client size in device pixels with an RGB colour buffer, and
 // every paint shows the finished image in one piece (a paint of part of the window only shows
-// the last frame again). The framebuffer is rebuilt only on
-// resize; the context lives as long as the window.
+// the last frame again), read back straight into the window's backing store when nothing
+// covers the window. The framebuffer is rebuilt only on resize; the context lives as long as
+// the window.
 class COpenGLWnd : public QWidget {
     Q_OBJECT
 public:
@@ -39,6 +41,8 @@ public:
     double PixelRatio() const { return devicePixelRatioF(); }
     // How many times OnContextCreated has run (once at most).
     int ContextCreatedCount() const { return contextCreatedCount_; }
+    // True when the last paint read its frame straight into the backing store.
+    bool LastPaintReadStraight() const { return readStraight_; }
 
 protected:
     // Draws the whole scene; called on every paint with the context current, the matrix
@@ -64,7 +68,13 @@ protected:
 
 private:
     bool RebuildSurface(int width, int height);
-    void RenderFrame();
+    void DrawFrame();
+    // Reads the framebuffer top row first into rows of bytesPerLine bytes from topRow.
+    void ReadFrame(uchar* topRow, int bytesPerLine);
+    void ReadFrameIntoImage();
+    // Reads the frame straight into the image the painter paints on, when that is the
+    // window's backing store taking the whole frame unclipped; false (nothing read) otherwise.
+    bool ReadFrameIntoDevice(QPainter& painter);
     void Fail(const char* message);
 
     std::unique_ptr<QOffscreenSurface> surface_;
@@ -72,7 +82,9 @@ private:
     std::unique_ptr<QOpenGLFramebufferObject> framebuffer_;
     QImage image_;  // the last frame read back, top row first
     bool packInvert_ = false;  // the driver can read rows top row first
-    bool frameShown_ = false;  // image_ holds a frame of the current surface
+    bool frameShown_ = false;  // a frame of the current surface was shown
+    bool imageCurrent_ = false;  // image_ holds that frame (else only the framebuffer does)
+    bool readStraight_ = false;
     bool failed_ = false;
     bool forScreen_ = false;
     int contextCreatedCount_ = 0;

@@ -70,7 +70,7 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
             continue;
         glPushMatrix();
         Sky::MultMatrix(grid.toHorizontal);
-        Sky::SetColour(scene_.colours.grids[grid.colourIndex]);
+        Sky::SetColour(scene_.colours.grids[grid.colourIndex], false);
         DrawGrid();
         glPopMatrix();
     }
@@ -81,7 +81,7 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
         DrawNgc();
     if (flags.milkyWay) {
         glDisable(GL_TEXTURE_2D);
-        Sky::SetColour(scene_.colours.milkyWay);
+        Sky::SetColour(scene_.colours.milkyWay, false);
         const std::vector<SphericalCoord>& t = c.milkyWay.triangles;
         glBegin(GL_TRIANGLES);
         for (std::size_t i = 0; i + 2 < t.size(); i += 3) {
@@ -126,7 +126,7 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     }
     if (flags.figures) {
         glDisable(GL_TEXTURE_2D);
-        Sky::SetColour(scene_.colours.figures);
+        Sky::SetColour(scene_.colours.figures, false);
         glBegin(GL_LINES);
         for (const auto& line : c.constellationLines) {
             Vertex(line.start);
@@ -136,7 +136,7 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     }
     if (flags.boundaries) {
         glDisable(GL_TEXTURE_2D);
-        Sky::SetColour(scene_.colours.boundaries);
+        Sky::SetColour(scene_.colours.boundaries, false);
         glPushMatrix();
         Sky::MultMatrix(PrecessionMatrix(1875.0, 2000.0));
         std::vector<Vector3> pieces;
@@ -200,7 +200,7 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
         glVertex3d(std::cos(a1), std::sin(a1), 0.0);
     }
     glEnd();
-    Sky::SetColour(scene_.colours.lines);
+    Sky::SetColour(scene_.colours.lines, false);
     glBegin(GL_LINES);
     for (int a = 0; a < 360; a += 10) {
         const double a0 = a * kDegToRad;
@@ -292,7 +292,7 @@ void ImmediateSky::DrawStars(bool faint, const double modelView[16], const doubl
                               });
     }
     for (const auto& star : scene_.catalogs.stars) {
-        Sky::SetColour(star.colour);
+        Sky::SetColour(star.colour, false);
         quad(star.position, double(star.sizeFactor) * SkyGeometry::kStarSizeScale);
     }
     glBindTexture(GL_TEXTURE_2D, 0);

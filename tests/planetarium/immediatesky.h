@@ -9,7 +9,8 @@
 
 // The test oracle of the sky renderer: the whole scene drawn primitive by primitive and label
 // by label in OpenGL's immediate mode, straight from the catalogs, with no arrays, atlas or
-// caches. The renderer's batched picture must match it (sky_gltest, hidpi_gltest).
+// caches, in day colours. The renderer's batched picture must match it (sky_gltest,
+// hidpi_gltest).
 class ImmediateSky {
 public:
     explicit ImmediateSky(const SkyScene& scene) : scene_(scene) {}

@@ -2,6 +2,7 @@
 #include "astro/math/angles.h"
 
 #include <cmath>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -283,6 +284,86 @@ TEST(FaintStars, TheViewCircleReachesTheCornersOfTheView)
     const double turned[16] = {1, 0, 0, 0, 0, 0, -1, 0, 0, 1, 0, 0, 0, 0, 0, 1};
     SkyGeometry::ViewCircle(turned, projection, &centre, &radius);
     EXPECT_NEAR(centre.y, 1.0, kTolerance);
+}
+
+// The faint-star arrays are kept from frame to frame: which changes of the frame must build
+// them again (the stars chosen or their sizes differ) and which must not.
+TEST(FaintStars, TheArraysAreBuiltAgainExactlyWhenTheChosenStarsCanDiffer)
+{
+    const int list = 0, otherList = 0;
+    const float stars[2] = {}, otherStars[2] = {};
+    double projection[16];
+    Perspective(10.0, 16.0 / 9.0, projection);
+    const double identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    const SkyGeometry::FaintStarView base =
+        SkyGeometry::FaintStarViewOf(&list, stars, 1000, identity, projection, 1080);
+
+    struct Case {
+        const char* change;
+        bool rebuild;
+        SkyGeometry::FaintStarView view;
+    };
+    double narrower[16];
+    Perspective(9.0, 16.0 / 9.0, narrower);
+    double wider[16];  // the same height, a wider window: the view circle grows
+    Perspective(10.0, 2.0, wider);
+    const double turned[16] = {1, 0, 0, 0, 0, 0, -1, 0, 0, 1, 0, 0, 0, 0, 0, 1};
+    const double a = 1e-4;  // the sky turned by 0.1 mrad about y (the clock moved on)
+    const double clock[16] = {std::cos(a), 0, -std::sin(a), 0, 0, 1, 0, 0,
+                              std::sin(a), 0, std::cos(a), 0, 0, 0, 0, 1};
+    const Case kCases[] = {
+        {"the same frame again", false,
+         SkyGeometry::FaintStarViewOf(&list, stars, 1000, identity, projection, 1080)},
+        {"a copy of the matrices", false,
+         SkyGeometry::FaintStarViewOf(&list, stars, 1000,
+                                      std::vector<double>(identity, identity + 16).data(),
+                                      std::vector<double>(projection, projection + 16).data(),
+                                      1080)},
+        {"zoomed in", true,
+         SkyGeometry::FaintStarViewOf(&list, stars, 1000, identity, narrower, 1080)},
+        {"window widened", true,
+         SkyGeometry::FaintStarViewOf(&list, stars, 1000, identity, wider, 1080)},
+        {"window taller (pixel size)", true,
+         SkyGeometry::FaintStarViewOf(&list, stars, 1000, identity, projection, 1200)},
+        {"view turned", true,
+         SkyGeometry::FaintStarViewOf(&list, stars, 1000, turned, projection, 1080)},
+        {"shown instant moved", true,
+         SkyGeometry::FaintStarViewOf(&list, stars, 1000, clock, projection, 1080)},
+        {"list loaded (size)", true,
+         SkyGeometry::FaintStarViewOf(&list, stars, 1001, identity, projection, 1080)},
+        {"list replaced (stars moved)", true,
+         SkyGeometry::FaintStarViewOf(&list, otherStars, 1000, identity, projection, 1080)},
+        {"another list", true,
+         SkyGeometry::FaintStarViewOf(&otherList, stars, 1000, identity, projection, 1080)},
+    };
+    for (const Case& c : kCases)
+        EXPECT_EQ(c.view != base, c.rebuild) << c.change;
+}
+
+TEST(FaintStars, TheOpeningFieldAddsNoFaintStars)
+{
+    struct Case {
+        double fieldDeg;
+        std::size_t count;
+        int rows;
+        bool empty;
+    };
+    const double identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    const Case kCases[] = {
+        {60.0, 1000, 1080, true},  {45.0, 1000, 1080, true},   {44.0, 1000, 1080, false},
+        {10.0, 0, 1080, true},     {10.0, 1000, 0, true},      {10.0, 1000, 1080, false},
+    };
+    for (const Case& c : kCases) {
+        double projection[16];
+        Perspective(c.fieldDeg, 16.0 / 9.0, projection);
+        // The projection as GL keeps it: single precision, which puts the opening field a
+        // hair under 45 degrees.
+        for (double& v : projection)
+            v = double(float(v));
+        const SkyGeometry::FaintStarView view =
+            SkyGeometry::FaintStarViewOf(&c, &c, c.count, identity, projection, c.rows);
+        EXPECT_EQ(view.Empty(), c.empty) << c.fieldDeg << " " << c.count << " " << c.rows;
+    }
 }
 
 TEST(FaintStars, AStarQuadHasTheCornersOfStarCornersAndItsColour)

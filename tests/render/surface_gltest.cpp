@@ -1,6 +1,9 @@
 #include "render/copenglwnd.h"
 
+#include <QBackingStore>
+#include <QCoreApplication>
 #include <QOpenGLContext>
+#include <QPalette>
 #include <QTest>
 
 #include <GL/gl.h>
@@ -172,6 +175,72 @@ TEST(OpenGLSurface, APaintOfPartOfTheWindowShowsTheLastFrameWithoutDrawing)
     w.resize(90, 60);
     w.repaint(QRect(0, 0, 5, 5));
     EXPECT_EQ(w.scenes, beforeResize + 1);
+}
+
+// The window's backing store as an image (the raster backing store of the X11 platform).
+const QImage* BackingImage(QWidget& window)
+{
+    return window.backingStore() ? dynamic_cast<const QImage*>(window.backingStore()->paintDevice())
+                                 : nullptr;
+}
+
+// A whole paint reads the frame straight into the backing store, at the window's place in it;
+// a paint of a part shows that frame again; another window over it keeps its pixels.
+TEST(OpenGLSurface, AWholePaintReadsTheFrameStraightIntoTheBackingStore)
+{
+    QWidget parent;
+    parent.resize(200, 150);
+    ProbeWnd w;
+    w.setParent(&parent);
+    w.setGeometry(37, 23, 90, 70);
+    w.clear = QColor(255, 0, 0);
+    w.markLowerLeft = true;
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    if (!w.Context()->hasExtension(QByteArrayLiteral("GL_MESA_pack_invert")))
+        GTEST_SKIP() << "rows come bottom first: the frame is flipped in an image";
+    w.repaint();
+    const QImage* store = BackingImage(parent);
+    ASSERT_NE(store, nullptr);
+    ASSERT_TRUE(w.LastPaintReadStraight());
+    struct Pixel {
+        int x, y;
+        QColor colour;
+    };
+    const Pixel kPixels[] = {
+        {37, 23 + 69, QColor(0, 255, 0)},  // the frame's lower-left pixel
+        {37, 23, QColor(255, 0, 0)},
+        {37 + 89, 23 + 69, QColor(255, 0, 0)},
+        {37 + 45, 23 + 35, QColor(255, 0, 0)},
+    };
+    for (const Pixel& p : kPixels)
+        EXPECT_EQ(store->pixelColor(p.x, p.y).rgb(), p.colour.rgb()) << p.x << "," << p.y;
+    // A paint of a part shows the same frame from the framebuffer, drawing nothing.
+    const int drawn = w.scenes;
+    w.clear = QColor(0, 0, 255);
+    const QImage part = w.grab(QRect(0, 60, 20, 10)).toImage();
+    EXPECT_EQ(w.scenes, drawn);
+    EXPECT_EQ(part.pixelColor(0, 9), QColor(0, 255, 0));
+    EXPECT_EQ(part.pixelColor(10, 2), QColor(255, 0, 0));
+
+    // Another window over part of it: the frame is painted around it, through an image.
+    w.clear = QColor(255, 0, 0);
+    QWidget cover(&parent);
+    cover.setGeometry(60, 40, 30, 20);
+    cover.setAutoFillBackground(true);
+    QPalette palette = cover.palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 0));
+    cover.setPalette(palette);
+    cover.show();
+    cover.raise();
+    QCoreApplication::processEvents();
+    w.repaint();
+    EXPECT_FALSE(w.LastPaintReadStraight());
+    store = BackingImage(parent);
+    ASSERT_NE(store, nullptr);
+    EXPECT_EQ(store->pixelColor(70, 50).rgb(), QColor(255, 255, 0).rgb());
+    EXPECT_EQ(store->pixelColor(37 + 5, 23 + 5).rgb(), QColor(255, 0, 0).rgb());
+    EXPECT_EQ(store->pixelColor(37, 23 + 69).rgb(), QColor(0, 255, 0).rgb());
 }
 
 TEST(OpenGLSurface, DestinationAlphaReadsAsOne)
