@@ -1,6 +1,7 @@
 #include "app/cchildframe.h"
 
 #include "print/printjob.h"
+#include "render/copenglwnd.h"
 
 #include <QFocusEvent>
 #include <QMdiSubWindow>
@@ -62,7 +63,9 @@ bool CChildFrame::OnUpdateCommand(int id, CommandState& state)
 
 void CChildFrame::RefreshView()
 {
-    if (view_)
+    if (auto* glView = qobject_cast<COpenGLWnd*>(view_.data()))
+        glView->RequestFrame();
+    else if (view_)
         view_->update();
 }
 

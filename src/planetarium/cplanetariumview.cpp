@@ -58,7 +58,7 @@ void CPlanetariumView::CameraTurned()
     // before the repaint has happened.
     if (MakeCurrent())
         LoadViewOrientation();
-    update();
+    RequestFrame();
 }
 
 void CPlanetariumView::OnContextCreated()
@@ -95,7 +95,7 @@ void CPlanetariumView::resizeEvent(QResizeEvent* event)
     SetProjection();
     // Pointer tracking before the first paint already finds the camera in place.
     LoadViewOrientation();
-    update();
+    RequestFrame();
 }
 
 void CPlanetariumView::DrawScene()
@@ -142,7 +142,7 @@ void CPlanetariumView::mousePressEvent(QMouseEvent* event)
         pressPoint_ = lastDragPoint_;
         movedSincePress_ = false;
         dragging_ = true;
-        update();
+        RequestFrame();
     }
     COpenGLWnd::mousePressEvent(event);
 }
@@ -281,7 +281,7 @@ void CPlanetariumView::OnZoomIn()
         fieldOfView_ = kMinFieldOfViewRad;
     if (MakeCurrent())
         SetProjection();
-    update();
+    RequestFrame();
 }
 
 void CPlanetariumView::OnZoomOut()
@@ -291,7 +291,7 @@ void CPlanetariumView::OnZoomOut()
         fieldOfView_ = kMaxFieldOfViewRad;
     if (MakeCurrent())
         SetProjection();
-    update();
+    RequestFrame();
 }
 
 void CPlanetariumView::OnFindBody(Body body)
@@ -309,7 +309,7 @@ void CPlanetariumView::MarkObject(int object)
     const bool known = scene_.index && object >= 0 &&
                        object < static_cast<int>(scene_.index->Objects().size());
     marked_ = known ? object : -1;
-    update();
+    RequestFrame();
 }
 
 namespace {

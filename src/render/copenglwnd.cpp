@@ -221,6 +221,12 @@ bool COpenGLWnd::ReadFrameIntoDevice(QPainter& painter)
     return true;
 }
 
+void COpenGLWnd::RequestFrame()
+{
+    frameRequested_ = true;
+    update();
+}
+
 QImage COpenGLWnd::RenderImage()
 {
     if (failed_ || !MakeCurrent())
@@ -242,15 +248,18 @@ void COpenGLWnd::paintEvent(QPaintEvent* event)
     }
     // Night vision maps the frame on screen only; RenderImage keeps the day colours.
     const bool mapNight = NightVision::On() && !DrawsNightColours();
-    // The program asks for new frames with update() or repaint() of the whole window; a
-    // paint of a part of it only (a window moved off it, an overlapping child window
-    // shifted) shows the last frame again, when there is one of the current size.
+    // A paint of a part of the window with nothing changed (a window moved off it, an
+    // overlapping child window shifted) shows the last frame again, when there is one of
+    // the current size and colours; a whole paint or a requested frame draws anew.
     const bool whole = event->region().rectCount() == 1 && event->rect() == rect();
-    if (whole || !frameShown_ || image_.size() != framebuffer_->size()) {
+    if (whole || frameRequested_ || !frameShown_ || shownAtNight_ != NightVision::On() ||
+        image_.size() != framebuffer_->size()) {
         forScreen_ = true;
         DrawFrame();
         forScreen_ = false;
         frameShown_ = true;
+        frameRequested_ = false;
+        shownAtNight_ = NightVision::On();
         // Read back straight into the window's backing store when it can take the whole frame:
         // no copy of it to paint. The framebuffer keeps the frame for a later partial paint.
         if (!mapNight && ReadFrameIntoDevice(painter)) {

@@ -41,6 +41,11 @@ public:
     double PixelRatio() const { return devicePixelRatioF(); }
     // How many times OnContextCreated has run (once at most).
     int ContextCreatedCount() const { return contextCreatedCount_; }
+    // Asks for a new frame: the next paint draws the scene again even when it paints only a
+    // part of the window (a part that another window leaves uncovered). Every change of what
+    // the view shows goes through this, not through update().
+    void RequestFrame();
+
     // True when the last paint read its frame straight into the backing store.
     bool LastPaintReadStraight() const { return readStraight_; }
 
@@ -83,6 +88,8 @@ private:
     QImage image_;  // the last frame read back, top row first
     bool packInvert_ = false;  // the driver can read rows top row first
     bool frameShown_ = false;  // a frame of the current surface was shown
+    bool frameRequested_ = true;  // what the view shows changed since that frame
+    bool shownAtNight_ = false;  // that frame was drawn with night vision on
     bool imageCurrent_ = false;  // image_ holds that frame (else only the framebuffer does)
     bool readStraight_ = false;
     bool failed_ = false;

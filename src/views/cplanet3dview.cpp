@@ -40,7 +40,7 @@ void CPlanet3dView::resizeEvent(QResizeEvent* event)
     COpenGLWnd::resizeEvent(event);
     if (event->size().width() > 0 && event->size().height() > 0) {
         SetProjection();
-        update();
+        RequestFrame();
     }
 }
 
@@ -76,7 +76,7 @@ void CPlanet3dView::keyPressEvent(QKeyEvent* event)
     for (const CameraKey& k : kCameraKeys) {
         if (k.text ? text == QLatin1String(k.text) : event->key() == k.key) {
             (camera_.*k.step)();
-            update();
+            RequestFrame();
             event->accept();
             return;
         }
@@ -98,13 +98,13 @@ void CPlanet3dView::keyPressEvent(QKeyEvent* event)
 void CPlanet3dView::ToggleNames()
 {
     showNames_ = !showNames_;
-    update();
+    RequestFrame();
 }
 
 void CPlanet3dView::ToggleOrbits()
 {
     showOrbits_ = !showOrbits_;
-    update();
+    RequestFrame();
 }
 
 std::array<Vector3, kPlanetCount> CPlanet3dView::Planets() const
@@ -120,7 +120,7 @@ void CPlanet3dView::SetSky(const ShownSky& sky)
 {
     sky_ = sky;
     MakeOrbits();
-    update();
+    RequestFrame();
 }
 
 void CPlanet3dView::MakeOrbits()

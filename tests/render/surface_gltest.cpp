@@ -241,6 +241,17 @@ TEST(OpenGLSurface, AWholePaintReadsTheFrameStraightIntoTheBackingStore)
     EXPECT_EQ(store->pixelColor(70, 50).rgb(), QColor(255, 255, 0).rgb());
     EXPECT_EQ(store->pixelColor(37 + 5, 23 + 5).rgb(), QColor(255, 0, 0).rgb());
     EXPECT_EQ(store->pixelColor(37, 23 + 69).rgb(), QColor(0, 255, 0).rgb());
+
+    // A change of what the view shows, while the other window still covers part of it: the
+    // paint of the uncovered part draws the new frame.
+    const int beforeChange = w.scenes;
+    w.clear = QColor(0, 0, 255);
+    w.RequestFrame();
+    w.repaint(QRect(0, 0, 20, 10));
+    EXPECT_EQ(w.scenes, beforeChange + 1);
+    store = BackingImage(parent);
+    ASSERT_NE(store, nullptr);
+    EXPECT_EQ(store->pixelColor(37 + 5, 23 + 5).rgb(), QColor(0, 0, 255).rgb());
 }
 
 TEST(OpenGLSurface, DestinationAlphaReadsAsOne)
