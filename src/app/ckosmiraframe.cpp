@@ -568,7 +568,7 @@ void CKosmiraFrame::SetNightIcons(bool night)
             const QList<QSize> sizes = day.availableSizes();
             for (const QSize& size : sizes.isEmpty() ? QList<QSize>{toolBar->iconSize()} : sizes)
                 for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
-                    mapped.addPixmap(QPixmap::fromImage(NightVision::Mapped(
+                    mapped.addPixmap(QPixmap::fromImage(NightVision::MappedIcon(
                                          day.pixmap(size, mode).toImage())),
                                      mode);
             action->setIcon(mapped);

@@ -65,6 +65,33 @@ QImage Mapped(const QImage& image)
     return copy;
 }
 
+QImage MappedIcon(const QImage& icon)
+{
+    QImage copy = icon.convertToFormat(QImage::Format_ARGB32);
+    // Mean brightness of the pixels that show (alpha-weighted), 0 to 255.
+    double weighted = 0.0;
+    double coverage = 0.0;
+    for (int y = 0; y < copy.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(copy.constScanLine(y));
+        for (int x = 0; x < copy.width(); ++x) {
+            const double alpha = qAlpha(line[x]) / 255.0;
+            weighted += alpha * qGray(line[x]);
+            coverage += alpha;
+        }
+    }
+    constexpr double kHalfBrightness = 127.5;
+    if (coverage > 0.0 && weighted / coverage < kHalfBrightness) {
+        for (int y = 0; y < copy.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(copy.scanLine(y));
+            for (int x = 0; x < copy.width(); ++x)
+                line[x] = qRgba(255 - qRed(line[x]), 255 - qGreen(line[x]), 255 - qBlue(line[x]),
+                                qAlpha(line[x]));
+        }
+    }
+    Map(copy);
+    return copy;
+}
+
 QPalette Palette()
 {
     QPalette p;

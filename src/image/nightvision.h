@@ -31,6 +31,11 @@ QColor Map(const QColor& colour);
 void Map(QImage& image, int maxRed = kMaxRed);
 // A copy of an image mapped, the original left as it is.
 QImage Mapped(const QImage& image);
+// A toolbar or window icon mapped for the night toolbar: an icon drawn dark on a light bar
+// (black letters, a dark glyph: its opaque pixels average below half brightness) has its
+// brightness turned over first, so that it reads as a bright red glyph on the dark bar
+// instead of vanishing into it; any other icon maps as Mapped does.
+QImage MappedIcon(const QImage& icon);
 
 // The palette and style sheet of widgets, menus and dialogs at night.
 QPalette Palette();

@@ -19,9 +19,11 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -238,6 +240,62 @@ TEST_F(NightVisionTest, SwitchingBackRestoresTheDayColours)
     // By day the ecliptic chart and the toolbar show colours other than red.
     const PixelReport day = Inspect(frame->grab().toImage());
     EXPECT_GT(day.offending, 0);
+}
+
+// The brightest red among the pixels an icon shows (alpha over a half).
+int BrightestShownRed(const QImage& image)
+{
+    const QImage icon = image.convertToFormat(QImage::Format_ARGB32);
+    int brightest = 0;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            if (qAlpha(icon.pixel(x, y)) > 128)
+                brightest = std::max(brightest, qRed(icon.pixel(x, y)));
+    return brightest;
+}
+
+// Black letters drawn for the light day toolbar (동 서 남 북 천, ?) must not vanish into the dark
+// night toolbar: every icon keeps a glyph of at least kReadableRed.
+TEST_F(NightVisionTest, ToolbarIconsStayReadableAtNight)
+{
+    constexpr int kReadableRed = 120;
+    app->SetNightVision(true);
+    QApplication::processEvents();
+    const QToolBar* bar = frame->findChild<QToolBar*>();
+    ASSERT_NE(bar, nullptr);
+    int icons = 0;
+    for (QAction* action : bar->actions()) {
+        if (action->icon().isNull())
+            continue;
+        ++icons;
+        const QImage icon = action->icon().pixmap(bar->iconSize()).toImage();
+        EXPECT_GE(BrightestShownRed(icon), kReadableRed) << action->text().toStdString();
+        EXPECT_EQ(Inspect(icon).offending, 0) << action->text().toStdString();
+    }
+    EXPECT_GE(icons, 10);
+}
+
+TEST(NightColours, IconGlyphsDarkOnLightTurnBrightAndBrightOnesStay)
+{
+    const struct {
+        QRgb glyph, background;  // a 4x4 glyph in the middle of a 16x16 icon
+        int glyphRed;            // its red at night
+    } cases[] = {
+        {qRgba(0, 0, 0, 255), qRgba(0, 0, 0, 0), NightVision::kMaxRed},        // black letter
+        {qRgba(0, 0, 128, 255), qRgba(0, 0, 0, 0), 188},                        // dark blue "?"
+        {qRgba(255, 255, 255, 255), qRgba(0, 0, 0, 0), NightVision::kMaxRed},  // white glyph
+        {qRgba(0, 0, 0, 255), qRgba(255, 255, 255, 255), 0},  // dark on its own white: kept
+    };
+    for (const auto& c : cases) {
+        QImage icon(16, 16, QImage::Format_ARGB32);
+        icon.fill(c.background);
+        for (int y = 6; y < 10; ++y)
+            for (int x = 6; x < 10; ++x)
+                icon.setPixel(x, y, c.glyph);
+        const QImage night = NightVision::MappedIcon(icon);
+        EXPECT_NEAR(qRed(night.pixel(8, 8)), c.glyphRed, 3) << std::hex << c.glyph;
+        EXPECT_EQ(qAlpha(night.pixel(0, 0)), qAlpha(c.background));
+    }
 }
 
 TEST(NightColours, MappingKeepsBrightnessOrderAndHasNoGreenOrBlue)
