@@ -258,13 +258,7 @@ void CKosmiraApp::SetNightVision(bool on)
     setPalette(on ? NightVision::Palette() : dayPalette);
     setStyleSheet(on ? NightVision::StyleSheet() : QString());
     // The window icon too: a maximized child shows it in the menu bar.
-    QIcon icon = KosmiraIcon();
-    if (on) {
-        QIcon mapped;
-        for (const QSize& size : icon.availableSizes())
-            mapped.addPixmap(QPixmap::fromImage(NightVision::Mapped(icon.pixmap(size).toImage())));
-        icon = mapped;
-    }
+    const QIcon icon = on ? NightVision::NightIcon(KosmiraIcon(), QSize(32, 32)) : KosmiraIcon();
     setWindowIcon(icon);
     if (mainFrame) {
         mainFrame->setWindowIcon(icon);

@@ -564,14 +564,7 @@ void CKosmiraFrame::SetNightIcons(bool night)
             if (day.isNull())
                 continue;
             dayIcons.insert(it.key(), day);
-            QIcon mapped;
-            const QList<QSize> sizes = day.availableSizes();
-            for (const QSize& size : sizes.isEmpty() ? QList<QSize>{toolBar->iconSize()} : sizes)
-                for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
-                    mapped.addPixmap(QPixmap::fromImage(NightVision::MappedIcon(
-                                         day.pixmap(size, mode).toImage())),
-                                     mode);
-            action->setIcon(mapped);
+            action->setIcon(NightVision::NightIcon(day, toolBar->iconSize()));
         } else if (dayIcons.contains(it.key())) {
             action->setIcon(dayIcons.value(it.key()));
         }

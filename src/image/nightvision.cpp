@@ -1,6 +1,7 @@
 #include "image/nightvision.h"
 
 #include <QPainter>
+#include <QPixmap>
 #include <QPaintDevice>
 
 #include <algorithm>
@@ -90,6 +91,16 @@ QImage MappedIcon(const QImage& icon)
     }
     Map(copy);
     return copy;
+}
+
+QIcon NightIcon(const QIcon& day, const QSize& fallbackSize)
+{
+    QIcon night;
+    const QList<QSize> sizes = day.availableSizes();
+    for (const QSize& size : sizes.isEmpty() ? QList<QSize>{fallbackSize} : sizes)
+        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
+            night.addPixmap(QPixmap::fromImage(MappedIcon(day.pixmap(size, mode).toImage())), mode);
+    return night;
 }
 
 QPalette Palette()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QImage>
 #include <QPalette>
 #include <QRect>
@@ -36,6 +37,9 @@ QImage Mapped(const QImage& image);
 // brightness turned over first, so that it reads as a bright red glyph on the dark bar
 // instead of vanishing into it; any other icon maps as Mapped does.
 QImage MappedIcon(const QImage& icon);
+// An icon for the night: every size it has (else fallbackSize), normal and disabled, each
+// pixmap through MappedIcon.
+QIcon NightIcon(const QIcon& day, const QSize& fallbackSize);
 
 // The palette and style sheet of widgets, menus and dialogs at night.
 QPalette Palette();

@@ -127,7 +127,7 @@ bool COpenGLWnd::RebuildSurface(int width, int height)
         return false;
     }
     image_ = QImage(width, height, QImage::Format_RGB32);
-    frameShown_ = false;
+    frameRequested_ = true;
     imageCurrent_ = false;
     if (created) {
         packInvert_ = context_->hasExtension(QByteArrayLiteral("GL_MESA_pack_invert"));
@@ -234,7 +234,7 @@ QImage COpenGLWnd::RenderImage()
     forScreen_ = false;
     DrawFrame();
     ReadFrameIntoImage();
-    frameShown_ = false;  // the next paint draws a screen frame again
+    frameRequested_ = true;  // the next paint draws a screen frame again
     return image_;
 }
 
@@ -252,30 +252,25 @@ void COpenGLWnd::paintEvent(QPaintEvent* event)
     // overlapping child window shifted) shows the last frame again, when there is one of
     // the current size and colours; a whole paint or a requested frame draws anew.
     const bool whole = event->region().rectCount() == 1 && event->rect() == rect();
-    if (whole || frameRequested_ || !frameShown_ || shownAtNight_ != NightVision::On() ||
-        image_.size() != framebuffer_->size()) {
+    if (whole || frameRequested_ || shownAtNight_ != NightVision::On()) {
         forScreen_ = true;
         DrawFrame();
         forScreen_ = false;
-        frameShown_ = true;
         frameRequested_ = false;
         shownAtNight_ = NightVision::On();
+        imageCurrent_ = false;
         // Read back straight into the window's backing store when it can take the whole frame:
         // no copy of it to paint. The framebuffer keeps the frame for a later partial paint.
         if (!mapNight && ReadFrameIntoDevice(painter)) {
-            imageCurrent_ = false;
             readStraight_ = true;
             return;
         }
-        ReadFrameIntoImage();
-        if (mapNight)
-            NightVision::Map(image_);
-    } else if (!imageCurrent_) {
-        // The last frame went straight to the screen; the framebuffer still holds it.
+    }
+    if (!imageCurrent_) {
+        // A new frame, or the last one went straight to the screen: the framebuffer holds it.
         ReadFrameIntoImage();
         if (mapNight)
             NightVision::Map(image_);
     }
-    frameShown_ = true;
     painter.drawImage(QPointF(0, 0), image_);
 }

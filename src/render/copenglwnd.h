@@ -87,8 +87,9 @@ private:
     std::unique_ptr<QOpenGLFramebufferObject> framebuffer_;
     QImage image_;  // the last frame read back, top row first
     bool packInvert_ = false;  // the driver can read rows top row first
-    bool frameShown_ = false;  // a frame of the current surface was shown
-    bool frameRequested_ = true;  // what the view shows changed since that frame
+    // The next paint draws anew: what the view shows changed, the surface is new, or the
+    // framebuffer last held a frame for RenderImage rather than the screen.
+    bool frameRequested_ = true;
     bool shownAtNight_ = false;  // that frame was drawn with night vision on
     bool imageCurrent_ = false;  // image_ holds that frame (else only the framebuffer does)
     bool readStraight_ = false;
