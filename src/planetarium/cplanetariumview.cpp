@@ -379,7 +379,8 @@ void CPlanetariumView::paintEvent(QPaintEvent* event)
     const QPointF c(px / ratio, py / ratio);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(255, 120, 60), 1.5));
+    const QColor reticle(255, 120, 60);
+    painter.setPen(QPen(NightVision::On() ? NightVision::Map(reticle) : reticle, 1.5));
     constexpr double kRing = 12.0;
     constexpr double kTick = 6.0;
     painter.drawEllipse(c, kRing, kRing);

@@ -109,6 +109,29 @@ TEST_F(FindObjectTest, MenuItemAndKey)
     EXPECT_TRUE(find->isEnabled());
 }
 
+// The reticle is painted over the finished frame, so night vision must map it too: around the
+// marked object the night picture has no green or blue at all (by day the orange ring shows).
+TEST_F(FindObjectTest, TheReticleIsRedAtNight)
+{
+    const int m42 = app->Index().MessierObject(42);
+    ASSERT_TRUE(view->FindObject(m42));
+    const auto colouredAroundCentre = [&] {
+        const QImage shot = view->grab().toImage();
+        const QPoint c(shot.width() / 2, shot.height() / 2);
+        constexpr int kBoxPx = 24;  // the ring (12 px) and its ticks (6 px)
+        int coloured = 0;
+        for (int y = c.y() - kBoxPx; y <= c.y() + kBoxPx; ++y)
+            for (int x = c.x() - kBoxPx; x <= c.x() + kBoxPx; ++x)
+                coloured += qGreen(shot.pixel(x, y)) > 40 || qBlue(shot.pixel(x, y)) > 40;
+        return coloured;
+    };
+    EXPECT_GT(colouredAroundCentre(), 20);
+    app->SetNightVision(true);
+    QApplication::processEvents();
+    EXPECT_EQ(colouredAroundCentre(), 0);
+    app->SetNightVision(false);
+}
+
 TEST_F(FindObjectTest, CtrlFTypingM42AndEnterCentresAndMarksM42)
 {
     const SkyIndex& index = app->Index();
