@@ -73,7 +73,7 @@ class EmptyWnd : public COpenGLWnd {};
 // A cleared frame: the least a sky paint does.
 class ClearWnd : public COpenGLWnd {
 protected:
-    void DrawScene() override { glClearColor(0, 0, 0, 0); glClear(GL_COLOR_BUFFER_BIT); }
+    void DrawScene() override { ClearFrame(MakeColour(0, 0, 0)); }
 };
 void BM_ClearReadBack(benchmark::State& state)
 {
@@ -131,7 +131,7 @@ struct FormatProbe {
 };
 
 // Read-back alone into BGRA words (the layout of an RGB32 image): shows whether the driver
-// converts pixels on the way out. Arguments: 0 GL_RGB8 (the surface's format), 1 GL_RGBA8.
+// converts pixels on the way out. Arguments: 0 GL_RGB8, 1 GL_RGBA8 (the surface's format).
 void BM_ReadBackFormat(benchmark::State& state)
 {
     FormatProbe probe(state.range(0) == 0 ? GL_RGB8 : GL_RGBA8);
@@ -145,8 +145,8 @@ void BM_ReadBackFormat(benchmark::State& state)
 }
 BENCHMARK(BM_ReadBackFormat)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// A clear up to glFinish: 0 GL_RGB8 (the surface's format), 1 GL_RGBA8 with alpha masked
-// (what an RGBA surface whose destination alpha must stay 1 would need).
+// A clear up to glFinish: 0 GL_RGB8, 1 GL_RGBA8 with alpha masked (a way to keep destination
+// alpha at 1 that the surface does not take), 2 GL_RGBA8 cleared to alpha 1 (the surface's).
 void BM_ClearFormat(benchmark::State& state)
 {
     FormatProbe probe(state.range(0) == 0 ? GL_RGB8 : GL_RGBA8);
@@ -155,13 +155,13 @@ void BM_ClearFormat(benchmark::State& state)
     if (state.range(0) == 1)
         glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
     for (auto _ : state) {
-        glClearColor(0.2f, 0.3f, 0.4f, 0.0f);
+        glClearColor(0.2f, 0.3f, 0.4f, state.range(0) == 2 ? 1.0f : 0.0f);
         glClear(GL_COLOR_BUFFER_BIT);
         glFinish();
     }
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
 }
-BENCHMARK(BM_ClearFormat)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ClearFormat)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The fixed cost of one frame, whole (the timed loop: a cleared scene repainted onto the
 // screen) and stage by stage in counters, each the mean of its own runs in the same process:
@@ -185,8 +185,7 @@ void BM_FrameFixedCost(benchmark::State& state)
     if (!w.MakeCurrent())
         return;
     const double clear = MillisecondsPer(kRuns, [] {
-        glClearColor(0, 0, 0, 0);
-        glClear(GL_COLOR_BUFFER_BIT);
+        COpenGLWnd::ClearFrame(MakeColour(0, 0, 0));
         glFinish();
     });
     QImage target(width, height, QImage::Format_RGB32);
@@ -224,7 +223,7 @@ void BM_FrameFixedCost(benchmark::State& state)
     state.counters["read_straight"] = straight ? 1.0 : 0.0;
     state.counters["screen_update_ms"] = std::max(0.0, whole - render - paint);
 }
-BENCHMARK(BM_FrameFixedCost)->Args({1920, 1080})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FrameFixedCost)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_EmptySceneResizeAndPaint(benchmark::State& state)
 {

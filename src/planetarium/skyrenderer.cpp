@@ -18,6 +18,7 @@
 #include "image/messagesink.h"
 #include "image/textbitmap.h"
 #include "planetarium/skygeometry.h"
+#include "render/copenglwnd.h"
 
 #include <QCoreApplication>
 
@@ -265,9 +266,7 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     atlas_.SetNight(night_);
     const Colour background =
         night_ ? NightColour(scene_.colours.skyBackground) : scene_.colours.skyBackground;
-    glClearColor(ColourRed(background) / 255.0f, ColourGreen(background) / 255.0f,
-                 ColourBlue(background) / 255.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    COpenGLWnd::ClearFrame(background);
     ApplyViewOrientation(centre);
 
     const ShownSky& sky = scene_.sky;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/displaycolors.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -12,7 +14,8 @@ class QPainter;
 
 // Base window of the OpenGL views. It never renders into the window itself: a GL context
 // (compatibility profile, depth of at least 16 bits) draws on an off-screen surface into a
-// framebuffer object of the client size in device pixels with an RGB colour buffer, and
+// framebuffer object of the client size in device pixels with an RGBA colour buffer whose
+// alpha stays 1 (scenes clear with ClearFrame), and
 // every paint shows the finished image in one piece (a paint of part of the window only shows
 // the last frame again), read back straight into the window's backing store when nothing
 // covers the window. The framebuffer is rebuilt only on resize; the context lives as long as
@@ -45,6 +48,11 @@ public:
     // part of the window (a part that another window leaves uncovered). Every change of what
     // the view shows goes through this, not through update().
     void RequestFrame();
+
+    // Clears the colour buffer of the current context to a background colour with alpha 1.
+    // Every scene starts with it: the frame is read back as opaque RGB32 words, and additive
+    // blending (GL_SRC_ALPHA, GL_DST_ALPHA) needs a destination alpha of 1.
+    static void ClearFrame(Colour background);
 
     // True when the last paint read its frame straight into the backing store.
     bool LastPaintReadStraight() const { return readStraight_; }

@@ -17,8 +17,6 @@ constexpr Body kPlanetBodies[kPlanetCount] = {Body::Mercury, Body::Venus,   Body
                                               Body::Uranus,  Body::Neptune, Body::Pluto};
 constexpr int kOrbitPoints = 180;
 
-constexpr double kInv255 = 0.00392156862745098;
-
 void SetColour(Colour c)
 {
     glColor3ub(static_cast<GLubyte>(ColourRed(c)), static_cast<GLubyte>(ColourGreen(c)),
@@ -138,11 +136,7 @@ void CPlanet3dView::DrawScene()
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_DEPTH_TEST);
-    const Colour sky = colours_.skyBackground;
-    glClearColor(static_cast<GLclampf>(ColourRed(sky) * kInv255),
-                 static_cast<GLclampf>(ColourGreen(sky) * kInv255),
-                 static_cast<GLclampf>(ColourBlue(sky) * kInv255), 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    ClearFrame(colours_.skyBackground);
 
     const std::array<double, 16> axes = Planet3dCamera::AxisChange();
     glMultMatrixd(axes.data());

@@ -9,6 +9,7 @@
 #include "catalog/typeimagecache.h"
 #include "format/skytext.h"
 #include "image/dibimage.h"
+#include "render/copenglwnd.h"
 #include "image/messagesink.h"
 #include "image/textbitmap.h"
 #include "planetarium/skygeometry.h"
@@ -57,9 +58,7 @@ void ImmediateSky::Draw(const SphericalCoord& centre, const LayerFlags& flags,
     glBlendFunc(GL_SRC_ALPHA, GL_DST_ALPHA);
     glPixelZoom(GLfloat(labelScale), GLfloat(labelScale));
     const Colour background = scene_.colours.skyBackground;
-    glClearColor(ColourRed(background) / 255.0f, ColourGreen(background) / 255.0f,
-                 ColourBlue(background) / 255.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    COpenGLWnd::ClearFrame(background);
     SkyRenderer::ApplyViewOrientation(centre);
 
     const ShownSky& sky = scene_.sky;

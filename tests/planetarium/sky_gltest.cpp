@@ -4,6 +4,7 @@
 #include "catalog/deepstarindex.h"
 #include "planetarium/cplanetariumview.h"
 #include "planetarium/skyrenderer.h"
+#include "opaqueframe.h"
 #include "testsky.h"
 
 #include <QDir>
@@ -187,6 +188,8 @@ TEST_F(SkyRender, DefaultSkyLooksTheSameInBothModes)
         RecordProperty(pass == 0 ? "differing_default" : "differing_all",
                        std::to_string(fraction));
         EXPECT_LT(fraction, kMaxDifferingFraction) << "pass " << pass;
+        EXPECT_EQ(NonOpaqueWords(batched), 0) << "pass " << pass;
+        EXPECT_EQ(NonOpaqueWords(immediate), 0) << "pass " << pass;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "render/copenglwnd.h"
+#include "opaqueframe.h"
 
 #include <QBackingStore>
 #include <QCoreApplication>
@@ -41,17 +42,15 @@ protected:
         // Leave a different matrix behind: the next paint must start from identity again.
         glTranslated(1.0, 2.0, 3.0);
         glDisable(GL_SCISSOR_TEST);
-        glClearColor(clear.redF(), clear.greenF(), clear.blueF(), 0.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
+        ClearFrame(MakeColour(clear.red(), clear.green(), clear.blue()));
         if (markLowerLeft) {
             glEnable(GL_SCISSOR_TEST);
             glScissor(0, 0, 1, 1);
-            glClearColor(0.0f, 1.0f, 0.0f, 0.0f);
-            glClear(GL_COLOR_BUFFER_BIT);
+            ClearFrame(MakeColour(0, 255, 0));
             glDisable(GL_SCISSOR_TEST);
         }
         if (blendTest) {
-            // Destination alpha must read as 1 on a surface without alpha: 0.2 + 0.4.
+            // Destination alpha must read as 1 after ClearFrame: 0.2 + 0.4, and stay 1.
             glMatrixMode(GL_PROJECTION);
             glPushMatrix();
             glLoadIdentity();
@@ -59,7 +58,7 @@ protected:
             glLoadIdentity();
             glEnable(GL_BLEND);
             glBlendFunc(GL_SRC_ALPHA, GL_DST_ALPHA);
-            glColor4f(0.4f, 0.0f, 0.0f, 1.0f);
+            glColor4f(0.8f, 0.0f, 0.0f, 0.5f);  // adds 0.8 * 0.5; alpha 0.5 * 0.5 + 1 * 1
             glBegin(GL_QUADS);
             glVertex2d(-1, -1);
             glVertex2d(1, -1);
@@ -123,7 +122,7 @@ TEST(OpenGLSurface, ResizeToZeroKeepsThePreviousSurface)
     EXPECT_TRUE(w.MakeCurrent());
 }
 
-TEST(OpenGLSurface, SceneStartsFromModelViewIdentityWithDepthAndNoAlpha)
+TEST(OpenGLSurface, SceneStartsFromModelViewIdentityWithDepthAndAlpha)
 {
     ProbeWnd w;
     ShowAt(w, 64, 48);
@@ -132,7 +131,7 @@ TEST(OpenGLSurface, SceneStartsFromModelViewIdentityWithDepthAndNoAlpha)
     EXPECT_EQ(w.scenes >= 2, true);
     EXPECT_TRUE(w.identityOnEntry);
     EXPECT_GE(w.depthBits, 16);
-    EXPECT_EQ(w.alphaBits, 0);
+    EXPECT_EQ(w.alphaBits, 8);
     EXPECT_EQ(w.Context()->format().profile() == QSurfaceFormat::CoreProfile, false);
 }
 
@@ -262,7 +261,8 @@ TEST(OpenGLSurface, DestinationAlphaReadsAsOne)
     ShowAt(w, 32, 32);
     const QImage image = w.RenderImage();
     constexpr int kToleranceLevels = 2;
-    EXPECT_NEAR(image.pixelColor(16, 16).red(), 153, kToleranceLevels);  // 0.2 + 0.4 * 1
+    EXPECT_NEAR(image.pixelColor(16, 16).red(), 153, kToleranceLevels);  // 0.2 + 0.4
+    EXPECT_EQ(NonOpaqueWords(image), 0);
 }
 
 TEST(OpenGLSurface, TwoWindowsKeepTheirOwnContextsAndPictures)

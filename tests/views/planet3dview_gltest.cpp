@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "astro/time/juliandate.h"
+#include "opaqueframe.h"
 #include "views/cplanet3dview.h"
 
 namespace {
@@ -201,6 +202,10 @@ TEST_F(Planet3dViewTest, LaterBodiesCoverEarlierOnes)
     auto view = MakeView();
     const QImage image = view->RenderImage();
     EXPECT_EQ(image.pixel(kSide / 2, kSide / 2), Rgb(colours.planets[kPluto]));
+    // Orbits and the added names keep the frame opaque.
+    view->ToggleNames();
+    view->ToggleOrbits();
+    EXPECT_EQ(NonOpaqueWords(view->RenderImage()), 0);
 }
 
 TEST_F(Planet3dViewTest, ResizeKeepsTheSquareProportions)
