@@ -65,7 +65,7 @@ int DeepStarIndex::CellsInBand(int band)
     return std::max(1, int(std::floor(kTwoPi * std::cos(nearEquator) / kBandRad)));
 }
 
-std::size_t DeepStarIndex::CellOf(double raRad, double decRad)
+std::uint32_t DeepStarIndex::FirstCellOfBand(int band)
 {
     static const std::vector<std::uint32_t> firstCell = [] {
         std::vector<std::uint32_t> first(kBands + 1, 0);
@@ -73,18 +73,20 @@ std::size_t DeepStarIndex::CellOf(double raRad, double decRad)
             first[b + 1] = first[b] + std::uint32_t(CellsInBand(b));
         return first;
     }();
+    return firstCell[std::size_t(std::clamp(band, 0, kBands))];
+}
+
+std::size_t DeepStarIndex::CellOf(double raRad, double decRad)
+{
     const int band = BandOf(decRad);
     const int n = CellsInBand(band);
     const int cell = std::min(n - 1, int(WrapRa(raRad) / (kTwoPi / n)));
-    return firstCell[band] + std::size_t(cell);
+    return FirstCellOfBand(band) + std::size_t(cell);
 }
 
 DeepStarIndex::DeepStarIndex(std::vector<DeepStar> stars)
 {
-    bandStart_.assign(kBands + 1, 0);
-    for (int b = 0; b < kBands; ++b)
-        bandStart_[b + 1] = bandStart_[b] + std::uint32_t(CellsInBand(b));
-    const std::size_t cells = bandStart_.back();
+    const std::size_t cells = FirstCellOfBand(kBands);
 
     std::vector<std::uint32_t> cellOf(stars.size());
     for (std::size_t i = 0; i < stars.size(); ++i)
@@ -121,17 +123,15 @@ const DeepStar* DeepStarIndex::FindHip(std::uint32_t hip) const
 }
 
 void DeepStarIndex::CellsInCircle(const Vector3& centre, double radiusRad,
-                                  std::vector<Range>& out) const
+                                  std::vector<Range>& out)
 {
-    if (stars_.empty())
-        return;
     auto addCells = [&](int band, int first, int last) {  // first..last inclusive, in range
-        const std::uint32_t base = bandStart_[band];
+        const std::uint32_t base = FirstCellOfBand(band);
         out.push_back({base + std::uint32_t(first), base + std::uint32_t(last) + 1});
     };
     if (radiusRad >= kPi / 2) {
         // Half the sky or more: every cell (the exact test still applies to each star).
-        out.push_back({0, std::uint32_t(CellCount())});
+        out.push_back({0, FirstCellOfBand(kBands)});
         return;
     }
     const double length = std::sqrt(centre.Dot(centre));

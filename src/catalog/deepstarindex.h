@@ -57,21 +57,24 @@ public:
     void ForEachInCircle(const Vector3& centre, double radiusRad, float brighterThan,
                          float limit, Visit&& visit) const;
 
-    // Cells a circle touches, as runs [begin, end) of cell numbers; appended to out.
+    // Cells a circle touches, as runs [begin, end) of cell numbers; appended to out. The
+    // cells are the same for every list, so other lists (the naked-eye stars' quadrilaterals)
+    // are grouped by them too.
     struct Range {
         std::uint32_t begin, end;
     };
-    void CellsInCircle(const Vector3& centre, double radiusRad, std::vector<Range>& out) const;
+    static void CellsInCircle(const Vector3& centre, double radiusRad, std::vector<Range>& out);
 
     static constexpr int kBands = 90;  // 2 degrees each
     static int CellsInBand(int band);
+    // Number of the first cell of a band (0 to kBands; FirstCellOfBand(kBands): all cells).
+    static std::uint32_t FirstCellOfBand(int band);
     static std::size_t CellOf(double raRad, double decRad);
     std::size_t CellCount() const { return cellStart_.empty() ? 0 : cellStart_.size() - 1; }
 
 private:
     std::vector<DeepStar> stars_;
     std::vector<std::uint32_t> cellStart_;  // cell i holds stars_[cellStart_[i], cellStart_[i+1])
-    std::vector<std::uint32_t> bandStart_;  // first cell of each band, and the total at the end
     std::vector<std::uint32_t> byHip_;      // indices into stars_ in Hipparcos order
     mutable std::vector<Range> scratch_;    // reused by ForEachInCircle (GUI thread only)
 };
@@ -85,6 +88,8 @@ template <typename Visit>
 void DeepStarIndex::ForEachInCircle(const Vector3& centre, double radiusRad, float brighterThan,
                                     float limit, Visit&& visit) const
 {
+    if (stars_.empty())
+        return;
     scratch_.clear();
     CellsInCircle(centre, radiusRad, scratch_);
     const double cosRadius = radiusRad >= 3.141592653589793 ? -2.0 : std::cos(radiusRad);

@@ -18,3 +18,12 @@ bool IsEar(const std::vector<SphericalCoord>& w, std::size_t i);
 // appended) or when no ear is left (the triangles found so far stay in `out`).
 bool TriangulatePolygon(const std::vector<SphericalCoord>& outline,
                         std::vector<SphericalCoord>& out);
+
+// Turns a triangulation on the sphere (three entries per triangle, a vertex shared by
+// triangles given by equal coordinates) into the constrained Delaunay one of the same
+// region: Lawson's flips of shared edges until no triangle's circumcircle holds the far
+// vertex of a neighbour. The outline's edges stay; the region is covered once, as before,
+// by triangles with the largest smallest angles instead of the long slivers ear clipping
+// leaves (a rasterizer's cost grows with the length of the edges inside the region).
+// Triangles keep their turning direction. Returns the number of flips made.
+std::size_t FlipToDelaunay(std::vector<SphericalCoord>& triangles);

@@ -5,6 +5,7 @@
 #include "astro/math/angles.h"
 
 #include <algorithm>
+#include <numeric>
 #include <cmath>
 
 namespace SkyGeometry {
@@ -162,6 +163,48 @@ StarArrays StarQuads(const CatalogList<Star>& stars)
     for (const auto& star : stars)
         AppendStarQuad(arrays, star.position, star.sizeFactor, star.colour);
     return arrays;
+}
+
+StarCells::StarCells(const CatalogList<Star>& stars)
+{
+    const std::size_t cells = DeepStarIndex::FirstCellOfBand(DeepStarIndex::kBands);
+    std::vector<std::uint32_t> cellOf(stars.size());
+    cellStart_.assign(cells + 1, 0);
+    for (std::size_t i = 0; i < stars.size(); ++i) {
+        cellOf[i] = std::uint32_t(DeepStarIndex::CellOf(stars[i].position.lon, stars[i].position.lat));
+        ++cellStart_[cellOf[i] + 1];
+        marginRad_ = std::max(marginRad_, std::atan(double(stars[i].sizeFactor) * kStarSizeScale *
+                                                    std::sqrt(2.0)));
+    }
+    for (std::size_t c = 0; c < cells; ++c)
+        cellStart_[c + 1] += cellStart_[c];
+    byCell_.resize(stars.size());
+    std::vector<std::uint32_t> next(cellStart_.begin(), cellStart_.end() - 1);
+    for (std::size_t i = 0; i < stars.size(); ++i)
+        byCell_[next[cellOf[i]]++] = std::uint32_t(i);
+}
+
+void StarCells::CornersInCircle(const Vector3& centre, double radiusRad,
+                                std::vector<std::uint32_t>& out) const
+{
+    out.clear();
+    const double reach = radiusRad + marginRad_;
+    stars_.clear();
+    if (reach >= kPi / 2) {
+        stars_.resize(byCell_.size());
+        std::iota(stars_.begin(), stars_.end(), 0u);
+    } else {
+        cells_.clear();
+        DeepStarIndex::CellsInCircle(centre, reach, cells_);
+        for (const DeepStarIndex::Range& run : cells_)
+            stars_.insert(stars_.end(), byCell_.begin() + cellStart_[run.begin],
+                          byCell_.begin() + cellStart_[run.end]);
+        std::sort(stars_.begin(), stars_.end());
+    }
+    out.reserve(stars_.size() * 4);
+    for (std::uint32_t i : stars_)
+        for (std::uint32_t k = 0; k < 4; ++k)
+            out.push_back(4 * i + k);
 }
 
 void ViewCircle(const double modelView[16], const double projection[16], Vector3* centre,

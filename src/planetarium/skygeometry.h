@@ -1,20 +1,18 @@
 #pragma once
 
 #include "astro/math/angles.h"
-
 #include "astro/math/matrix3.h"
 #include "astro/math/sphericalcoord.h"
 #include "astro/math/vector3.h"
-
-#include "astro/math/matrix3.h"
 #include "catalog/catalogset.h"
+#include "catalog/deepstarindex.h"
 #include "planetarium/layerflags.h"
 
 #include <array>
-
-struct ShownSky;
 #include <cstdint>
 #include <vector>
+
+struct ShownSky;
 
 // What the sky draws, as plain vertex lists on the unit sphere: no GL calls here, so the
 // shapes can be checked without a context. Each list of segments holds two vertices per
@@ -83,6 +81,30 @@ std::vector<float> FigureArray(const CatalogList<ConstellationLine>& lines);
 std::vector<float> BoundaryArray(const CatalogList<BoundarySegment>& boundaries);
 // One quadrilateral per star, in list order, in its colour at full alpha.
 StarArrays StarQuads(const CatalogList<Star>& stars);
+
+// The naked-eye stars grouped by the sky's cells (DeepStarIndex::CellOf), so that a frame
+// submits only the quadrilaterals of the cells its view touches: about a tenth of the list
+// at the opening field of view.
+class StarCells {
+public:
+    StarCells() = default;
+    explicit StarCells(const CatalogList<Star>& stars);
+
+    // Replaces out with the corner numbers (4i to 4i + 3: star i's quadrilateral in
+    // StarQuads' arrays) of every star whose quadrilateral may reach into the circle of
+    // radiusRad around the unit vector centre (J2000), in catalogue order, the order the
+    // whole list is drawn in; every star when the circle covers a hemisphere.
+    void CornersInCircle(const Vector3& centre, double radiusRad,
+                         std::vector<std::uint32_t>& out) const;
+    std::size_t Size() const { return byCell_.size(); }
+
+private:
+    std::vector<std::uint32_t> byCell_;     // star numbers, cell after cell
+    std::vector<std::uint32_t> cellStart_;  // cell c holds byCell_[cellStart_[c], [c + 1])
+    double marginRad_ = 0.0;                // the farthest quadrilateral corner from its star
+    mutable std::vector<DeepStarIndex::Range> cells_;   // scratch (GUI thread only)
+    mutable std::vector<std::uint32_t> stars_;          // scratch
+};
 
 // The circle of the sky a perspective view covers: its centre (the viewing direction, a unit
 // vector in the frame the column-major model-view matrix takes to eye space, which must be a

@@ -13,6 +13,7 @@
 #include "astro/ephemeris/sun.h"
 #include "catalog/catalogset.h"
 #include "catalog/deepstarindex.h"
+#include "catalog/triangulation.h"
 #include "catalog/typeimagecache.h"
 #include "image/dibimage.h"
 #include "image/messagesink.h"
@@ -151,10 +152,15 @@ void SkyRenderer::BuildStaticGeometry()
     grid_ = SkyGeometry::FloatArray(SkyGeometry::GridSegments(4));
     ground_ = SkyGeometry::FloatArray(SkyGeometry::GroundTriangles());
     horizon_ = SkyGeometry::FloatArray(SkyGeometry::HorizonSegments());
-    milkyWay_ = SkyGeometry::FloatArray(c.milkyWay.triangles);
+    // The same band in triangles without the long slivers of ear clipping, which cost a
+    // software rasterizer most of a frame where the band crosses the view.
+    std::vector<SphericalCoord> band = c.milkyWay.triangles;
+    FlipToDelaunay(band);
+    milkyWay_ = SkyGeometry::FloatArray(band);
     figures_ = SkyGeometry::FigureArray(c.constellationLines);
     boundaries_ = SkyGeometry::BoundaryArray(c.boundaries);
     stars_ = SkyGeometry::StarQuads(c.stars);
+    starCells_ = SkyGeometry::StarCells(c.stars);
     nightStarColours_.clear();
 
     starNameSlots_.clear();
@@ -343,9 +349,10 @@ void SkyRenderer::DrawMilkyWay()
     DrawSegments(milkyWay_, GL_TRIANGLES);
 }
 
-void SkyRenderer::DrawStarArrays(const SkyGeometry::StarArrays& arrays)
+void SkyRenderer::DrawStarArrays(const SkyGeometry::StarArrays& arrays,
+                                 const std::vector<std::uint32_t>* corners)
 {
-    if (arrays.vertices.empty())
+    if (arrays.vertices.empty() || (corners && corners->empty()))
         return;
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
@@ -356,7 +363,10 @@ void SkyRenderer::DrawStarArrays(const SkyGeometry::StarArrays& arrays)
     if (night_)
         colours = &arrays == &stars_ ? NightStarColours().data() : FaintNightColours().data();
     glColorPointer(4, GL_UNSIGNED_BYTE, 0, colours);
-    glDrawArrays(GL_QUADS, 0, GLsizei(arrays.CornerCount()));
+    if (corners)
+        glDrawElements(GL_QUADS, GLsizei(corners->size()), GL_UNSIGNED_INT, corners->data());
+    else
+        glDrawArrays(GL_QUADS, 0, GLsizei(arrays.CornerCount()));
     glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
@@ -406,7 +416,13 @@ void SkyRenderer::DrawStars(bool faint)
         }
         DrawStarArrays(faintStars_);
     }
-    DrawStarArrays(stars_);
+    // Only the naked-eye stars of the cells the view touches: the rest would be transformed
+    // and clipped away one corner at a time.
+    Vector3 centre;
+    double radiusRad = 0.0;
+    SkyGeometry::ViewCircle(modelView_, projection_, &centre, &radiusRad);
+    starCells_.CornersInCircle(centre, radiusRad, shownStarCorners_);
+    DrawStarArrays(stars_, &shownStarCorners_);
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_TEXTURE_2D);
 }

@@ -92,7 +92,9 @@ private:
     void DrawNgc();
     void DrawMilkyWay();
     void DrawStars(bool faint);
-    void DrawStarArrays(const SkyGeometry::StarArrays& arrays);
+    // Draws the quadrilaterals of the arrays, or only those of the given corner numbers.
+    void DrawStarArrays(const SkyGeometry::StarArrays& arrays,
+                        const std::vector<std::uint32_t>* corners = nullptr);
     void BuildFaintStars(const SkyGeometry::FaintStarView& view);
     const std::vector<std::uint8_t>& FaintNightColours();
     void DrawStarNames();
@@ -138,6 +140,8 @@ private:
     std::vector<float> figures_;
     std::vector<float> boundaries_;  // equinox 1875, drawn under the precession matrix
     SkyGeometry::StarArrays stars_;
+    SkyGeometry::StarCells starCells_;              // stars_ by sky cell
+    std::vector<std::uint32_t> shownStarCorners_;  // the corners a frame draws (capacity kept)
     // The faint stars of the deep list inside the view, built again only when the view they
     // were chosen for changed (capacity kept), and their night colours, mapped when first
     // needed after a build.

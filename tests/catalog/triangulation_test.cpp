@@ -1,3 +1,4 @@
+#include "astro/math/angles.h"
 #include "catalog/catalogfile.h"
 #include "catalog/catalogparser.h"
 #include "catalog/milkyway.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -130,18 +132,23 @@ TEST(MilkyWayOutline, FewerThan610PointsBuildNothing)
     EXPECT_TRUE(band.outline.empty());
 }
 
+// The shipped band's points and outline.
+MilkyWay ShippedBand()
+{
+    MilkyWay band;
+    CatalogFile file;
+    if (file.ReadLines(ShippedPath("data/milkyway.dat")))
+        for (std::size_t i = 0; i < file.LineCount(); ++i)
+            band.points.push_back(ParseMilkyWayLine(file.Line(i)));
+    band.BuildOutline();
+    return band;
+}
+
 TEST(MilkyWayOutline, ShippedOutlineTriangulates)
 {
-    const std::string path = ShippedPath("data/milkyway.dat");
-    if (!Exists(path))
-        GTEST_SKIP() << "data/milkyway.dat is not shipped yet";
-    CatalogFile file;
-    ASSERT_TRUE(file.ReadLines(path));
-    MilkyWay band;
-    for (std::size_t i = 0; i < file.LineCount(); ++i)
-        band.points.push_back(ParseMilkyWayLine(file.Line(i)));
+    MilkyWay band = ShippedBand();
     ASSERT_GE(band.points.size(), 610u);
-    ASSERT_TRUE(band.BuildOutline());
+    ASSERT_EQ(band.outline.size(), 610u);
     ASSERT_TRUE(TriangulatePolygon(band.outline, band.triangles));
     EXPECT_EQ(band.triangles.size(), 3u * 608u);
     // The band covers a sizeable part of the sky, and every triangle turns the same way.
@@ -155,4 +162,64 @@ TEST(MilkyWayOutline, ShippedOutlineTriangulates)
     }
     EXPECT_GT(area, 0.5);
     EXPECT_LT(area, 2 * 3.14159265358979323846);
+}
+
+// A rhombus 0.4 rad wide and 0.1 rad high, ear-clipped across its long diagonal: the
+// Delaunay triangulation crosses it by the short one, over the same area.
+TEST(Delaunay, ARhombusTakesItsShortDiagonal)
+{
+    const SphericalCoord n(0.0, 0.05), e(0.2, 0.0), s(0.0, -0.05), w(-0.2, 0.0);
+    Points t;
+    ASSERT_TRUE(TriangulatePolygon({n, e, s, w}, t));
+    ExpectStartsWith(t, {w, n, e});  // the long diagonal w-e first
+    const double area = SolidAngle(t[0], t[1], t[2]) + SolidAngle(t[3], t[4], t[5]);
+    EXPECT_EQ(FlipToDelaunay(t), 1u);
+    ASSERT_EQ(t.size(), 6u);
+    for (std::size_t k = 0; k < 6; k += 3) {
+        int ends = 0;  // n and s are in both triangles now
+        for (std::size_t j = 0; j < 3; ++j)
+            ends += (t[k + j].lat == n.lat || t[k + j].lat == s.lat) && t[k + j].lon == 0.0;
+        EXPECT_EQ(ends, 2) << k / 3;
+        EXPECT_TRUE(t[k + 2].IsClockwise(t[k], t[k + 1])) << k / 3;
+    }
+    constexpr double kAreaToleranceSr = 1e-15;
+    EXPECT_NEAR(SolidAngle(t[0], t[1], t[2]) + SolidAngle(t[3], t[4], t[5]), area,
+                kAreaToleranceSr);
+    EXPECT_EQ(FlipToDelaunay(t), 0u);  // and stays
+}
+
+// The shipped band after the flips: the same area, every triangle turned as before, no
+// edge longer than 40 degrees (ear clipping leaves one of 168), half the edge length, and
+// nothing left to flip.
+TEST(Delaunay, TheShippedBandKeepsItsAreaWithShorterEdges)
+{
+    const MilkyWay band = ShippedBand();
+    ASSERT_EQ(band.outline.size(), 610u);
+    Points t;
+    ASSERT_TRUE(TriangulatePolygon(band.outline, t));
+    auto measure = [](const Points& list, double* area, double* longestDeg, double* totalDeg) {
+        *area = *longestDeg = *totalDeg = 0.0;
+        for (std::size_t k = 0; k < list.size(); k += 3) {
+            EXPECT_TRUE(list[k + 2].IsClockwise(list[k], list[k + 1])) << k / 3;
+            *area += SolidAngle(list[k], list[k + 1], list[k + 2]);
+            for (std::size_t j = 0; j < 3; ++j) {
+                const double d = std::acos(std::min(1.0, list[k + j].ToVector().Dot(
+                                                             list[k + (j + 1) % 3].ToVector()))) /
+                                 kDegToRad;
+                *longestDeg = std::max(*longestDeg, d);
+                *totalDeg += d;
+            }
+        }
+    };
+    double area0, longest0, total0, area1, longest1, total1;
+    measure(t, &area0, &longest0, &total0);
+    EXPECT_GT(FlipToDelaunay(t), 1000u);
+    ASSERT_EQ(t.size(), 3u * 608u);
+    measure(t, &area1, &longest1, &total1);
+    constexpr double kAreaToleranceSr = 1e-9;
+    EXPECT_NEAR(area1, area0, kAreaToleranceSr);
+    EXPECT_GT(longest0, 160.0);
+    EXPECT_LT(longest1, 40.0);
+    EXPECT_LT(total1, 0.6 * total0);
+    EXPECT_EQ(FlipToDelaunay(t), 0u);
 }

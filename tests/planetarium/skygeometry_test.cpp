@@ -434,3 +434,51 @@ TEST(SkyArrays, MilkyWayPointsBecomeThreeFloatsEach)
 }
 
 }  // namespace
+
+// The stars of the cells a view touches against a scan of the whole list: a star within the
+// view circle always has its four corners drawn, in catalogue order, on a table of views at
+// the poles, across the 0 h line and wider than a hemisphere.
+TEST(SkyArrays, StarCellsHoldEveryStarOfTheViewInCatalogueOrder)
+{
+    CatalogList<Star> stars;
+    for (int dec = -89; dec <= 89; dec += 2)
+        for (int ra = 0; ra < 360; ra += 3)
+            stars.push_back(Star(Deg(ra + 0.5 * (dec % 3), dec), 'A', float(std::abs(ra + dec) % 8)));
+    const SkyGeometry::StarCells cells(stars);
+    ASSERT_EQ(cells.Size(), stars.size());
+    struct View {
+        double raDeg, decDeg, radiusDeg;
+        std::size_t mostStars;  // a narrow view reads its cells only
+    };
+    const View kViews[] = {
+        {0.0, 90.0, 10.0, 800},   {123.0, -90.0, 4.0, 400},  {0.0, 0.0, 20.0, 1400},
+        {359.7, 31.0, 3.0, 150},  {180.0, -45.0, 40.0, 6000}, {60.0, 10.0, 95.0, 16110},
+    };
+    std::vector<std::uint32_t> corners;
+    for (const View& view : kViews) {
+        SCOPED_TRACE(view.raDeg);
+        SCOPED_TRACE(view.decDeg);
+        const Vector3 centre = Deg(view.raDeg, view.decDeg).ToVector();
+        cells.CornersInCircle(centre, view.radiusDeg * kDegToRad, corners);
+        ASSERT_EQ(corners.size() % 4, 0u);
+        EXPECT_LE(corners.size() / 4, view.mostStars);
+        std::vector<bool> drawn(stars.size(), false);
+        for (std::size_t k = 0; k < corners.size(); k += 4) {
+            const std::uint32_t star = corners[k] / 4;
+            ASSERT_LT(star, stars.size());
+            for (std::uint32_t j = 0; j < 4; ++j) {
+                ASSERT_EQ(corners[k + j], 4 * star + j);
+            }
+            if (k > 0) {
+                ASSERT_LT(corners[k - 4], corners[k]);  // ascending: catalogue order
+            }
+            drawn[star] = true;
+        }
+        for (std::size_t i = 0; i < stars.size(); ++i) {
+            const double cosAngle = stars[i].position.ToVector().Dot(centre);
+            if (cosAngle >= std::cos(view.radiusDeg * kDegToRad)) {
+                EXPECT_TRUE(drawn[i]) << "star " << i;
+            }
+        }
+    }
+}
