@@ -417,6 +417,29 @@ std::size_t SkyIndex::AddStars(const std::vector<HipStar>& stars)
         hipNames_.push_back({static_cast<std::uint32_t>(h.hip), static_cast<std::uint32_t>(i),
                              static_cast<std::uint32_t>(o.names.size() - 1)});
     }
+    struct Entry {
+        double magnitude;
+        std::uint32_t object, name;
+        bool operator<(const Entry& o) const
+        {
+            return magnitude != o.magnitude ? magnitude < o.magnitude : object < o.object;
+        }
+    };
+    std::vector<Entry> brightness(hipNames_.size());
+    for (std::size_t k = 0; k < hipNames_.size(); ++k) {
+        const double m = objects_[hipNames_[k].object].magnitude;
+        brightness[k] = {std::isnan(m) ? 99.0 : m, hipNames_[k].object, std::uint32_t(k)};
+    }
+    // Only the brightest are kept in order: more than a list of hits shows.
+    if (brightness.size() > kBrightHipNames) {
+        std::nth_element(brightness.begin(), brightness.begin() + kBrightHipNames,
+                         brightness.end());
+        brightness.resize(kBrightHipNames);
+    }
+    std::sort(brightness.begin(), brightness.end());
+    hipNamesByBrightness_.resize(brightness.size());
+    for (std::size_t k = 0; k < brightness.size(); ++k)
+        hipNamesByBrightness_[k] = brightness[k].name;
     return newCount;
 }
 
@@ -472,10 +495,24 @@ std::vector<SearchHit> SkyIndex::Find(const std::string& query, std::size_t limi
     // The "HIP n" names AddStars gave, read from the numbers.
     if (!hipNames_.empty() && std::all_of(q.begin(), q.end(), IsHipKeyChar)) {
         char32_t key[16];
-        for (const HipName& h : hipNames_) {
-            const int rank = MatchRank(key, HipKey(h.hip, key), q);
-            if (rank >= 0)
+        const bool digits =
+            std::any_of(q.begin(), q.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; });
+        if (!digits && (limit <= hipNamesByBrightness_.size() ||
+                        hipNamesByBrightness_.size() == hipNames_.size())) {
+            // Letters only ("H", "HIP"): every number's name holds them alike, in "hip". The
+            // hits keep the brightest first, so the brightest `limit` names are all that count.
+            const int rank = MatchRank(key, HipKey(hipNames_.front().hip, key), q);
+            const std::size_t count = std::min(limit, hipNamesByBrightness_.size());
+            for (std::size_t k = 0; rank >= 0 && k < count; ++k) {
+                const HipName& h = hipNames_[hipNamesByBrightness_[k]];
                 add(h.object, h.name, rank);
+            }
+        } else {
+            for (const HipName& h : hipNames_) {
+                const int rank = MatchRank(key, HipKey(h.hip, key), q);
+                if (rank >= 0)
+                    add(h.object, h.name, rank);
+            }
         }
     }
     auto order = [this](const SearchHit& a, const SearchHit& b) {

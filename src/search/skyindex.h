@@ -157,6 +157,11 @@ private:
         std::uint32_t hip, object, name;
     };
     std::vector<HipName> hipNames_;
+    // The brightest kBrightHipNames of hipNames_ by the magnitude of their objects, then object
+    // number: a query without digits that "HIP n" names hold holds all of them alike, so only
+    // the brightest can be shown.
+    static constexpr std::size_t kBrightHipNames = 1024;
+    std::vector<std::uint32_t> hipNamesByBrightness_;
     double deepBrightest_ = HUGE_VAL;
 };
 

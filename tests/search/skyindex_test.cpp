@@ -405,6 +405,31 @@ TEST(SkyIndexDeepStars, QueriesOfNumbersAndTheirHits)
         for (const SearchHit& h : hits)
             EXPECT_TRUE(objects.insert(h.object).second) << c.query;
     }
+    // Letters that every "HIP n" name holds: the brightest numbered stars, none brighter left
+    // out, whatever the limit; "H" and "p" also reach other names (Hamal, Capella).
+    for (const char* query : {"HIP", "hi", "H", "p"}) {
+        for (std::size_t limit : {1u, 50u, 200u, 2000u}) {  // beyond the kept brightest too
+            const auto hits = index.Find(query, limit);
+            ASSERT_EQ(hits.size(), limit) << query;
+            double faintest = -99.0;
+            std::set<std::size_t> shown;
+            for (const SearchHit& h : hits) {
+                const SkyObject& o = index.Object(h.object);
+                shown.insert(h.object);
+                if (o.hip > 0 && o.names[h.name].rfind("HIP ", 0) == 0)
+                    faintest = std::max(faintest, o.magnitude);
+            }
+            for (std::uint32_t i : index.StarObjects()) {
+                const SkyObject& o = index.Object(i);
+                if (o.hip > 0 && o.magnitude < faintest) {
+                    EXPECT_EQ(shown.count(i), 1u) << query << " " << limit << " HIP " << o.hip;
+                }
+            }
+            if (std::string(query) == "HIP") {
+                EXPECT_EQ(index.Object(hits[0].object).names.front(), "시리우스");
+            }
+        }
+    }
     // Other queries never scan the numbers; a query that could is recognised.
     const struct {
         const char* query;
