@@ -104,14 +104,9 @@ QString PrintCommands::ProposedPath(const QString& fileName)
 void PrintCommands::Print(CChildFrame& child) const
 {
     QPrinter printer(QPrinter::HighResolution);
-    if (child.PrintsOwnPage()) {
-        QPrintDialog dialog(&printer, &child);
-        if (dialog.exec() == QDialog::Accepted && !child.PrintOwnPage(printer))
-            report_(&child, QStringLiteral("페이지를 인쇄하지 못했습니다."));
-        return;
-    }
-    std::unique_ptr<PrintJob> job = PrepareJob(child, printer);
-    if (!job)
+    // A page that prints itself (the browser's) has no job.
+    std::unique_ptr<PrintJob> job;
+    if (!child.PrintsOwnPage() && !(job = PrepareJob(child, printer)))
         return;
     QPrintDialog dialog(&printer, &child);
     dialog.setWindowTitle(QStringLiteral("인쇄"));
@@ -131,26 +126,27 @@ void PrintCommands::Print(CChildFrame& child) const
         return;
     if (chart && screen)
         chart->SetScreenColours(screen->isChecked());
-    PaintOnPrinter(*job, printer);
+    if (job)
+        PaintOnPrinter(*job, printer);
+    else if (!child.PrintOwnPage(printer))
+        report_(&child, QStringLiteral("페이지를 인쇄하지 못했습니다."));
 }
 
 void PrintCommands::Preview(CChildFrame& child) const
 {
     QPrinter printer(QPrinter::HighResolution);
-    if (child.PrintsOwnPage()) {
-        QPrintPreviewDialog dialog(&printer, &child);
-        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &child,
-                         [&child](QPrinter* p) { child.PrintOwnPage(*p); });
-        dialog.exec();
-        return;
-    }
-    std::unique_ptr<PrintJob> job = PrepareJob(child, printer);
-    if (!job)
+    std::unique_ptr<PrintJob> job;
+    if (!child.PrintsOwnPage() && !(job = PrepareJob(child, printer)))
         return;
     QPrintPreviewDialog dialog(&printer, &child);
     dialog.setWindowTitle(QStringLiteral("인쇄 미리 보기"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &child,
-                     [&job](QPrinter* p) { PaintOnPrinter(*job, *p); });
+                     [&job, &child](QPrinter* p) {
+                         if (job)
+                             PaintOnPrinter(*job, *p);
+                         else
+                             child.PrintOwnPage(*p);
+                     });
     dialog.exec();
 }
 
