@@ -181,7 +181,8 @@ TEST_F(FindObjectTest, BelowTheHorizonIsRefusedAndTheDialogStays)
         d->reject();
     });
     const SphericalCoord before = view->ViewCentre();
-    QTest::keyClick(view, Qt::Key_F, Qt::ControlModifier);
+    // The menu command itself: no shortcut, so no dependence on which window is active.
+    frame->Action(CommandId::FindObject)->trigger();
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("지평선 아래에 있습니다.")});
     EXPECT_EQ(view->ViewCentre().lon, before.lon);
@@ -253,8 +254,7 @@ TEST_F(FindObjectTest, DeepStarsByHipNumberAndByClick)
                 listed.append(d->Results()->item(i)->text());
             QTest::keyClick(d->Field(), Qt::Key_Return);
         });
-        view->setFocus();
-        QTest::keyClick(view, Qt::Key_F, Qt::ControlModifier);
+        frame->Action(CommandId::FindObject)->trigger();
         return listed;
     };
     EXPECT_EQ(findByKeys(QStringLiteral("HIP 27989")),

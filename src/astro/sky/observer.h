@@ -12,8 +12,6 @@ public:
              float timeZoneHours)
         : region(std::move(regionName)), name(std::move(cityName)), longitude(longitudeRad),
           latitude(latitudeRad), timeZone(timeZoneHours) {}
-    Observer(const Observer&) = default;
-    Observer& operator=(const Observer&) = default;
 
     std::string region;      // region, country or province the city is listed under
     std::string name;        // the city's own name
