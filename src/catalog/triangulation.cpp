@@ -162,8 +162,12 @@ std::size_t FlipToDelaunay(std::vector<SphericalCoord>& triangles)
         const std::uint32_t d = opposite(t2, e);
         if (b == d || !InCircumcircle(v[a], v[b], v[c], v[d]))
             continue;
-        // The new edge b-d must cross a-c: a and c on either side of it.
-        if (Turn(v[b], v[d], v[a]) * Turn(v[b], v[d], v[c]) >= 0)
+        // The new edge b-d must cross a-c (b and d on either side of a-c, a and c on either
+        // side of b-d) and be no edge yet: a list that is no triangulation (overlapping
+        // triangles from an outline that crosses itself) is left as it is there.
+        if (Turn(v[a], v[c], v[b]) * Turn(v[a], v[c], v[d]) >= 0 ||
+            Turn(v[b], v[d], v[a]) * Turn(v[b], v[d], v[c]) >= 0 ||
+            sides.count(edgeOf(b, d)) != 0)
             continue;
         // New triangles a, b, d and c, d, b, each turned as the old ones were.
         Triangle n1{a, b, d};

@@ -186,6 +186,17 @@ TEST(Delaunay, ARhombusTakesItsShortDiagonal)
     EXPECT_NEAR(SolidAngle(t[0], t[1], t[2]) + SolidAngle(t[3], t[4], t[5]), area,
                 kAreaToleranceSr);
     EXPECT_EQ(FlipToDelaunay(t), 0u);  // and stays
+
+    // Lists that are no triangulation are left as they are: a third triangle that already
+    // holds the short diagonal; both triangles on one side of their shared edge.
+    const SphericalCoord x(0.05, 0.0), m(0.0, 0.02);
+    const Points kNoTriangulations[] = {{w, n, e, e, s, w, n, x, s}, {w, n, e, w, e, m}};
+    for (const Points& list : kNoTriangulations) {
+        Points same = list;
+        EXPECT_EQ(FlipToDelaunay(same), 0u);
+        for (std::size_t k = 0; k < list.size(); ++k)
+            ExpectSame(same[k], list[k]);
+    }
 }
 
 // The shipped band after the flips: the same area, every triangle turned as before, no
