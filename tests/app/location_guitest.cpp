@@ -5,7 +5,11 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/clocationdlg.h"
 #include "apptestsupport.h"
@@ -230,61 +234,6 @@ TEST(LocationDlg, ClickAtTheLeftEdge)
     EXPECT_NE(o.dlg.Site().name, "사용자 지정");
 }
 
-TEST(LocationDlg, ClickAtTheCentre)
-{
-    const CatalogList<Observer> cities = TestCities();
-    Opened o(cities[23], cities);
-    ClickMap(o.dlg, 190, 100);
-    EXPECT_EQ(o.dlg.Site().longitude, 0.0f);
-    EXPECT_EQ(TextOf(o.dlg, "eastWest"), QStringLiteral("서경"));
-    EXPECT_EQ(TextOf(o.dlg, "lonDegreesEdit"), QStringLiteral("0"));
-    EXPECT_EQ(TextOf(o.dlg, "zoneHoursEdit"), QStringLiteral("0"));
-    EXPECT_EQ(TextOf(o.dlg, "aheadBehind"), QStringLiteral("느림"));
-}
-
-TEST(LocationDlg, ClickOnTheTopRow)
-{
-    const CatalogList<Observer> cities = TestCities();
-    Opened o(cities[23], cities);
-    ClickMap(o.dlg, 200, 10);
-    EXPECT_EQ(TextOf(o.dlg, "northSouth"), QStringLiteral("북위"));
-    EXPECT_EQ(TextOf(o.dlg, "latDegreesEdit"), QStringLiteral("90"));
-    EXPECT_EQ(TextOf(o.dlg, "latMinutesEdit"), QStringLiteral("0"));
-    EXPECT_EQ(TextOf(o.dlg, "lonDegreesEdit"), QStringLiteral("10"));
-}
-
-// A click near a city takes that city's zone: Seoul's +9 at 127 degrees east, not the 8 hours
-// of the longitude alone.
-TEST(LocationDlg, ClickAt127EastTakesTheZoneOfSeoul)
-{
-    const CatalogList<Observer> cities = TestCities();
-    Opened o(cities[0], cities);
-    ClickMap(o.dlg, 10 + 180 + 127, 100 - 37);
-    EXPECT_EQ(o.dlg.Site().timeZone, 9.0f);
-    EXPECT_EQ(o.dlg.Site().zoneName, "Asia/Seoul");
-    EXPECT_EQ(TextOf(o.dlg, "zoneHoursEdit"), QStringLiteral("9"));
-    EXPECT_EQ(TextOf(o.dlg, "aheadBehind"), QStringLiteral("빠름"));
-    EXPECT_EQ(TextOf(o.dlg, "eastWest"), QStringLiteral("동경"));
-    EXPECT_EQ(TextOf(o.dlg, "lonDegreesEdit"), QStringLiteral("127"));
-    EXPECT_EQ(TextOf(o.dlg, "lonMinutesEdit"), QStringLiteral("0"));
-    EXPECT_EQ(TextOf(o.dlg, "lonSecondsEdit"), QStringLiteral("0"));
-    EXPECT_EQ(TextOf(o.dlg, "latDegreesEdit"), QStringLiteral("37"));
-}
-
-TEST(LocationDlg, ClickAt74WestTakesTheZoneOfNewYork)
-{
-    const CatalogList<Observer> cities = TestCities();
-    Opened o(cities[0], cities);
-    ClickMap(o.dlg, 10 + 180 - 74, 100 - 41);
-    EXPECT_EQ(o.dlg.Site().timeZone, -5.0f);  // not the -4 of 74 degrees / 15
-    EXPECT_EQ(o.dlg.Site().zoneName, "America/New_York");
-    EXPECT_EQ(TextOf(o.dlg, "zoneHoursEdit"), QStringLiteral("5"));
-    EXPECT_EQ(TextOf(o.dlg, "aheadBehind"), QStringLiteral("느림"));
-    auto* zone = o.dlg.findChild<QLabel*>(QStringLiteral("zoneLabel"));
-    ASSERT_NE(zone, nullptr);
-    EXPECT_EQ(zone->text(), QStringLiteral("시간대 America/New_York"));
-}
-
 // Typed coordinates take the nearest city's zone; a typed offset is the site's own.
 TEST(LocationDlg, TypedCoordinatesTakeTheNearestZoneAndATypedOffsetWins)
 {
@@ -304,14 +253,55 @@ TEST(LocationDlg, TypedCoordinatesTakeTheNearestZoneAndATypedOffsetWins)
     EXPECT_EQ(zone->text(), QStringLiteral("고정 시차 (시간대 없음)"));
 }
 
-TEST(LocationDlg, ClickAt100WestGivesZoneMinus6)
+// A click sets the place the map's pixel stands for and the zone of the nearest city: Seoul's
+// +9 at 127 degrees east, not the 8 hours of the longitude alone; New York's -5 at 74 west,
+// not -4 of 74 degrees / 15. The map is 360 x 180 pixels from (10, 10), a degree each.
+TEST(LocationDlg, ClicksOnTheMapTakeThePlaceAndTheNearestZone)
 {
     const CatalogList<Observer> cities = TestCities();
-    Opened o(cities[0], cities);
-    ClickMap(o.dlg, 10 + 180 - 100, 100);
-    EXPECT_EQ(o.dlg.Site().timeZone, -6.0f);
-    EXPECT_EQ(TextOf(o.dlg, "zoneHoursEdit"), QStringLiteral("6"));
-    EXPECT_EQ(TextOf(o.dlg, "aheadBehind"), QStringLiteral("느림"));
+    const struct {
+        int x, y;
+        double lonDeg;          // the site's longitude, east positive
+        int openedOn;           // the city the dialog opens on
+        float zoneHours;        // the site's offset
+        const char* zoneName;   // the zone taken, or nullptr to leave unchecked
+        const char* zoneLabel;  // the label under the offset, or nullptr
+        std::vector<std::pair<const char*, const char*>> fields;  // widget and its text
+    } kClicks[] = {
+        {190, 100, 0.0, 23, 0.0f, nullptr, nullptr,
+         {{"eastWest", "서경"}, {"lonDegreesEdit", "0"}, {"zoneHoursEdit", "0"},
+          {"aheadBehind", "느림"}}},
+        {200, 10, 10.0, 23, NAN, nullptr, nullptr,
+         {{"northSouth", "북위"}, {"latDegreesEdit", "90"}, {"latMinutesEdit", "0"},
+          {"lonDegreesEdit", "10"}}},
+        {10 + 180 + 127, 100 - 37, 127.0, 0, 9.0f, "Asia/Seoul", nullptr,
+         {{"zoneHoursEdit", "9"}, {"aheadBehind", "빠름"}, {"eastWest", "동경"},
+          {"lonDegreesEdit", "127"}, {"lonMinutesEdit", "0"}, {"lonSecondsEdit", "0"},
+          {"latDegreesEdit", "37"}}},
+        {10 + 180 - 74, 100 - 41, -74.0, 0, -5.0f, "America/New_York",
+         "시간대 America/New_York", {{"zoneHoursEdit", "5"}, {"aheadBehind", "느림"}}},
+        {10 + 180 - 100, 100, -100.0, 0, -6.0f, nullptr, nullptr,
+         {{"zoneHoursEdit", "6"}, {"aheadBehind", "느림"}}},
+    };
+    for (const auto& c : kClicks) {
+        SCOPED_TRACE(std::to_string(c.x) + ", " + std::to_string(c.y));
+        Opened o(cities[std::size_t(c.openedOn)], cities);
+        ClickMap(o.dlg, c.x, c.y);
+        EXPECT_NEAR(o.dlg.Site().longitude, c.lonDeg * kRadiansPerDegree, kToleranceRadians);
+        if (!std::isnan(c.zoneHours)) {
+            EXPECT_EQ(o.dlg.Site().timeZone, c.zoneHours);
+        }
+        if (c.zoneName) {
+            EXPECT_EQ(o.dlg.Site().zoneName, c.zoneName);
+        }
+        if (c.zoneLabel) {
+            auto* zone = o.dlg.findChild<QLabel*>(QStringLiteral("zoneLabel"));
+            ASSERT_NE(zone, nullptr);
+            EXPECT_EQ(zone->text(), QString::fromUtf8(c.zoneLabel));
+        }
+        for (const auto& field : c.fields)
+            EXPECT_EQ(TextOf(o.dlg, field.first), QString::fromUtf8(field.second)) << field.first;
+    }
 }
 
 TEST(LocationDlg, ClickOutsideTheMapChangesNothing)
