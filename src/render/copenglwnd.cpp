@@ -120,9 +120,7 @@ bool COpenGLWnd::RebuildSurface(int width, int height)
         return false;
     }
     GLint depthBits = 0;
-    GLint alphaBits = 0;
     glGetIntegerv(GL_DEPTH_BITS, &depthBits);
-    glGetIntegerv(GL_ALPHA_BITS, &alphaBits);
     if (depthBits < 16) {
         Fail("WM_SIZE - InitPixelFormat failed");
         return false;

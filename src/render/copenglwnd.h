@@ -15,11 +15,10 @@ class QPainter;
 // Base window of the OpenGL views. It never renders into the window itself: a GL context
 // (compatibility profile, depth of at least 16 bits) draws on an off-screen surface into a
 // framebuffer object of the client size in device pixels with an RGBA colour buffer whose
-// alpha stays 1 (scenes clear with ClearFrame), and
-// every paint shows the finished image in one piece (a paint of part of the window only shows
-// the last frame again), read back straight into the window's backing store when nothing
-// covers the window. The framebuffer is rebuilt only on resize; the context lives as long as
-// the window.
+// alpha stays 1 (scenes clear with ClearFrame), and every paint shows the finished image in
+// one piece (a paint of part of the window only shows the last frame again), read back
+// straight into the window's backing store when nothing covers the window. The framebuffer
+// is rebuilt only on resize; the context lives as long as the window.
 class COpenGLWnd : public QWidget {
     Q_OBJECT
 public:
