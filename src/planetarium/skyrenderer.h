@@ -90,7 +90,8 @@ private:
     void DrawSegments(const std::vector<float>& vertices, GLenum mode);
     void DrawGrid();
     void DrawNgc();
-    void DrawMilkyWay();
+    // The Milky Way over the cleared background (night colours already mapped).
+    void DrawMilkyWay(Colour background);
     void DrawStars(bool faint);
     // Draws the quadrilaterals of the arrays, or only those of the given corner numbers.
     void DrawStarArrays(const SkyGeometry::StarArrays& arrays,

@@ -13,6 +13,13 @@ constexpr Colour MakeColour(int red, int green, int blue)
 constexpr int ColourRed(Colour c) { return int(c & 0xff); }
 constexpr int ColourGreen(Colour c) { return int((c >> 8) & 0xff); }
 constexpr int ColourBlue(Colour c) { return int((c >> 16) & 0xff); }
+// The colour additive blending makes of b drawn over a: each component summed, at most 255.
+constexpr Colour AddColours(Colour a, Colour b)
+{
+    auto sum = [](int x, int y) { return x + y > 255 ? 255 : x + y; };
+    return MakeColour(sum(ColourRed(a), ColourRed(b)), sum(ColourGreen(a), ColourGreen(b)),
+                      sum(ColourBlue(a), ColourBlue(b)));
+}
 
 // The display colour table the application owns; views read it by reference.
 struct DisplayColors {
