@@ -16,7 +16,6 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -325,9 +324,8 @@ PickFrame FrameOf(const SkyRenderer& renderer, const LayerFlags& flags)
     frame.ngc = flags.ngc != 0;
     // The deep stars BuildFaintStars drew: those to the limit of the field of view.
     if (flags.faintStars != 0)
-        frame.deepStarLimit = std::max(
-            SkyGeometry::kNakedEyeLimitMag,
-            SkyGeometry::LimitingMagnitude(SkyGeometry::FieldOfViewOf(frame.projection)));
+        frame.deepStarLimit =
+            SkyGeometry::LimitingMagnitude(SkyGeometry::FieldOfViewOf(frame.projection));
     return frame;
 }
 

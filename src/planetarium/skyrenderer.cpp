@@ -414,12 +414,12 @@ void SkyRenderer::DrawStars(bool faint)
 {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, starTexture_);
+    // The view circle (both lists read it) and what chooses the faint stars, once a frame.
+    const DeepStarIndex* deep = faint ? scene_.deepStars : nullptr;
+    const SkyGeometry::FaintStarView view = SkyGeometry::FaintStarViewOf(
+        deep, deep ? deep->Stars().data() : nullptr, deep ? deep->Size() : 0, modelView_,
+        projection_, viewport_[3]);
     if (faint) {
-        const DeepStarIndex* deep = scene_.deepStars;
-        const SkyGeometry::FaintStarView view =
-            deep ? SkyGeometry::FaintStarViewOf(deep, deep->Stars().data(), deep->Size(),
-                                                modelView_, projection_, viewport_[3])
-                 : SkyGeometry::FaintStarView{};
         if (!faintBuilt_ || view != faintView_) {
             BuildFaintStars(view);
             faintView_ = view;
@@ -429,10 +429,7 @@ void SkyRenderer::DrawStars(bool faint)
     }
     // Only the naked-eye stars of the cells the view touches: the rest would be transformed
     // and clipped away one corner at a time.
-    Vector3 centre;
-    double radiusRad = 0.0;
-    SkyGeometry::ViewCircle(modelView_, projection_, &centre, &radiusRad);
-    starCells_.CornersInCircle(centre, radiusRad, shownStarCorners_);
+    starCells_.CornersInCircle(view.centre, view.radiusRad, shownStarCorners_);
     DrawStarArrays(stars_, &shownStarCorners_);
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_TEXTURE_2D);

@@ -545,7 +545,5 @@ std::vector<HipStar> HipStarsOf(const std::vector<DeepStar>& deep)
     for (const DeepStar& s : deep)
         if (s.hip > 0 && s.hip <= 0x7fffffffu)
             stars.push_back({static_cast<int>(s.hip), s.position, PublishedMagnitude(s.magnitude)});
-    std::sort(stars.begin(), stars.end(),
-              [](const HipStar& a, const HipStar& b) { return a.hip < b.hip; });
     return stars;
 }

@@ -166,8 +166,8 @@ private:
 };
 
 struct DeepStar;
-// Stars of the deep list (DeepStarIndex::Stars, LoadDeepStars) as AddStars takes them, in
-// number order (those without a HIP number left out).
+// Stars of the deep list (DeepStarIndex::Stars, LoadDeepStars) as AddStars takes them (those
+// without a HIP number left out; AddStars puts them in number order itself).
 std::vector<HipStar> HipStarsOf(const std::vector<DeepStar>& deep);
 
 // English name of a body, "Sun", "Moon", "Mercury" ... "Pluto".
