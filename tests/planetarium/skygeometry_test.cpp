@@ -298,11 +298,6 @@ TEST(FaintStars, TheArraysAreBuiltAgainExactlyWhenTheChosenStarsCanDiffer)
     const SkyGeometry::FaintStarView base =
         SkyGeometry::FaintStarViewOf(&list, stars, 1000, identity, projection, 1080);
 
-    struct Case {
-        const char* change;
-        bool rebuild;
-        SkyGeometry::FaintStarView view;
-    };
     double narrower[16];
     Perspective(9.0, 16.0 / 9.0, narrower);
     double wider[16];  // the same height, a wider window: the view circle grows
@@ -311,33 +306,35 @@ TEST(FaintStars, TheArraysAreBuiltAgainExactlyWhenTheChosenStarsCanDiffer)
     const double a = 1e-4;  // the sky turned by 0.1 mrad about y (the clock moved on)
     const double clock[16] = {std::cos(a), 0, -std::sin(a), 0, 0, 1, 0, 0,
                               std::sin(a), 0, std::cos(a), 0, 0, 0, 0, 1};
-    const Case kCases[] = {
-        {"the same frame again", false,
-         SkyGeometry::FaintStarViewOf(&list, stars, 1000, identity, projection, 1080)},
-        {"a copy of the matrices", false,
-         SkyGeometry::FaintStarViewOf(&list, stars, 1000,
-                                      std::vector<double>(identity, identity + 16).data(),
-                                      std::vector<double>(projection, projection + 16).data(),
-                                      1080)},
-        {"zoomed in", true,
-         SkyGeometry::FaintStarViewOf(&list, stars, 1000, identity, narrower, 1080)},
-        {"window widened", true,
-         SkyGeometry::FaintStarViewOf(&list, stars, 1000, identity, wider, 1080)},
-        {"window taller (pixel size)", true,
-         SkyGeometry::FaintStarViewOf(&list, stars, 1000, identity, projection, 1200)},
-        {"view turned", true,
-         SkyGeometry::FaintStarViewOf(&list, stars, 1000, turned, projection, 1080)},
-        {"shown instant moved", true,
-         SkyGeometry::FaintStarViewOf(&list, stars, 1000, clock, projection, 1080)},
-        {"list loaded (size)", true,
-         SkyGeometry::FaintStarViewOf(&list, stars, 1001, identity, projection, 1080)},
-        {"list replaced (stars moved)", true,
-         SkyGeometry::FaintStarViewOf(&list, otherStars, 1000, identity, projection, 1080)},
-        {"another list", true,
-         SkyGeometry::FaintStarViewOf(&otherList, stars, 1000, identity, projection, 1080)},
+    const std::vector<double> identityCopy(identity, identity + 16);
+    const std::vector<double> projectionCopy(projection, projection + 16);
+    const struct {
+        const char* change;
+        bool rebuild;
+        const void* list;
+        const void* stars;
+        std::size_t count;
+        const double* modelView;
+        const double* projection;
+        int rows;
+    } kCases[] = {
+        {"the same frame again", false, &list, stars, 1000, identity, projection, 1080},
+        {"a copy of the matrices", false, &list, stars, 1000, identityCopy.data(),
+         projectionCopy.data(), 1080},
+        {"zoomed in", true, &list, stars, 1000, identity, narrower, 1080},
+        {"window widened", true, &list, stars, 1000, identity, wider, 1080},
+        {"window taller (pixel size)", true, &list, stars, 1000, identity, projection, 1200},
+        {"view turned", true, &list, stars, 1000, turned, projection, 1080},
+        {"shown instant moved", true, &list, stars, 1000, clock, projection, 1080},
+        {"list loaded (size)", true, &list, stars, 1001, identity, projection, 1080},
+        {"list replaced (stars moved)", true, &list, otherStars, 1000, identity, projection, 1080},
+        {"another list", true, &otherList, stars, 1000, identity, projection, 1080},
     };
-    for (const Case& c : kCases)
-        EXPECT_EQ(c.view != base, c.rebuild) << c.change;
+    for (const auto& c : kCases) {
+        const SkyGeometry::FaintStarView view = SkyGeometry::FaintStarViewOf(
+            c.list, c.stars, c.count, c.modelView, c.projection, c.rows);
+        EXPECT_EQ(view != base, c.rebuild) << c.change;
+    }
 }
 
 TEST(FaintStars, TheOpeningFieldAddsNoFaintStars)
