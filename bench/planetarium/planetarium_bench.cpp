@@ -40,6 +40,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -107,6 +108,51 @@ double MillisecondsPer(int runs, const std::function<void()>& step)
     return double(timer.nsecsElapsed()) / 1e6 / runs;
 }
 
+// A new frame drawn and shown: what every change of a view costs (a repaint alone shows the
+// last frame again).
+void Redraw(COpenGLWnd& w)
+{
+    w.RequestFrame();
+    w.repaint();
+}
+
+// Redraw up to the window system's copy of the frame on the screen: Qt waits for that copy
+// only before the next paint, which a floor timed in between would otherwise be charged for.
+void RedrawOnScreen(COpenGLWnd& w)
+{
+    Redraw(w);
+    QGuiApplication::sync();
+}
+
+// Times a frame and its floor alternately, pair by pair, and sets the counters frame_ms and
+// floor_ms (medians) and vs_floor (the median of the pairs' ratios). Timed in alternation,
+// both see the same load, which on a shared machine drifts by half a frame time within a run.
+void FrameAgainstFloor(benchmark::State& state, const std::function<void()>& frame,
+                       const std::function<void()>& floor)
+{
+    constexpr int kPairs = 41;
+    std::vector<double> frames, floors, ratios;
+    QElapsedTimer timer;
+    for (int i = 0; i < kPairs; ++i) {
+        timer.start();
+        frame();
+        const double f = double(timer.nsecsElapsed()) / 1e6;
+        timer.start();
+        floor();
+        const double c = double(timer.nsecsElapsed()) / 1e6;
+        frames.push_back(f);
+        floors.push_back(c);
+        ratios.push_back(f / c);
+    }
+    const auto median = [](std::vector<double>& v) {
+        std::nth_element(v.begin(), v.begin() + std::ptrdiff_t(v.size() / 2), v.end());
+        return v[v.size() / 2];
+    };
+    state.counters["frame_ms"] = median(frames);
+    state.counters["floor_ms"] = median(floors);
+    state.counters["vs_floor"] = median(ratios);
+}
+
 // A surface with a second framebuffer of 1920 x 1080 of the given internal format bound.
 struct FormatProbe {
     explicit FormatProbe(GLenum internalFormat)
@@ -169,7 +215,8 @@ BENCHMARK(BM_ClearFormat)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)
 // size), conversion (the row flip of a driver without GL_MESA_pack_invert and any format
 // change of the painted image), paint (drawImage of the frame into an image of the window's
 // backing-store format; none when the frame is read straight into the backing store,
-// read_straight 1) and screen update (the rest of repaint: the backing-store flush).
+// read_straight 1) and screen update (the rest of a repaint up to the window system's copy of
+// the backing store on the screen). floor_ms, frame_ms and vs_floor: FrameAgainstFloor.
 void BM_FrameFixedCost(benchmark::State& state)
 {
     const int width = int(state.range(0));
@@ -178,10 +225,13 @@ void BM_FrameFixedCost(benchmark::State& state)
     w.resize(width, height);
     w.show();
     Settle(w);
-    w.repaint();
-    TimedFrames(state, [&] { w.repaint(); });
+    Redraw(w);
+    TimedFrames(state, [&] { Redraw(w); });
+    // The floor of the same window: its cleared scene rendered and read back, not shown.
+    FrameAgainstFloor(state, [&] { RedrawOnScreen(w); },
+                      [&] { benchmark::DoNotOptimize(w.RenderImage().constBits()); });
     constexpr int kRuns = 30;
-    const double whole = MillisecondsPer(kRuns, [&] { w.repaint(); });
+    const double whole = MillisecondsPer(kRuns, [&] { RedrawOnScreen(w); });
     if (!w.MakeCurrent())
         return;
     const double clear = MillisecondsPer(kRuns, [] {
@@ -206,7 +256,7 @@ void BM_FrameFixedCost(benchmark::State& state)
             benchmark::DoNotOptimize(frame.convertToFormat(QImage::Format_RGB32).constBits());
     });
     // A frame read straight into the backing store is not painted from an image.
-    w.repaint();
+    Redraw(w);
     const bool straight = w.LastPaintReadStraight();
     const double paint = straight ? 0.0 : MillisecondsPer(kRuns, [&] {
         QPainter painter(&device);
@@ -234,7 +284,7 @@ void BM_EmptySceneResizeAndPaint(benchmark::State& state)
     w.show();
     Settle(w);
     for (auto _ : state)
-        w.repaint();  // read-back of the whole frame and one drawImage
+        Redraw(w);  // the whole frame read back straight into the backing store
     state.SetLabel(std::to_string(w.SurfaceSize().width()) + "x" +
                    std::to_string(w.SurfaceSize().height()));
 }
@@ -300,16 +350,23 @@ BenchSky& Sky()
     return sky;
 }
 
-void DefaultSky(benchmark::State& state, bool immediate)
+// The default sky repainted; with floor, also timed in alternation with that window's
+// clear + read-back (FrameAgainstFloor).
+void DefaultSky(benchmark::State& state, bool immediate, ClearWnd* floor = nullptr)
 {
     OracleSkyView view(Sky().scene);
     view.SetImmediateMode(immediate);
     view.resize(int(state.range(0)), int(state.range(1)));
     view.show();
     Settle(view);
-    view.repaint();
-    TimedFrames(state, [&] { view.repaint(); });  // the whole sky, read back and painted
+    Redraw(view);
+    TimedFrames(state, [&] { Redraw(view); });  // the whole sky drawn, read back and shown
     state.counters["stars"] = double(Sky().catalogs.stars.size());
+    if (floor) {
+        floor->RenderImage();
+        FrameAgainstFloor(state, [&] { RedrawOnScreen(view); },
+                          [&] { benchmark::DoNotOptimize(floor->RenderImage().constBits()); });
+    }
     // The same frame without the screen update (the window system's copy of the backing
     // store, which the clear + read-back floor leaves out too): cleared, drawn, read back.
     constexpr int kRuns = 20;
@@ -350,10 +407,29 @@ void BM_SkyPartialRepaint(benchmark::State& state)
 BENCHMARK(BM_SkyPartialRepaint)->Args({1920, 1080})->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
-// The default sky at the sizes compared with the clear and read-back floor.
+// A whole repaint of the default sky with nothing changed (the window shown again): the last
+// frame read back from the framebuffer and shown, nothing drawn.
+void BM_SkyShownAgain(benchmark::State& state)
+{
+    CPlanetariumView view(Sky().scene);
+    view.resize(int(state.range(0)), int(state.range(1)));
+    view.show();
+    Settle(view);
+    Redraw(view);
+    TimedFrames(state, [&] { view.repaint(); });
+}
+BENCHMARK(BM_SkyShownAgain)->Args({1920, 1080})->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The default sky at the sizes compared with the clear and read-back floor. The floor's
+// window is shown first, so that the sky's, shown later, lies over it uncovered.
 void BM_Sky(benchmark::State& state)
 {
-    DefaultSky(state, false);
+    ClearWnd floor;
+    floor.resize(int(state.range(0)), int(state.range(1)));
+    floor.show();
+    Settle(floor);
+    DefaultSky(state, false, &floor);
 }
 BENCHMARK(BM_Sky)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond)
     ->UseRealTime();
@@ -433,8 +509,8 @@ void DeepSkyView(benchmark::State& state, DeepBenchSky& sky, int width, int heig
         view.SetViewCentre(*centre);
     for (int i = 0; i < zoomSteps; ++i)
         view.OnZoomIn();
-    view.repaint();
-    TimedFrames(state, [&] { view.repaint(); });
+    Redraw(view);
+    TimedFrames(state, [&] { Redraw(view); });
     state.counters["field_deg"] = view.FieldOfView() * kRadToDeg;
     state.counters["limit_mag"] = SkyGeometry::LimitingMagnitude(view.FieldOfView());
     if (&sky == &DeepSky() && faintStars)

@@ -60,7 +60,7 @@ CPlanetariumFrame::CPlanetariumFrame(const SkyScene& scene, QWidget* parent)
     addDockWidget(Qt::LeftDockWidgetArea, showDock_, Qt::Vertical);
 
     view_->SetLayerFlags(&showBar_->Flags());
-    connect(showBar_, &CShowBar::LayersChanged, view_, qOverload<>(&QWidget::update));
+    connect(showBar_, &CShowBar::LayersChanged, view_, &COpenGLWnd::RequestFrame);
     connect(view_, &CPlanetariumView::PointerMoved, pointerBar_, &CPointerBar::Update);
 
     // The click panel: on the right, shown while an object is chosen.

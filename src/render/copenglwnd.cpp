@@ -246,7 +246,7 @@ QImage COpenGLWnd::RenderImage()
     return image_;
 }
 
-void COpenGLWnd::paintEvent(QPaintEvent* event)
+void COpenGLWnd::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     readStraight_ = false;
@@ -256,26 +256,24 @@ void COpenGLWnd::paintEvent(QPaintEvent* event)
     }
     // Night vision maps the frame on screen only; RenderImage keeps the day colours.
     const bool mapNight = NightVision::On() && !DrawsNightColours();
-    // A paint of a part of the window with nothing changed (a window moved off it, an
-    // overlapping child window shifted) shows the last frame again, when there is one of
-    // the current size and colours; a whole paint or a requested frame draws anew.
-    const bool whole = event->region().rectCount() == 1 && event->rect() == rect();
-    if (whole || frameRequested_ || shownAtNight_ != NightVision::On()) {
+    // Only a requested frame (or night vision switched) draws anew. Any other paint, of a
+    // part of the window or all of it (a window moved off it, the window shown again), shows
+    // the last frame again: the framebuffer holds it at the current size and colours.
+    if (frameRequested_ || shownAtNight_ != NightVision::On()) {
         forScreen_ = true;
         DrawFrame();
         forScreen_ = false;
         frameRequested_ = false;
         shownAtNight_ = NightVision::On();
         imageCurrent_ = false;
-        // Read back straight into the window's backing store when it can take the whole frame:
-        // no copy of it to paint. The framebuffer keeps the frame for a later partial paint.
-        if (!mapNight && ReadFrameIntoDevice(painter)) {
-            readStraight_ = true;
-            return;
-        }
+    }
+    // Read back straight into the window's backing store when it can take the whole frame:
+    // no copy of it to paint. The framebuffer keeps the frame for a later paint.
+    if (!mapNight && !imageCurrent_ && ReadFrameIntoDevice(painter)) {
+        readStraight_ = true;
+        return;
     }
     if (!imageCurrent_) {
-        // A new frame, or the last one went straight to the screen: the framebuffer holds it.
         ReadFrameIntoImage();
         if (mapNight)
             NightVision::Map(image_);

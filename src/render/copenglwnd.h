@@ -16,9 +16,10 @@ class QPainter;
 // (compatibility profile, depth of at least 16 bits) draws on an off-screen surface into a
 // framebuffer object of the client size in device pixels with an RGBA colour buffer whose
 // alpha stays 1 (scenes clear with ClearFrame), and every paint shows the finished image in
-// one piece (a paint of part of the window only shows the last frame again), read back
-// straight into the window's backing store when nothing covers the window. The framebuffer
-// is rebuilt only on resize; the context lives as long as the window.
+// one piece, read back straight into the window's backing store when nothing covers the
+// window. A paint draws anew only after RequestFrame, a new surface or night vision switched;
+// any other paint, of a part of the window or all of it, shows the last frame again. The
+// framebuffer is rebuilt only on resize; the context lives as long as the window.
 class COpenGLWnd : public QWidget {
     Q_OBJECT
 public:
@@ -43,9 +44,9 @@ public:
     double PixelRatio() const { return devicePixelRatioF(); }
     // How many times OnContextCreated has run (once at most).
     int ContextCreatedCount() const { return contextCreatedCount_; }
-    // Asks for a new frame: the next paint draws the scene again even when it paints only a
-    // part of the window (a part that another window leaves uncovered). Every change of what
-    // the view shows goes through this, not through update().
+    // Asks for a new frame: the next paint draws the scene again, whatever part of the window
+    // it paints. Every change of what the view shows goes through this, not through update():
+    // a paint without it shows the last frame.
     void RequestFrame();
 
     // Clears the colour buffer of the current context to a background colour with alpha 1.

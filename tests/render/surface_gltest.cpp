@@ -162,10 +162,15 @@ TEST(OpenGLSurface, APaintOfPartOfTheWindowShowsTheLastFrameWithoutDrawing)
     w.repaint();
     const int drawn = w.scenes;
     ASSERT_GE(drawn, 1);
-    w.clear = QColor(255, 0, 0);  // a change the next whole paint shows
+    w.clear = QColor(255, 0, 0);  // a change the next requested frame shows
     w.repaint(QRect(10, 10, 20, 20));
     EXPECT_EQ(w.scenes, drawn);
     EXPECT_EQ(w.grab(QRect(10, 10, 20, 20)).toImage().pixelColor(5, 5), QColor(0, 0, 255));
+    // A whole paint without a request (the window shown again) shows the last frame too.
+    w.repaint();
+    EXPECT_EQ(w.scenes, drawn);
+    EXPECT_EQ(w.grab().toImage().pixelColor(40, 30), QColor(0, 0, 255));
+    w.RequestFrame();
     w.repaint();
     EXPECT_EQ(w.scenes, drawn + 1);
     EXPECT_EQ(w.grab().toImage().pixelColor(40, 30), QColor(255, 0, 0));
@@ -198,6 +203,7 @@ TEST(OpenGLSurface, AWholePaintReadsTheFrameStraightIntoTheBackingStore)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
     if (!w.Context()->hasExtension(QByteArrayLiteral("GL_MESA_pack_invert")))
         GTEST_SKIP() << "rows come bottom first: the frame is flipped in an image";
+    w.RequestFrame();
     w.repaint();
     const QImage* store = BackingImage(parent);
     ASSERT_NE(store, nullptr);
@@ -214,9 +220,14 @@ TEST(OpenGLSurface, AWholePaintReadsTheFrameStraightIntoTheBackingStore)
     };
     for (const Pixel& p : kPixels)
         EXPECT_EQ(store->pixelColor(p.x, p.y).rgb(), p.colour.rgb()) << p.x << "," << p.y;
-    // A paint of a part shows the same frame from the framebuffer, drawing nothing.
+    // A whole paint with nothing changed reads the same frame again, drawing nothing; so
+    // does a paint of a part.
     const int drawn = w.scenes;
     w.clear = QColor(0, 0, 255);
+    w.repaint();
+    EXPECT_EQ(w.scenes, drawn);
+    EXPECT_TRUE(w.LastPaintReadStraight());
+    EXPECT_EQ(store->pixelColor(37 + 45, 23 + 35).rgb(), QColor(255, 0, 0).rgb());
     const QImage part = w.grab(QRect(0, 60, 20, 10)).toImage();
     EXPECT_EQ(w.scenes, drawn);
     EXPECT_EQ(part.pixelColor(0, 9), QColor(0, 255, 0));
