@@ -207,6 +207,23 @@ TEST_F(PlanetariumFrame, TwoWindowsKeepSeparateCheckStates)
     EXPECT_NE(first->PlanetariumView()->Context(), second->PlanetariumView()->Context());
 }
 
+// A click in the display palette draws the sky anew: what the window shows changes with it
+// and comes back when the box is clicked again (a paint without a new frame shows the last).
+TEST_F(PlanetariumFrame, APaletteClickRedrawsTheShownSky)
+{
+    CPlanetariumFrame* frame = Open();
+    CPlanetariumView* view = frame->PlanetariumView();
+    const QImage before = view->grab().toImage();
+    Click(frame->ShowBar()->CheckBox(1029));  // 지평 좌표
+    QCoreApplication::processEvents();
+    const QImage withGrid = view->grab().toImage();
+    ASSERT_EQ(withGrid.size(), before.size());
+    EXPECT_NE(withGrid, before);
+    Click(frame->ShowBar()->CheckBox(1029));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->grab().toImage(), before);
+}
+
 TEST_F(PlanetariumFrame, PointerMovesFillThePointerPalette)
 {
     CPlanetariumFrame* frame = Open();
