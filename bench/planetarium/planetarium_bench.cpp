@@ -434,6 +434,21 @@ void BM_Sky(benchmark::State& state)
 BENCHMARK(BM_Sky)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// The default sky turned south ("남"), the horizon across the middle: the ground hides the
+// lower half, where the band, grids, stars and lines are clipped away before they are filled.
+void BM_SkyTowardTheHorizon(benchmark::State& state)
+{
+    CPlanetariumView view(Sky().scene);
+    view.resize(int(state.range(0)), int(state.range(1)));
+    view.show();
+    Settle(view);
+    view.OnViewSouth();
+    Redraw(view);
+    TimedFrames(state, [&] { Redraw(view); });
+}
+BENCHMARK(BM_SkyTowardTheHorizon)->Args({1920, 1080})->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // The tests' immediate-mode oracle (every primitive and label one by one), for comparison.
 void BM_DefaultSkyImmediateMode(benchmark::State& state)
 {

@@ -241,6 +241,13 @@ void SkyRenderer::DrawSegments(const std::vector<float>& vertices, GLenum mode)
     glDisableClientState(GL_VERTEX_ARRAY);
 }
 
+void SkyRenderer::DrawAboveHorizon(const std::function<void()>& draw)
+{
+    glEnable(GL_CLIP_PLANE0);
+    draw();
+    glDisable(GL_CLIP_PLANE0);
+}
+
 const std::vector<std::uint8_t>& SkyRenderer::NightStarColours()
 {
     if (nightStarColours_.size() != stars_.colours.size()) {
@@ -274,6 +281,9 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
         night_ ? NightColour(scene_.colours.skyBackground) : scene_.colours.skyBackground;
     COpenGLWnd::ClearFrame(background);
     ApplyViewOrientation(centre);
+    // The horizon plane (z = 0 of the horizontal frame) for DrawAboveHorizon.
+    const GLdouble horizonPlane[4] = {0.0, 0.0, 1.0, 0.0};
+    glClipPlane(GL_CLIP_PLANE0, horizonPlane);
 
     const ShownSky& sky = scene_.sky;
     const Matrix3 horizontal = sky.EquatorialToHorizontal();
@@ -325,7 +335,7 @@ void SkyRenderer::Draw(const SphericalCoord& centre, const LayerFlags& flags,
 void SkyRenderer::DrawGrid()
 {
     glDisable(GL_TEXTURE_2D);
-    DrawSegments(grid_, GL_LINES);
+    DrawAboveHorizon([&] { DrawSegments(grid_, GL_LINES); });
 }
 
 void SkyRenderer::DrawNgc()
@@ -356,7 +366,7 @@ void SkyRenderer::DrawMilkyWay(Colour background)
     glDisable(GL_TEXTURE_2D);
     const Colour band = night_ ? NightColour(scene_.colours.milkyWay) : scene_.colours.milkyWay;
     SetColour(AddColours(background, band), false);
-    DrawSegments(milkyWay_, GL_TRIANGLES);
+    DrawAboveHorizon([&] { DrawSegments(milkyWay_, GL_TRIANGLES); });
     glEnable(GL_BLEND);
 }
 
@@ -425,12 +435,12 @@ void SkyRenderer::DrawStars(bool faint)
             faintView_ = view;
             faintBuilt_ = true;
         }
-        DrawStarArrays(faintStars_);
+        DrawAboveHorizon([&] { DrawStarArrays(faintStars_); });
     }
     // Only the naked-eye stars of the cells the view touches: the rest would be transformed
     // and clipped away one corner at a time.
     starCells_.CornersInCircle(view.centre, view.radiusRad, shownStarCorners_);
-    DrawStarArrays(stars_, &shownStarCorners_);
+    DrawAboveHorizon([&] { DrawStarArrays(stars_, &shownStarCorners_); });
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_TEXTURE_2D);
 }
@@ -467,7 +477,7 @@ void SkyRenderer::DrawFigures()
 {
     glDisable(GL_TEXTURE_2D);
     SetColour(scene_.colours.figures, night_);
-    DrawSegments(figures_, GL_LINES);
+    DrawAboveHorizon([&] { DrawSegments(figures_, GL_LINES); });
 }
 
 void SkyRenderer::DrawBoundaries()
@@ -476,7 +486,7 @@ void SkyRenderer::DrawBoundaries()
     SetColour(scene_.colours.boundaries, night_);
     glPushMatrix();
     MultMatrix(PrecessionMatrix(1875.0, 2000.0));
-    DrawSegments(boundaries_, GL_LINES);
+    DrawAboveHorizon([&] { DrawSegments(boundaries_, GL_LINES); });
     glPopMatrix();
 }
 

@@ -11,6 +11,7 @@
 #include <QSize>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -88,6 +89,11 @@ private:
     using Sizes = std::array<std::size_t, 8>;
     Sizes CatalogSizes() const;
     void DrawSegments(const std::vector<float>& vertices, GLenum mode);
+    // Runs draw with its geometry clipped at the horizon plane that Draw sets: the ground,
+    // drawn last and opaque, hides everything below the horizon, so the sky's band, grids,
+    // stars and lines are not filled there. Labels are not clipped: one anchored below the
+    // horizon may reach above it.
+    static void DrawAboveHorizon(const std::function<void()>& draw);
     void DrawGrid();
     void DrawNgc();
     // The Milky Way over the cleared background (night colours already mapped).
