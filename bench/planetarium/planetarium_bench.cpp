@@ -62,11 +62,13 @@ void TimedFrames(benchmark::State& state, Frame frame)
         state.counters["cpu_ms"] = (ProcessCpuMs() - start) / double(state.iterations());
 }
 
-void Settle(QWidget& w)
+// Resizes and shows a window and lets its first events (resize, expose, paint) pass.
+void ShowAt(QWidget& w, int width, int height)
 {
+    w.resize(width, height);
+    w.show();
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
-    (void)w;
 }
 
 // The surface alone: what every sky frame costs before anything is drawn.
@@ -76,14 +78,16 @@ class ClearWnd : public COpenGLWnd {
 protected:
     void DrawScene() override { ClearFrame(MakeColour(0, 0, 0)); }
 };
-void BM_ClearReadBack(benchmark::State& state)
+void ClearReadBackAt(benchmark::State& state, int width, int height)
 {
     ClearWnd w;
-    w.resize(1920, 1080);
-    w.show();
-    Settle(w);
+    ShowAt(w, width, height);
     w.RenderImage();  // the first read fills the image's pages
     TimedFrames(state, [&] { benchmark::DoNotOptimize(w.RenderImage().constBits()); });
+}
+void BM_ClearReadBack(benchmark::State& state)
+{
+    ClearReadBackAt(state, 1920, 1080);
 }
 BENCHMARK(BM_ClearReadBack)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -91,12 +95,7 @@ BENCHMARK(BM_ClearReadBack)->Unit(benchmark::kMillisecond)->UseRealTime();
 // names read BM_ClearReadBack (1920x1080) and BM_ClearReadBack/3840/2160.
 void ClearReadBackSized(benchmark::State& state)
 {
-    ClearWnd w;
-    w.resize(int(state.range(0)), int(state.range(1)));
-    w.show();
-    Settle(w);
-    w.RenderImage();  // the first read fills the image's pages
-    TimedFrames(state, [&] { benchmark::DoNotOptimize(w.RenderImage().constBits()); });
+    ClearReadBackAt(state, int(state.range(0)), int(state.range(1)));
 }
 
 double MillisecondsPer(int runs, const std::function<void()>& step)
@@ -157,9 +156,7 @@ void FrameAgainstFloor(benchmark::State& state, const std::function<void()>& fra
 struct FormatProbe {
     explicit FormatProbe(GLenum internalFormat)
     {
-        w.resize(1920, 1080);
-        w.show();
-        Settle(w);
+        ShowAt(w, 1920, 1080);
         if (!w.MakeCurrent())
             return;
         QOpenGLFramebufferObjectFormat format;
@@ -222,9 +219,7 @@ void BM_FrameFixedCost(benchmark::State& state)
     const int width = int(state.range(0));
     const int height = int(state.range(1));
     ClearWnd w;
-    w.resize(width, height);
-    w.show();
-    Settle(w);
+    ShowAt(w, width, height);
     Redraw(w);
     TimedFrames(state, [&] { Redraw(w); });
     // The floor of the same window: its cleared scene rendered and read back, not shown.
@@ -280,9 +275,7 @@ void BM_EmptySceneResizeAndPaint(benchmark::State& state)
     const int width = int(state.range(0));
     const int height = int(state.range(1));
     EmptyWnd w;
-    w.resize(width, height);
-    w.show();
-    Settle(w);
+    ShowAt(w, width, height);
     for (auto _ : state)
         Redraw(w);  // the whole frame read back straight into the backing store
     state.SetLabel(std::to_string(w.SurfaceSize().width()) + "x" +
@@ -294,9 +287,7 @@ BENCHMARK(BM_EmptySceneResizeAndPaint)->Args({1920, 1080})->Unit(benchmark::kMil
 void BM_EmptySceneReadBack(benchmark::State& state)
 {
     EmptyWnd w;
-    w.resize(1920, 1080);
-    w.show();
-    Settle(w);
+    ShowAt(w, 1920, 1080);
     for (auto _ : state)
         benchmark::DoNotOptimize(w.RenderImage().constBits());
 }
@@ -305,9 +296,7 @@ BENCHMARK(BM_EmptySceneReadBack)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_SurfaceResize(benchmark::State& state)
 {
     EmptyWnd w;
-    w.resize(1920, 1080);
-    w.show();
-    Settle(w);
+    ShowAt(w, 1920, 1080);
     int step = 0;
     for (auto _ : state) {
         w.resize(1920, 1080 - (++step & 1));  // a new framebuffer each time
@@ -356,9 +345,7 @@ void DefaultSky(benchmark::State& state, bool immediate, ClearWnd* floor = nullp
 {
     OracleSkyView view(Sky().scene);
     view.SetImmediateMode(immediate);
-    view.resize(int(state.range(0)), int(state.range(1)));
-    view.show();
-    Settle(view);
+    ShowAt(view, int(state.range(0)), int(state.range(1)));
     Redraw(view);
     TimedFrames(state, [&] { Redraw(view); });  // the whole sky drawn, read back and shown
     state.counters["stars"] = double(Sky().catalogs.stars.size());
@@ -397,9 +384,7 @@ BENCHMARK(BM_DefaultSkyNightVision)->Args({1920, 1080})->Args({1280, 720})
 void BM_SkyPartialRepaint(benchmark::State& state)
 {
     CPlanetariumView view(Sky().scene);
-    view.resize(int(state.range(0)), int(state.range(1)));
-    view.show();
-    Settle(view);
+    ShowAt(view, int(state.range(0)), int(state.range(1)));
     view.repaint();
     for (auto _ : state)
         view.repaint(QRect(100, 100, 200, 200));
@@ -412,9 +397,7 @@ BENCHMARK(BM_SkyPartialRepaint)->Args({1920, 1080})->Unit(benchmark::kMillisecon
 void BM_SkyShownAgain(benchmark::State& state)
 {
     CPlanetariumView view(Sky().scene);
-    view.resize(int(state.range(0)), int(state.range(1)));
-    view.show();
-    Settle(view);
+    ShowAt(view, int(state.range(0)), int(state.range(1)));
     Redraw(view);
     TimedFrames(state, [&] { view.repaint(); });
 }
@@ -426,9 +409,7 @@ BENCHMARK(BM_SkyShownAgain)->Args({1920, 1080})->Args({3840, 2160})
 void BM_Sky(benchmark::State& state)
 {
     ClearWnd floor;
-    floor.resize(int(state.range(0)), int(state.range(1)));
-    floor.show();
-    Settle(floor);
+    ShowAt(floor, int(state.range(0)), int(state.range(1)));
     DefaultSky(state, false, &floor);
 }
 BENCHMARK(BM_Sky)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond)
@@ -439,9 +420,7 @@ BENCHMARK(BM_Sky)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMill
 void BM_SkyTowardTheHorizon(benchmark::State& state)
 {
     CPlanetariumView view(Sky().scene);
-    view.resize(int(state.range(0)), int(state.range(1)));
-    view.show();
-    Settle(view);
+    ShowAt(view, int(state.range(0)), int(state.range(1)));
     view.OnViewSouth();
     Redraw(view);
     TimedFrames(state, [&] { Redraw(view); });
@@ -517,9 +496,7 @@ void DeepSkyView(benchmark::State& state, DeepBenchSky& sky, int width, int heig
     LayerFlags flags;
     flags.faintStars = faintStars ? 1 : 0;
     view.SetLayerFlags(&flags);
-    view.resize(width, height);
-    view.show();
-    Settle(view);
+    ShowAt(view, width, height);
     if (centre)
         view.SetViewCentre(*centre);
     for (int i = 0; i < zoomSteps; ++i)

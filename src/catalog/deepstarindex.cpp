@@ -84,10 +84,19 @@ std::size_t DeepStarIndex::CellOf(double raRad, double decRad)
     return FirstCellOfBand(band) + std::size_t(cell);
 }
 
-DeepStarIndex::DeepStarIndex(std::vector<DeepStar> stars)
+std::vector<std::uint32_t> DeepStarIndex::CellStarts(const std::vector<std::uint32_t>& cellOf)
 {
     const std::size_t cells = FirstCellOfBand(kBands);
+    std::vector<std::uint32_t> start(cells + 1, 0);
+    for (std::uint32_t c : cellOf)
+        ++start[c + 1];
+    for (std::size_t c = 0; c < cells; ++c)
+        start[c + 1] += start[c];
+    return start;
+}
 
+DeepStarIndex::DeepStarIndex(std::vector<DeepStar> stars)
+{
     std::vector<std::uint32_t> cellOf(stars.size());
     for (std::size_t i = 0; i < stars.size(); ++i)
         cellOf[i] = std::uint32_t(CellOf(stars[i].position.lon, stars[i].position.lat));
@@ -99,13 +108,9 @@ DeepStarIndex::DeepStarIndex(std::vector<DeepStar> stars)
         return stars[a].magnitude < stars[b].magnitude;
     });
     stars_.reserve(stars.size());
-    cellStart_.assign(cells + 1, 0);
-    for (std::uint32_t i : order) {
+    for (std::uint32_t i : order)
         stars_.push_back(stars[i]);
-        ++cellStart_[cellOf[i] + 1];
-    }
-    for (std::size_t c = 0; c < cells; ++c)
-        cellStart_[c + 1] += cellStart_[c];
+    cellStart_ = CellStarts(cellOf);
 
     byHip_.resize(stars_.size());
     std::iota(byHip_.begin(), byHip_.end(), 0u);

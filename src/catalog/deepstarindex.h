@@ -70,7 +70,9 @@ public:
     // Number of the first cell of a band (0 to kBands; FirstCellOfBand(kBands): all cells).
     static std::uint32_t FirstCellOfBand(int band);
     static std::size_t CellOf(double raRad, double decRad);
-    std::size_t CellCount() const { return cellStart_.empty() ? 0 : cellStart_.size() - 1; }
+    // Where each cell's run begins when items of the given cells (CellOf) are stored cell
+    // after cell, in a list of FirstCellOfBand(kBands) + 1: cell c holds [start[c], start[c + 1]).
+    static std::vector<std::uint32_t> CellStarts(const std::vector<std::uint32_t>& cellOf);
 
 private:
     std::vector<DeepStar> stars_;

@@ -167,17 +167,13 @@ StarArrays StarQuads(const CatalogList<Star>& stars)
 
 StarCells::StarCells(const CatalogList<Star>& stars)
 {
-    const std::size_t cells = DeepStarIndex::FirstCellOfBand(DeepStarIndex::kBands);
     std::vector<std::uint32_t> cellOf(stars.size());
-    cellStart_.assign(cells + 1, 0);
     for (std::size_t i = 0; i < stars.size(); ++i) {
         cellOf[i] = std::uint32_t(DeepStarIndex::CellOf(stars[i].position.lon, stars[i].position.lat));
-        ++cellStart_[cellOf[i] + 1];
         marginRad_ = std::max(marginRad_, std::atan(double(stars[i].sizeFactor) * kStarSizeScale *
                                                     std::sqrt(2.0)));
     }
-    for (std::size_t c = 0; c < cells; ++c)
-        cellStart_[c + 1] += cellStart_[c];
+    cellStart_ = DeepStarIndex::CellStarts(cellOf);
     byCell_.resize(stars.size());
     std::vector<std::uint32_t> next(cellStart_.begin(), cellStart_.end() - 1);
     for (std::size_t i = 0; i < stars.size(); ++i)
